@@ -1,0 +1,37 @@
+#include "core/ambiente.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+QString unisci(const QString &cartella, const QString &nome)
+{
+    return QDir(cartella).filePath(nome);
+}
+} // namespace
+
+QString Ambiente::fileImpostazioni() const { return unisci(cartellaImpostazioni, QStringLiteral("Lettoria2.INI")); }
+QString Ambiente::fileLeggimi() const { return unisci(cartellaImpostazioni, QStringLiteral("leggimi.txt")); }
+QString Ambiente::cartellaImmagini() const { return unisci(cartellaProgramma, QStringLiteral("images0")); }
+QString Ambiente::cartellaListe() const { return unisci(cartellaProgramma, QStringLiteral("testilettoria2")); }
+QString Ambiente::cartellaSuoni() const { return unisci(cartellaProgramma, QStringLiteral("suoni")); }
+QString Ambiente::fileFontProgramma() const { return unisci(cartellaProgramma, QStringLiteral("indis1.ttf")); }
+QString Ambiente::listaPredefinita() const { return unisci(cartellaListe(), QStringLiteral("tutte.txt")); }
+
+Ambiente Ambiente::diSistema(const QString &cartellaEseguibile)
+{
+    Ambiente a;
+    a.cartellaProgramma = QDir::cleanPath(cartellaEseguibile);
+#ifdef Q_OS_WIN
+    a.cartellaImpostazioni = QStringLiteral("C:/ImpostazioniProgrammiQuorla");
+    a.cartellaFont = unisci(qEnvironmentVariable("LOCALAPPDATA"), QStringLiteral("Microsoft/Windows/Fonts"));
+#else
+    a.cartellaImpostazioni = unisci(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                    QStringLiteral("ImpostazioniProgrammiQuorla"));
+    a.cartellaFont = unisci(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                            QStringLiteral("fonts"));
+#endif
+    a.fileBlocco = unisci(QStandardPaths::writableLocation(QStandardPaths::TempLocation),
+                          QStringLiteral("Lettoria2.lock"));
+    return a;
+}

@@ -1,0 +1,110 @@
+#include "core/avvio.h"
+
+#include "core/ambiente.h"
+#include "core/dialoghi.h"
+#include "core/impostazioni.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+QString TestoFontInstallato()
+{
+    return QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\r\n"
+                          " ----------------------- \r\n"
+                          "Carattere Playwrite IT Trad del progetto Playwrite (TypeTogether)\r\n"
+                          "Licenza SIL Open Font License 1.1");
+}
+
+QString TestoCrediti()
+{
+    return QStringLiteral(" Programma di Lettoria 2, software libero  \r\n"
+                          "Sito: nessuno, il programma funziona senza rete\r\n"
+                          "mail: nessuna\r\n"
+                          " ----------------------- \r\n"
+                          "Archivi di immagini: Fluent Emoji di Microsoft (licenza MIT)\r\n"
+                          "Corsivo: Playwrite IT Trad di TypeTogether (licenza SIL OFL 1.1)\r\n"
+                          "mail: nessuna");
+}
+
+bool InstallaFontCorsivo(const Ambiente &ambiente, Dialoghi &dialoghi)
+{
+    const QString destinazione = QDir(ambiente.cartellaFont).filePath(QStringLiteral("indis1.ttf"));
+    if (FileEsiste(destinazione))
+        return false;
+    const QString sorgente = ambiente.fileFontProgramma();
+    if (!FileEsiste(sorgente) || !QDir().mkpath(ambiente.cartellaFont))
+        return false;
+    if (!QFile::copy(sorgente, destinazione))
+        return false;
+    dialoghi.messaggio(Dialoghi::Icona::Nessuna, TitoloProgramma, TestoFontInstallato(), Dialoghi::Pulsanti::Ok);
+    return true;
+}
+
+EsitoAvvio Main(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi,
+                const std::function<void(const QString &)> &registraFont)
+{
+    EsitoAvvio esito;
+
+    // 1. One copy at a time.
+    if (!ambiente.fileBlocco.isEmpty()) {
+        QDir().mkpath(QFileInfo(ambiente.fileBlocco).absolutePath());
+        auto blocco = std::make_shared<QLockFile>(ambiente.fileBlocco);
+        blocco->setStaleLockTime(0); // only a lock whose owner is gone counts as stale
+        if (!blocco->tryLock(100)) {
+            if (blocco->error() == QLockFile::LockFailedError) {
+                dialoghi.messaggio(Dialoghi::Icona::Critica, QStringLiteral("Error"), MessaggioSecondaCopia,
+                                   Dialoghi::Pulsanti::Ok);
+                esito.tipo = EsitoAvvio::Tipo::SecondaCopia;
+                return esito;
+            }
+            // A lock that cannot be created at all (no temporary folder) does not stop the program.
+        } else {
+            esito.blocco = std::move(blocco);
+        }
+    }
+
+    // 2. The cursive font: copied once into the user's font folder; registered in every run.
+    InstallaFontCorsivo(ambiente, dialoghi);
+    if (registraFont && FileEsiste(ambiente.fileFontProgramma()))
+        registraFont(ambiente.fileFontProgramma());
+
+    // 3. The random generator was seeded from the clock when it was made.
+
+    // 4, 5. Settings folder and its readme.
+    stato.FileImpostazioni = ambiente.fileImpostazioni();
+    if (!FileEsiste(ambiente.fileLeggimi()))
+        CreaCartellaImpostazioni(ambiente);
+
+    // 6. Settings.
+    if (!ImpostazioniIniziali(stato, ambiente, dialoghi)) {
+        esito.tipo = EsitoAvvio::Tipo::ImpostazioniDanneggiate;
+        return esito;
+    }
+
+    // 7, 8. The list in use, or the default one when it is gone.
+    QFileInfo inUso(stato.FileInUso);
+    if (!FileEsiste(TrovaFile(inUso.absolutePath(), inUso.fileName())))
+        stato.FileInUso = ambiente.listaPredefinita();
+    CaricaParole(stato, stato.FileInUso);
+
+    // 9. The predefined lists.
+    RiempiListePredefinite(stato);
+    return esito;
+}
+
+void MostraCrediti(Dialoghi &dialoghi)
+{
+    dialoghi.avvisa(Dialoghi::Icona::Informazione, TestoCrediti());
+}
+
+bool ConfermaUscita(const Stato &stato, Dialoghi &dialoghi)
+{
+    if (!dialoghi.chiedi(DomandaUscita))
+        return false;
+    SalvaImpostazioni(stato, dialoghi);
+    return true;
+}

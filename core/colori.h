@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Casuale;
+
+// The 18 background colours, numbered 1..18, stored as 0x00BBGGRR.
+// Entries 3, 14 and 15 are the same pink, so it comes up three times as often.
+namespace colori {
+constexpr int NumeroColori = 18;
+quint32 voce(int numero);          // 0x00BBGGRR of entry 1..18
+quint32 inRgb(quint32 bbggrr);     // 0x00RRGGBB, as QColor::fromRgb takes it
+} // namespace colori
+
+// A random entry of the table, as 0x00RRGGBB.
+quint32 ColoreCasuale(Casuale &casuale);

@@ -1,0 +1,98 @@
+#include "core/impostazioni.h"
+
+#include "core/ambiente.h"
+#include "core/cp1252.h"
+#include "core/dialoghi.h"
+#include "core/paroleliste.h"
+#include "core/profilo.h"
+#include "core/salvataggio.h"
+#include "core/stato.h"
+
+#include <QDir>
+#include <QFile>
+
+bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi)
+{
+    stato.FileImpostazioni = ambiente.fileImpostazioni();
+    if (!FileEsiste(stato.FileImpostazioni)) {
+        stato.Carattere = QStringLiteral("maiuscolo");
+        stato.SuoniAttivati = true;
+        stato.FileInUso = ambiente.listaPredefinita();
+        return true;
+    }
+    return LeggiImpostazioni(stato, dialoghi);
+}
+
+bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi)
+{
+    const QString &file = stato.FileImpostazioni;
+    const auto danneggiato = [&] {
+        QFile::remove(file);
+        dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioImpostazioniDanneggiate);
+        return false;
+    };
+
+    const QString suoni = profilo::leggi(file, SezioneImpostazioni, ChiaveSuoni, QStringLiteral("False"));
+    if (suoni.isEmpty())
+        return danneggiato();
+    const QString carattere = profilo::leggi(file, SezioneImpostazioni, ChiaveCarattere, QStringLiteral("maiuscolo"));
+    if (carattere.isEmpty())
+        return danneggiato();
+    const QString fileInUso = profilo::leggi(file, SezioneImpostazioni, ChiaveFileInUso, QStringLiteral("Non Capisco"));
+    if (fileInUso.isEmpty())
+        return danneggiato();
+
+    stato.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
+    if (carattere.startsWith(QLatin1String("mai")))
+        stato.Carattere = QStringLiteral("maiuscolo");
+    else if (carattere.startsWith(QLatin1String("min")))
+        stato.Carattere = QStringLiteral("minuscolo");
+    else
+        stato.Carattere = QStringLiteral("corsivo");
+    QString percorso = fileInUso;
+    while (percorso.endsWith(QLatin1Char(' ')))
+        percorso.chop(1);
+    stato.FileInUso = percorso;
+    return true;
+}
+
+int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi)
+{
+    const std::pair<QString, QString> voci[] = {
+        {ChiaveSuoni, stato.SuoniAttivati ? QStringLiteral("Vero") : QStringLiteral("Falso")},
+        {ChiaveCarattere, stato.Carattere},
+        {ChiaveFileInUso, stato.FileInUso},
+    };
+    int fallite = 0;
+    for (const auto &[chiave, valore] : voci) {
+        if (!profilo::scrivi(stato.FileImpostazioni, SezioneImpostazioni, chiave, valore)) {
+            ++fallite;
+            dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
+        }
+    }
+    return fallite;
+}
+
+QByteArray TestoLeggimi()
+{
+    const QString righe[] = {
+        QStringLiteral("Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
+                       "del progetto Lettoria 2."),
+        QStringLiteral(" "),
+        QStringLiteral("Se qualche programma presenta problemi di funzionamento può essere utile cancellare il "
+                       "file *.ini relativo al programma in quata cartella."),
+        QStringLiteral(" "),
+        QStringLiteral("Non cancellare questo file."),
+    };
+    QByteArray out;
+    for (const QString &r : righe)
+        out += cp1252::encode(r) + "\r\n";
+    return out;
+}
+
+bool CreaCartellaImpostazioni(const Ambiente &ambiente)
+{
+    if (!QDir().mkpath(ambiente.cartellaImpostazioni))
+        return false;
+    return ScriviFileIntero(ambiente.fileLeggimi(), TestoLeggimi());
+}

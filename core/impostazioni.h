@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+struct Stato;
+struct Ambiente;
+class Dialoghi;
+
+inline const QString SezioneImpostazioni = QStringLiteral("IMPOSTAZIONI");
+inline const QString ChiaveSuoni = QStringLiteral("Suoni attivati");
+inline const QString ChiaveCarattere = QStringLiteral("Carattere");
+inline const QString ChiaveFileInUso = QStringLiteral("File in uso");
+
+inline const QString MessaggioImpostazioniDanneggiate =
+    QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
+inline const QString MessaggioErroreSalvataggio = QStringLiteral("C'è stato un errore nel salvare le configurazioni!");
+
+// Defaults when there is no settings file, otherwise LeggiImpostazioni.
+// False when the file was damaged: it has been deleted, its message shown,
+// and the program must end.
+bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi);
+bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi);
+// Three independent writes; each failure shows its own message.
+// Returns the number of writes that failed.
+int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi);
+// Creates the settings folder when missing and (re)writes the readme.
+// Failures are silent: the program runs without them.
+bool CreaCartellaImpostazioni(const Ambiente &ambiente);
+
+// The readme, as bytes on disk.
+QByteArray TestoLeggimi();

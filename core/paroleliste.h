@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+struct Stato;
+struct Ambiente;
+
+// Reading a word-list file: an item ends at a comma or a line end; blanks
+// before an item are skipped; a quoted item runs to the next double quote and
+// whatever follows it up to the comma or line end is skipped; an empty line
+// is an empty item. Blanks that end an unquoted item are dropped.
+// At most `massimo` items are read, and the file is read only as far as that.
+struct LetturaLista
+{
+    bool aperta = false;      // false when the file could not be opened or read
+    QString errore;           // the reason, when not aperta
+    QStringList parole;
+};
+
+LetturaLista LeggiListaParole(const QString &percorso, int massimo = 500);
+QStringList LeggiElementi(QIODevice &dispositivo, int massimo = 500);
+
+// Replaces the words in use with those of the file. A file that cannot be
+// opened leaves an empty list. Does not touch FileInUso or the letter case.
+bool CaricaParole(Stato &stato, const QString &percorso);
+// Replaces the words in use with a list already read.
+void ImpostaParole(Stato &stato, const QStringList &parole);
+
+// The 34 predefined lists, rows 0..33.
+void RiempiListePredefinite(Stato &stato);
+
+// `nome` inside `cartella`, whatever the letter case of the name on disk.
+// Returns the existing file's path, or the path as given when none matches.
+QString TrovaFile(const QString &cartella, const QString &nome);
+// The picture of a word: images0 + the word without its leading blanks + ".jpg",
+// found regardless of letter case. A word holding a path separator or ".."
+// has no picture: the result is empty.
+QString PercorsoImmagine(const Ambiente &ambiente, const QString &parola);
+
+// A plain file exists at the path (not a folder, not hidden).
+bool FileEsiste(const QString &percorso);

@@ -1,0 +1,22 @@
+#include "core/suoni.h"
+
+#include "core/ambiente.h"
+#include "core/casuale.h"
+#include "core/stato.h"
+
+#include <QDir>
+
+void SuonoGiusto(const Stato &stato, const Ambiente &ambiente, Casuale &casuale, RiproduttoreSuoni &suoni)
+{
+    if (!stato.SuoniAttivati)
+        return;
+    const int n = casuale.scelta(4) + 1;
+    suoni.suona(QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("si%1.wav").arg(n)));
+}
+
+void SuonoSbagliato(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni)
+{
+    if (!stato.SuoniAttivati)
+        return;
+    suoni.suona(QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("no.wav")));
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Lettoria 2: one script for newcomers and CI.
+#   ./dev.sh run    installs what is missing, builds, starts the program
+#   ./dev.sh test   installs what is missing, builds, runs every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# Debian 12 packages the build, the tests and the program need.
+PACKAGES=(
+  g++ cmake ninja-build pkg-config ccache
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  fonts-liberation2 fonts-comic-neue
+)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+  run)
+    install_missing "${PACKAGES[@]}"
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec build/programma/lettoria2
+    ;;
+  test)
+    install_missing "${PACKAGES[@]}"
+    werror=OFF
+    [ "${CI:-}" = "true" ] && werror=ON
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTORIA_WERROR=$werror
+    ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    ;;
+  *)
+    echo "usage: ./dev.sh run | ./dev.sh test" >&2
+    exit 2
+    ;;
+esac

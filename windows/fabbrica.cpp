@@ -1,0 +1,55 @@
+// Which class each window is. Windows are grouped by family; each family
+// keeps its includes and cases in its own block.
+#include "windows/gestorefinestre.h"
+
+// -- menu
+#include "windows/menu/formavvio.h"
+#include "windows/menu/formmenu.h"
+
+// -- exercises
+
+// -- browse
+
+// -- lists
+
+// -- puzzles
+
+Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestre &g)
+{
+    switch (id) {
+    // -- menu
+    case IdFinestra::FormAvvio:
+        return new FormAvvio(c, g);
+    case IdFinestra::FormMenu:
+        return new FormMenu(c, g);
+
+    // -- exercises
+    case IdFinestra::Form1:
+    case IdFinestra::Form2:
+    case IdFinestra::Form3:
+    case IdFinestra::Form4:
+    case IdFinestra::Form5:
+    case IdFinestra::Form6:
+        return nullptr;
+
+    case IdFinestra::Form7:
+    case IdFinestra::Form8:
+        return nullptr;
+
+    // -- browse
+    case IdFinestra::FormVedi:
+    case IdFinestra::FormVedi2:
+    case IdFinestra::FormVedi3:
+        return nullptr;
+
+    // -- lists
+    case IdFinestra::OPZIONI:
+        return nullptr;
+
+    // -- puzzles
+    case IdFinestra::pag1:
+    case IdFinestra::pag2:
+        return nullptr;
+    }
+    return nullptr;
+}

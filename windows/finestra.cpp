@@ -1,0 +1,119 @@
+#include "windows/finestra.h"
+
+#include "core/dialoghi.h"
+#include "core/scaling/clsresize.h"
+#include "core/stato.h"
+#include "windows/gestorefinestre.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+Finestra::Finestra(IdFinestra id, const Contesto &contesto, GestoreFinestre &g)
+    : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx(contesto), gestore(g), id_(id)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(TitoloProgramma);
+    setAutoFillBackground(true);
+}
+
+Finestra::~Finestra()
+{
+    gestore.dimentica(this);
+}
+
+int Finestra::twip(double twips)
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const double dpi = s ? s->logicalDotsPerInch() : 96.0;
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+QRect Finestra::twip(int left, int top, int width, int height)
+{
+    return QRect(twip(left), twip(top), twip(width), twip(height));
+}
+
+void Finestra::impostaAreaProgetto(int larghezzaTwip, int altezzaTwip)
+{
+    auto *a = new QWidget(this);
+    a->setObjectName(QStringLiteral("qt_area_cliente"));
+    setCentralWidget(a);
+    // The window takes the design client size plus its menu bar, if any.
+    const int barra = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    resize(twip(larghezzaTwip), twip(altezzaTwip) + barra);
+    a->resize(twip(larghezzaTwip), twip(altezzaTwip));
+}
+
+QWidget *Finestra::area() const
+{
+    return centralWidget();
+}
+
+void Finestra::carica()
+{
+    resize_ = std::make_unique<clsResize>();
+    gestore.ResizeAttivo = resize_.get();
+    resize_->setSourceForm(this);
+    resize_->SizeFormToScreen(75);
+    Form_Load();
+}
+
+void Finestra::chiudiSenzaDomande()
+{
+    chiusuraProgrammata_ = true;
+    close();
+}
+
+bool Finestra::tornaAlMenu()
+{
+    if (!ctx.dialoghi.chiedi(QStringLiteral("Vuoi tornare al menù?")))
+        return false;
+    ctx.stato.Esatti = 0;
+    ctx.stato.Errati = 0;
+    gestore.vai(this, IdFinestra::FormMenu);
+    return true;
+}
+
+void Finestra::impostaColoreSfondo(quint32 rgb)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(rgb));
+    setPalette(p);
+}
+
+void Finestra::attiva()
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s)
+        setGeometry(s->geometry());
+    Form_Activate();
+}
+
+void Finestra::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!attivata_) {
+        attivata_ = true;
+        attiva();
+    }
+}
+
+void Finestra::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (resize_)
+        resize_->ResizeControls();
+}
+
+void Finestra::closeEvent(QCloseEvent *event)
+{
+    if (chiusuraProgrammata_ || gestore.inChiusura()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    richiestaChiusura();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+// The program's own small pictures, drawn in code so they stay sharp at any size.
+namespace icone {
+
+enum class Attivita {
+    VediImmagini,
+    ScegliImmagini,
+    ImmagineENome,
+    UnNomeImmagini2,
+    UnNomeImmagini3,
+    UnNomeImmagini4,
+    NomiUnaImmagine2,
+    NomiUnaImmagine3,
+    NomiUnaImmagine4,
+    NomiImmagini2,
+    NomiImmagini3,
+    PuzzleScambio,
+    PuzzleScivolamento,
+    CambiaLista,
+    Esci,
+    Avvio,
+};
+
+QIcon attivita(Attivita a);
+QPixmap facciaSi(int lato);       // yellow smiling face
+QPixmap facciaNo(int lato);       // red frowning face
+QPixmap frecciaAvanti(int lato);  // grey right arrow
+QCursor cursoreFreccia();         // arrow pointer
+QCursor cursoreFrecciaGrande();   // large arrow pointer
+QCursor cursoreAereo();           // aeroplane, while a name is dragged
+
+} // namespace icone

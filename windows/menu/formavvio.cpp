@@ -1,0 +1,69 @@
+#include "windows/menu/formavvio.h"
+
+#include "windows/gestorefinestre.h"
+#include "windows/icone.h"
+#include "windows/pulsanteicona.h"
+
+#include <QLabel>
+
+namespace {
+QFont carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo = false)
+{
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    f.setItalic(corsivo);
+    return f;
+}
+} // namespace
+
+FormAvvio::FormAvvio(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormAvvio, c, g)
+{
+    impostaAreaProgetto(9915, 7650);
+    impostaColoreSfondo(0x00C000);
+
+    auto *titolo = controllo(new QLabel(QStringLiteral("Lettoria 2"), area()), QStringLiteral("A"), 600, 480, 8265, 2055);
+    titolo->setAlignment(Qt::AlignCenter);
+    titolo->setFont(carattere(QStringLiteral("Comic Sans MS"), 72, true, true));
+    titolo->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0);"));
+
+    struct Riga
+    {
+        int indice;
+        QString testo;
+        int top;
+    };
+    const Riga righe[] = {
+        {5, QStringLiteral("Programma di Lettoria 2, software libero per la scuola "), 3120},
+        {2, QStringLiteral("Archivi di parole e immagini del progetto Lettoria 2"), 3480},
+        {1, QStringLiteral("Immagini utilizzate ricavate da:"), 4080},
+        {3, QStringLiteral("\"Fluent Emoji\", ed. Microsoft (licenza MIT)"), 4440},
+        {4, QStringLiteral("\"Playwrite IT Trad\" (corsivo), ed. TypeTogether (licenza OFL)"), 4800},
+        {6, QStringLiteral("\"Parole e suoni\", ed. progetto Lettoria 2"), 5160},
+    };
+    for (const Riga &r : righe) {
+        auto *l = controllo(new QLabel(r.testo, area()), QStringLiteral("Label1_%1").arg(r.indice), 360, r.top, 6615, 495);
+        l->setFont(carattere(QStringLiteral("Comic Sans MS"), 12, true));
+        l->setProperty("Index", r.indice);
+    }
+
+    auto *data = controllo(new QLabel(QStringLiteral("25 aprile 2003"), area()), QStringLiteral("Label2"), 120, 6360, 2535, 375);
+    data->setAlignment(Qt::AlignCenter);
+    data->setFont(carattere(QStringLiteral("MS Sans Serif"), 13.5, false));
+
+    Command1 = controllo(new PulsanteIcona(QStringLiteral("Avvio"), icone::attivita(icone::Attivita::Avvio), area()),
+                         QStringLiteral("Command1"), 2880, 6000, 3735, 1215);
+    Command1->setFont(carattere(QStringLiteral("Comic Sans MS"), 24, true));
+    connect(Command1, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
+}
+
+void FormAvvio::Command1_Click()
+{
+    gestore.vai(this, IdFinestra::FormMenu);
+}
+
+void FormAvvio::richiestaChiusura()
+{
+    // Nothing has been changed yet: leave without writing the settings.
+    gestore.termina();
+}
