@@ -1,34 +1,18 @@
 #include "core/avvio.h"
 #include "core/casuale.h"
 #include "core/stato.h"
+#include "windows/applicazione.h"
 #include "windows/dialoghiqt.h"
 #include "windows/gestorefinestre.h"
 #include "windows/suoniqt.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QFontDatabase>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lettoria2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lettoria 2"));
-
-    // The faces the windows ask for, where the machine lacks them.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-
-    // Qt's own texts in Italian: "Sì", "No", the file dialogs.
-    QTranslator traduzioni;
-    if (traduzioni.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioni);
+    PreparaApplicazione(app);
 
     Stato stato;
     Casuale casuale;

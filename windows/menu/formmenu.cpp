@@ -96,8 +96,10 @@ void FormMenu::Form_Load()
 {
     Check1->setChecked(ctx.stato.SuoniAttivati);
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+    // A button fills its background with the Button role.
     QPalette p = Check1->palette();
     p.setColor(QPalette::Window, palette().color(QPalette::Window));
+    p.setColor(QPalette::Button, palette().color(QPalette::Window));
     Check1->setPalette(p);
 
     const QString &c = ctx.stato.Carattere;

@@ -1,0 +1,8 @@
+#pragma once
+
+class QApplication;
+
+// What the application needs before its first window: Qt's own texts in
+// Italian ("Sì", "No", the file dialogs) and stand-ins for the type faces the
+// windows ask for where the machine lacks them.
+void PreparaApplicazione(QApplication &app);
