@@ -1,0 +1,228 @@
+#include "core/colori.h"
+#include "core/scaling/clsresize.h"
+#include "tests/support/provefinestre.h"
+#include "windows/menu/formavvio.h"
+#include "windows/menu/formmenu.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+class TestFormMenu : public QObject
+{
+    Q_OBJECT
+
+    static QSet<QRgb> coloriTabella()
+    {
+        QSet<QRgb> out;
+        for (int k = 1; k <= colori::NumeroColori; ++k)
+            out.insert(0xFF000000u | colori::inRgb(colori::voce(k)));
+        return out;
+    }
+
+private slots:
+    void caricamento_data()
+    {
+        QTest::addColumn<QString>("carattere");
+        QTest::addColumn<bool>("suoni");
+        QTest::addColumn<QString>("opzione");
+        QTest::addColumn<QString>("prima");
+        QTest::newRow("maiuscolo") << "maiuscolo" << true << "Option2" << "CASA";
+        QTest::newRow("minuscolo") << "minuscolo" << false << "Option3" << "casa";
+        QTest::newRow("corsivo") << "corsivo" << false << "Option4" << "casa";
+    }
+    void caricamento()
+    {
+        QFETCH(QString, carattere);
+        QFETCH(bool, suoni);
+        QFETCH(QString, opzione);
+        QFETCH(QString, prima);
+        ProgrammaProva p;
+        p.parole({QStringLiteral("Casa"), QString::fromUtf8("Città")});
+        p.stato.Carattere = carattere;
+        p.stato.SuoniAttivati = suoni;
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        QVERIFY(menu);
+        QCOMPARE(menu->Check1->isChecked(), suoni);
+        QVERIFY(menu->findChild<QRadioButton *>(opzione)->isChecked());
+        QCOMPARE(p.stato.Parole[1], prima);
+        QVERIFY(coloriTabella().contains(menu->palette().color(QPalette::Window).rgb()));
+        QCOMPARE(menu->Check1->palette().color(QPalette::Window), menu->palette().color(QPalette::Window));
+        // The scaling object of the window on screen.
+        QCOMPARE(p.gestore->ResizeAttivo, menu->scalatore());
+        QCOMPARE(p.gestore->ResizeAttivo->SourceForm(), menu);
+    }
+
+    void stileESuoni()
+    {
+        ProgrammaProva p;
+        p.parole({QStringLiteral("Casa"), QString::fromUtf8("perché")});
+        p.stato.SuoniAttivati = false;
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        QCOMPARE(p.stato.Parole[2], QString::fromUtf8("PERCHÉ"));
+        clic(menu->Option3);
+        QCOMPARE(p.stato.Carattere, QStringLiteral("minuscolo"));
+        QCOMPARE(p.stato.Parole[1], QStringLiteral("casa"));
+        clic(menu->Option4);
+        QCOMPARE(p.stato.Carattere, QStringLiteral("corsivo"));
+        QCOMPARE(p.stato.Parole[2], QString::fromUtf8("perché"));
+        clic(menu->Option2);
+        QCOMPARE(p.stato.Carattere, QStringLiteral("maiuscolo"));
+        QCOMPARE(p.stato.Parole[1], QStringLiteral("CASA"));
+
+        clic(menu->Check1);
+        QVERIFY(p.stato.SuoniAttivati);
+        clic(menu->Check1);
+        QVERIFY(!p.stato.SuoniAttivati);
+        // Nothing reaches the settings file before "ESCI".
+        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+        QVERIFY(p.dialoghi.chiamate.isEmpty());
+    }
+
+    void geometriaDiProgetto()
+    {
+        ProgrammaProva p;
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        const QRect schermo = QGuiApplication::primaryScreen()->geometry();
+        QTRY_COMPARE(menu->geometry(), schermo);
+        const QWidget *area = menu->centralWidget();
+        const QSize progetto = menu->scalatore()->dimensioneProgetto();
+        QCOMPARE(progetto, QSize(Finestra::twip(11970), Finestra::twip(8145)));
+        const double x = double(area->width()) / progetto.width();
+        const double y = double(area->height()) / progetto.height();
+        const QRect atteso(qRound(Finestra::twip(6120) * x), qRound(Finestra::twip(6840) * y),
+                           qRound(Finestra::twip(5000) * x), qRound(Finestra::twip(750) * y));
+        QCOMPARE(menu->Command3D5->geometry(), atteso);
+        // The menu button captions, in their places.
+        const auto *b = menu->findChild<QPushButton *>(QStringLiteral("SSCommand4"));
+        QCOMPARE(b->text(), QStringLiteral("Due nomi e un'immagine"));
+        QCOMPARE(b->font().bold(), true);
+        QCOMPARE(b->font().pointSizeF(), 14.25);
+        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("Cambia lista di parole"));
+        QCOMPARE(menu->Command3D5->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(menu->Option4->font().family(), QStringLiteral("Indis1"));
+        QVERIFY(!b->icon().isNull());
+    }
+
+    void esci()
+    {
+        ProgrammaProva p;
+        p.stato.Carattere = QStringLiteral("minuscolo");
+        QDir().mkpath(p.cartella.ambiente().cartellaImpostazioni);
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        clic(menu->Option4);
+        clic(menu->Check1);
+        p.dialoghi.risposte = {Dialoghi::Risposta::No};
+        clic(menu->Command3D5);
+        QCOMPARE(p.dialoghi.testi(), QStringList{"Vuoi uscire dal programma?"});
+        QCOMPARE(p.terminazioni, 0);
+        QVERIFY(menu->isVisible());
+        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+
+        p.dialoghi.risposte = {Dialoghi::Risposta::Si};
+        clic(menu->Command3D5);
+        QCOMPARE(p.terminazioni, 1);
+        QCOMPARE(leggiFile(p.stato.FileImpostazioni),
+                 "[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=corsivo\r\nFile in uso="
+                     + p.stato.FileInUso.toLatin1() + "\r\n");
+    }
+
+    void chiusuraDalSistema()
+    {
+        ProgrammaProva p;
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        p.dialoghi.risposte = {Dialoghi::Risposta::No};
+        menu->close();
+        svuotaEventi();
+        QCOMPARE(p.dialoghi.testi(), QStringList{"Vuoi uscire dal programma?"});
+        QVERIFY(p.gestore->finestra(IdFinestra::FormMenu));
+        QVERIFY(menu->isVisible());
+        p.dialoghi.risposte = {Dialoghi::Risposta::Si};
+        menu->close();
+        QCOMPARE(p.terminazioni, 1);
+    }
+
+    void listaTroppoCorta_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<int>("parole");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("four pictures, one word") << "SSCommand3" << 1 << QString::fromUtf8("Per questa attività servono almeno 4 parole, ma la lista in uso ne ha 1.");
+        QTest::newRow("three names, two words") << "SSCommand5" << 2 << QString::fromUtf8("Per questa attività servono almeno 3 parole, ma la lista in uso ne ha 2.");
+        QTest::newRow("two pairs, empty") << "SSCommand7" << 0 << QString::fromUtf8("Per questa attività servono almeno 2 parole, ma la lista in uso ne ha 0.");
+        QTest::newRow("viewer, empty") << "SSCommand9" << 0 << QStringLiteral("La lista in uso non contiene parole.");
+        QTest::newRow("puzzle, empty") << "SSCommand12" << 0 << QStringLiteral("La lista in uso non contiene parole.");
+    }
+    void listaTroppoCorta()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(int, parole);
+        QFETCH(QString, messaggio);
+        ProgrammaProva p;
+        QStringList lista;
+        for (int i = 0; i < parole; ++i)
+            lista.append(QStringLiteral("P%1").arg(i));
+        p.parole(lista);
+        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+        clic(menu->findChild<QPushButton *>(pulsante));
+        svuotaEventi();
+        QCOMPARE(p.dialoghi.chiamate.size(), 1);
+        QCOMPARE(p.dialoghi.chiamate[0].testo, messaggio);
+        QCOMPARE(p.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
+        QCOMPARE(p.dialoghi.chiamate[0].titolo, QStringLiteral("Lettoria 2"));
+        QCOMPARE(finestreVisibili(), QList<QWidget *>{menu});
+    }
+
+    void avvioPortaAlMenu()
+    {
+        ProgrammaProva p;
+        auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
+        QVERIFY(avvio);
+        QCOMPARE(avvio->findChild<QLabel *>(QStringLiteral("A"))->text(), QStringLiteral("Lettoria 2"));
+        QCOMPARE(avvio->findChild<QLabel *>(QStringLiteral("Label1_1"))->text(), QStringLiteral("Immagini utilizzate ricavate da:"));
+        QCOMPARE(avvio->palette().color(QPalette::Window), QColor(0, 192, 0));
+        QPointer<FormAvvio> guardia(avvio);
+        clic(avvio->Command1);
+        svuotaEventi();
+        QVERIFY(guardia.isNull());
+        auto *menu = p.gestore->finestra<FormMenu>(IdFinestra::FormMenu);
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(finestreVisibili().size(), 1);
+        // Each window exists once.
+        QCOMPARE(p.gestore->mostra(IdFinestra::FormMenu), menu);
+    }
+
+    void chiusuraDellAvvio()
+    {
+        ProgrammaProva p;
+        auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
+        avvio->close();
+        QCOMPARE(p.terminazioni, 1);
+        QVERIFY(p.dialoghi.chiamate.isEmpty());
+        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+    }
+
+    void ilMenuSiRicaricaOgniVolta()
+    {
+        ProgrammaProva p(5);
+        p.parole({QStringLiteral("uno")});
+        QSet<QRgb> visti;
+        for (int i = 0; i < 12; ++i) {
+            auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+            visti.insert(menu->palette().color(QPalette::Window).rgb());
+            menu->chiudiSenzaDomande();
+            svuotaEventi();
+            QVERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
+        }
+        QVERIFY(visti.size() > 1);
+        QCOMPARE(p.stato.Parole[1], QStringLiteral("UNO"));
+    }
+};
+
+QTEST_MAIN(TestFormMenu)
+#include "tst_formmenu.moc"
