@@ -10,6 +10,9 @@ mkdir -p "$home/config" "$home/data" "$home/tmp" "$home/runtime"
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data TMPDIR=$home/tmp \
        XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
 chmod 700 "$home/runtime"
+# As on a second run: the cursive font is already installed, so no box waits for an answer.
+mkdir -p "$home/data/fonts"
+cp "$(dirname "$exe")/indis1.ttf" "$home/data/fonts/" 2>/dev/null || true
 
 "$exe" &
 pid=$!
