@@ -1,0 +1,99 @@
+#pragma once
+
+#include "windows/finestra.h"
+
+#include <QList>
+#include <QRect>
+
+class QAction;
+class QLabel;
+class QMenu;
+class Faccia;
+class PulsanteAvanti;
+
+// Where one exercise window puts the controls every exercise window has,
+// in twips (left, top, width, height) inside its design client area.
+struct CorniceEsercizio
+{
+    int larghezza = 0;          // design client area
+    int altezza = 0;
+    QRect facce;                // ComandoIconaSi and ComandoIconaNo share one place
+    QRect esatti;               // Label3, "Esatti"
+    QRect etichettaEsatti;
+    QRect errati;               // the "Errati" caption
+    QRect etichettaErrati;
+    QRect avanti;               // Command1
+    // Form7 and Form8 keep the "Errati" caption in the control array of their
+    // drop boxes: it is then Label2(indiceErrati). -1: a plain Label2.
+    int indiceErrati = -1;
+    // Form7 and Form8 place their names from the full-screen layout, so their
+    // first exercise is built on activation instead of at load.
+    bool primoEsercizioDopoAttivazione = false;
+};
+
+// The frame shared by Form1..Form8: the two counters, the faces, "avanti",
+// and the menus "Azzera conteggio", "Informazioni" and "Esci". A family adds
+// its own controls, its GeneraEsercizio and its answer check, and calls
+// SegnaEsatto / SegnaErrato from there.
+class FormEsercizio : public Finestra
+{
+    Q_OBJECT
+public:
+    FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &contesto, GestoreFinestre &gestore);
+
+    // Draws and shows a new exercise.
+    virtual void GeneraEsercizio() = 0;
+
+    // Right answer: smiling face, Esatti + 1. The family plays its own sound.
+    void SegnaEsatto();
+    // Wrong answer: frowning face, the wrong-answer sound, Errati + 1.
+    void SegnaErrato();
+    // The score summary box.
+    void MostraPunteggio();
+
+    static QString TestoPunteggio(int esatti, int errati);
+    // The credits menu of each window: its name and its caption, trailing blanks included.
+    static QString NomeMenuInformazioni(IdFinestra id);
+    static QString TestoMenuInformazioni(IdFinestra id);
+
+    Faccia *ComandoIconaSi = nullptr;
+    Faccia *ComandoIconaNo = nullptr;
+    QLabel *Label3 = nullptr;          // "Esatti"
+    QLabel *Label2 = nullptr;          // "Errati" (Label2(indiceErrati) in Form7 and Form8)
+    QLabel *EtichettaEsatti = nullptr;
+    QLabel *EtichettaErrati = nullptr;
+    PulsanteAvanti *Command1 = nullptr; // "avanti"
+    QAction *mnuAzzera = nullptr;
+    QAction *Informazioni = nullptr;    // named mnuInformazioni in Form1
+    QAction *mnuEsci = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void richiestaChiusura() override;
+
+    // "avanti": each family disables the button and builds the next exercise.
+    virtual void Command1_Click() = 0;
+    // The controls that show words of the list: they take the face of the type style at load.
+    virtual QList<QWidget *> controlliParola() const = 0;
+    // Runs on activation, the window laid out full screen, just before the
+    // first exercise of a window that builds it then (Form7, Form8).
+    virtual void preparaPrimoEsercizio() {}
+
+    // Extra menu-bar entries (Form8), placed before "Informazioni" in the order they are added.
+    QMenu *inserisciMenu(const QString &nome, const QString &testo);
+    QAction *inserisciVoce(const QString &nome, const QString &testo);
+
+    // Both counters shown as they stand.
+    void mostraContatori();
+    bool primoEsercizioGenerato() const { return primoGenerato_; }
+
+    static QFont carattere(const QString &famiglia, double punti, bool grassetto);
+
+private:
+    void mnuAzzera_Click();
+    void mnuEsci_Click();
+
+    CorniceEsercizio cornice_;
+    bool primoGenerato_ = false;
+};
