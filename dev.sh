@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-comic-neue
 )
+# Only for the tests: sanitizers' runtime and libFuzzer come with clang.
+TEST_PACKAGES=(clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -38,11 +40,17 @@ case "${1:-}" in
     exec build/programma/lettoria2
     ;;
   test)
-    install_missing "${PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     werror=OFF
     [ "${CI:-}" = "true" ] && werror=ON
+    echo "== Build and tests"
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTORIA_WERROR=$werror
     ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    echo "== The same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DLETTORIA_SANITIZE=ON -DLETTORIA_BENCH=OFF -DLETTORIA_WERROR=$werror
+    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+    echo "== Fuzzing the word-list and settings readers"
+    tests/fuzz/run.sh "${FUZZ_SECONDS:-60}"
     ;;
   *)
     echo "usage: ./dev.sh run | ./dev.sh test" >&2

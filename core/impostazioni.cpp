@@ -63,14 +63,27 @@ int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi)
         {ChiaveCarattere, stato.Carattere},
         {ChiaveFileInUso, stato.FileInUso},
     };
-    int fallite = 0;
-    for (const auto &[chiave, valore] : voci) {
-        if (!profilo::scrivi(stato.FileImpostazioni, SezioneImpostazioni, chiave, valore)) {
-            ++fallite;
-            dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
-        }
+    // The three keys reach the disk in one write, so a crash leaves the old
+    // file or the new one, never a file with only some keys changed.
+    bool ok = true;
+    QByteArray contenuto;
+    QFile file(stato.FileImpostazioni);
+    if (file.exists()) {
+        ok = file.open(QIODevice::ReadOnly); // never write over a file we could not read
+        contenuto = file.readAll();
+        file.close();
     }
-    return fallite;
+    if (ok) {
+        for (const auto &[chiave, valore] : voci)
+            contenuto = profilo::conValore(contenuto, SezioneImpostazioni, chiave, valore);
+        ok = ScriviFileIntero(stato.FileImpostazioni, contenuto);
+    }
+    if (ok)
+        return 0;
+    // One message for each setting that was not saved.
+    for (int i = 0; i < 3; ++i)
+        dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
+    return 3;
 }
 
 QByteArray TestoLeggimi()

@@ -53,12 +53,8 @@ std::optional<QString> nomeChiave(const QString &riga)
 
 QString valoreDi(const QString &riga)
 {
-    QString v = riga.mid(riga.indexOf(QLatin1Char('=')) + 1).trimmed();
-    // A value wrapped in a pair of quotes loses them, as with the Windows functions.
-    if (v.size() >= 2 && ((v.front() == QLatin1Char('"') && v.back() == QLatin1Char('"'))
-                          || (v.front() == QLatin1Char('\'') && v.back() == QLatin1Char('\''))))
-        v = v.mid(1, v.size() - 2);
-    return v;
+    // Quotes are kept: whatever the program writes reads back the same.
+    return riga.mid(riga.indexOf(QLatin1Char('=')) + 1).trimmed();
 }
 
 bool stesso(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }

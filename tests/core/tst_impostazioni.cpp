@@ -28,7 +28,7 @@ private slots:
         const QString s = QStringLiteral("IMPOSTAZIONI");
         QCOMPARE(profilo::valore(ini, s, QStringLiteral("suoni attivati")), std::optional<QString>(QStringLiteral("Vero")));
         QCOMPARE(profilo::valore(ini, s, QStringLiteral("vuota")), std::optional<QString>(QString()));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("virgolette")), std::optional<QString>(QStringLiteral("  a b ")));
+        QCOMPARE(profilo::valore(ini, s, QStringLiteral("virgolette")), std::optional<QString>(QStringLiteral("\"  a b \"")));
         QCOMPARE(profilo::valore(ini, s, QStringLiteral("Carattere")), std::nullopt);
         QCOMPARE(profilo::valore(ini, QStringLiteral("nessuna"), QStringLiteral("x")), std::nullopt);
         // The first of two equal keys wins.
@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("corsivo, silent") << false << "corsivo" << "C:\\liste\\mia lista.txt";
         // A path longer than 99 characters comes back whole.
         QTest::newRow("long path") << true << "minuscolo" << QStringLiteral("/").repeated(1) + QStringLiteral("cartella/").repeated(20) + "x.txt";
+        // Found by fuzzing: a value between quotes came back without them.
+        QTest::newRow("quoted") << true << "corsivo" << "\"C:\\liste\\x.txt\"";
         QTest::newRow("accents") << false << "maiuscolo" << QString::fromUtf8("/scuola/perché/città.txt");
     }
     void andataERitorno()
