@@ -5,7 +5,9 @@
 #include "core/stato.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QDirIterator>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -271,17 +273,49 @@ void RiempiListePredefinite(Stato &stato)
     stato.ListePredefinite[Stato::NumeroListePredefinite] = {};
 }
 
+namespace {
+
+// The names in a folder by their lower-case form, kept until the folder
+// changes, so finding a picture whose word was re-cased does not list the
+// whole folder again for every picture.
+struct IndiceCartella
+{
+    QDateTime modificata;
+    QHash<QString, QString> nomi;
+};
+
+QString cercaSenzaMaiuscole(const QString &cartella, const QString &nome)
+{
+    static QHash<QString, IndiceCartella> indici;
+    const QFileInfo info(cartella);
+    if (!info.isDir())
+        return {};
+    const QDateTime modificata = info.lastModified();
+    IndiceCartella &indice = indici[info.absoluteFilePath()];
+    // A name missing from the index also reads the folder again: a file may
+    // have been added within the clock's resolution.
+    if (!indice.modificata.isValid() || indice.modificata != modificata || !indice.nomi.contains(nome.toLower())) {
+        indice.modificata = modificata;
+        indice.nomi.clear();
+        QDirIterator it(cartella, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        while (it.hasNext()) {
+            it.next();
+            indice.nomi.insert(it.fileName().toLower(), it.fileName());
+        }
+    }
+    return indice.nomi.value(nome.toLower());
+}
+
+} // namespace
+
 QString TrovaFile(const QString &cartella, const QString &nome)
 {
     const QString esatto = QDir(cartella).filePath(nome);
     if (QFileInfo::exists(esatto))
         return esatto;
-    QDirIterator it(cartella, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    while (it.hasNext()) {
-        it.next();
-        if (it.fileName().compare(nome, Qt::CaseInsensitive) == 0)
-            return it.filePath();
-    }
+    const QString trovato = cercaSenzaMaiuscole(cartella, nome);
+    if (!trovato.isEmpty() && QFileInfo::exists(QDir(cartella).filePath(trovato)))
+        return QDir(cartella).filePath(trovato);
     return esatto;
 }
 

@@ -142,6 +142,12 @@ private slots:
         QCOMPARE(PercorsoImmagine(a, QStringLiteral("  casa")), casa);
         // A word with no picture still gets its path.
         QCOMPARE(PercorsoImmagine(a, QStringLiteral("GATTO")), a.cartellaImmagini() + QStringLiteral("/GATTO.jpg"));
+        // A picture added later is found too, whatever its case.
+        QCOMPARE(PercorsoImmagine(a, QStringLiteral("orso")), a.cartellaImmagini() + QStringLiteral("/orso.jpg"));
+        const QString orso = c.cartella.creaImmagine(QStringLiteral("Orso.JPG"));
+        QCOMPARE(PercorsoImmagine(a, QStringLiteral("orso")), orso);
+        QFile::remove(orso);
+        QCOMPARE(PercorsoImmagine(a, QStringLiteral("orso")), a.cartellaImmagini() + QStringLiteral("/orso.jpg"));
         // A word never reaches outside images0.
         c.cartella.scrivi(QStringLiteral("segreto.jpg"), "x");
         QCOMPARE(PercorsoImmagine(a, QStringLiteral("../segreto")), QString());
