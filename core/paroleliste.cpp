@@ -5,9 +5,11 @@
 #include "core/stato.h"
 
 #include <QDir>
+#include <QBuffer>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QHash>
+#include <QStringDecoder>
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,8 +69,12 @@ private:
 // separators must not end up whole in memory.
 constexpr qsizetype LunghezzaMassimaElemento = 4096;
 
+// Control characters (NUL, escape, ...) never belong to a word; a damaged
+// or binary file must not put them on screen.
 void aggiungi(QByteArray &elemento, int c)
 {
+    if ((c < 0x20 && c != '\t') || c == 0x7F)
+        return;
     if (elemento.size() < LunghezzaMassimaElemento)
         elemento.append(static_cast<char>(c));
 }
@@ -169,6 +175,22 @@ bool eUtf8(const QList<QByteArray> &elementi, bool bom)
 
 QStringList LeggiElementi(QIODevice &dispositivo, int massimo)
 {
+    // UTF-16 ("Unicode" in Windows' Notepad): turned into UTF-8 first. A list
+    // of 500 words never needs more than the first few megabytes.
+    const QByteArray inizio = dispositivo.peek(2);
+    if (inizio == "\xFF\xFE" || inizio == "\xFE\xFF") {
+        const bool le = inizio == "\xFF\xFE";
+        dispositivo.read(2);
+        QByteArray dati = dispositivo.read(4 * 1024 * 1024);
+        if (dati.size() % 2)
+            dati.chop(1);
+        QStringDecoder decoder(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        QBuffer utf8;
+        utf8.setData("\xEF\xBB\xBF" + QString(decoder.decode(dati)).toUtf8());
+        utf8.open(QIODevice::ReadOnly);
+        return LeggiElementi(utf8, massimo);
+    }
+
     Lettore in(dispositivo);
     const bool bom = in.saltaBom();
     QList<QByteArray> grezzi;
