@@ -9,6 +9,9 @@
 // -- exercises
 
 // -- browse
+#include "windows/browse/formvedi.h"
+#include "windows/browse/formvedi2.h"
+#include "windows/browse/formvedi3.h"
 
 // -- lists
 
@@ -38,9 +41,11 @@ Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestr
 
     // -- browse
     case IdFinestra::FormVedi:
+        return new FormVedi(c, g);
     case IdFinestra::FormVedi2:
+        return new FormVedi2(c, g);
     case IdFinestra::FormVedi3:
-        return nullptr;
+        return new FormVedi3(c, g);
 
     // -- lists
     case IdFinestra::OPZIONI:

@@ -1,0 +1,16 @@
+#include "windows/browse/formvedi.h"
+
+#include "windows/gestorefinestre.h"
+
+namespace {
+const Visore::Progetto &progetto()
+{
+    static const Visore::Progetto p{
+        QSize(9255, 6945), QRect(2400, 840, 4035, 3720), QRect(7320, 5640, 1695, 975), "mnuInforma", 11};
+    return p;
+}
+} // namespace
+
+FormVedi::FormVedi(const Contesto &c, GestoreFinestre &g) : Visore(IdFinestra::FormVedi, progetto(), c, g)
+{
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "windows/browse/visore.h"
+
+// Picture viewer: a random picture of the list at each click of the arrow.
+class FormVedi : public Visore
+{
+    Q_OBJECT
+public:
+    FormVedi(const Contesto &contesto, GestoreFinestre &gestore);
+};

@@ -1,0 +1,47 @@
+#include "windows/browse/formvedi2.h"
+
+#include "core/carattere.h"
+#include "core/stato.h"
+#include "windows/gestorefinestre.h"
+
+#include <QLabel>
+
+namespace {
+const Visore::Progetto &progetto()
+{
+    static const Visore::Progetto p{
+        QSize(9825, 7200), QRect(2400, 840, 3885, 3480), QRect(7800, 5160, 1695, 975), "mnuInformazioni", 12};
+    return p;
+}
+} // namespace
+
+FormVedi2::FormVedi2(const Contesto &c, GestoreFinestre &g) : Visore(IdFinestra::FormVedi2, progetto(), c, g)
+{
+    Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), 360, 5160, 7365, 900);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAutoFillBackground(true);
+    QPalette bianco = Label1->palette();
+    bianco.setColor(QPalette::Window, Qt::white);
+    bianco.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(bianco);
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(36);
+    f.setBold(true);
+    Label1->setFont(f);
+}
+
+void FormVedi2::CaricaImmagine()
+{
+    Visore::CaricaImmagine();
+    const int n = ctx.stato.Estratto;
+    Label1->setText(n > 0 ? ctx.stato.Parole[n] : QString());
+}
+
+void FormVedi2::Form_Activate()
+{
+    Visore::Form_Activate();
+    QFont f = Label1->font();
+    f.setFamily(FontParola(ctx.stato));
+    Label1->setFont(f);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "windows/browse/visore.h"
+
+class QLabel;
+
+// Picture-and-name viewer: a random picture of the list with its name below.
+class FormVedi2 : public Visore
+{
+    Q_OBJECT
+public:
+    FormVedi2(const Contesto &contesto, GestoreFinestre &gestore);
+
+    void CaricaImmagine() override;
+
+    QLabel *Label1 = nullptr;
+
+protected:
+    void Form_Activate() override;
+};

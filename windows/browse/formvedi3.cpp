@@ -1,0 +1,101 @@
+#include "windows/browse/formvedi3.h"
+
+#include "core/avvio.h"
+#include "core/carattere.h"
+#include "core/colori.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
+#include "windows/browse/listaordinata.h"
+#include "windows/gestorefinestre.h"
+#include "windows/icone.h"
+#include "windows/pulsanteicona.h"
+#include "windows/riquadroimmagine.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+// A red check mark, drawn so it stays sharp at any button size.
+QPixmap segnoDiSpunta(int lato)
+{
+    QPixmap pm(lato, lato);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = lato / 100.0;
+    QPainterPath segno;
+    segno.moveTo(12 * s, 52 * s);
+    segno.lineTo(40 * s, 80 * s);
+    segno.lineTo(90 * s, 18 * s);
+    p.setPen(QPen(QColor(120, 0, 0), 22 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(segno);
+    p.setPen(QPen(QColor(230, 20, 20), 14 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(segno);
+    return pm;
+}
+} // namespace
+
+FormVedi3::FormVedi3(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormVedi3, c, g)
+{
+    // The menu bar first: the window's height counts it.
+    mnuInforma = menuBar()->addAction(QStringLiteral("Informazioni") + QString(11, QLatin1Char(' ')));
+    mnuInforma->setObjectName(QStringLiteral("mnuInforma"));
+    connect(mnuInforma, &QAction::triggered, this, [this] { MostraCrediti(ctx.dialoghi); });
+    mnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
+    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(mnuEsci, &QAction::triggered, this, &FormVedi3::mnuEsci_Click);
+
+    impostaAreaProgetto(8475, 7200);
+
+    Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), 1800, 1080, 3885, 3480);
+
+    List1 = controllo(new ListaOrdinata(area()), QStringLiteral("List1"), 120, 5400, 5895, 720);
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(27.75);
+    f.setBold(true);
+    List1->setFont(f);
+    connect(List1, &ListaOrdinata::DblClick, this, &FormVedi3::Command1_Click);
+
+    Command1 = controllo(new PulsanteIcona(QString(), QIcon(segnoDiSpunta(128)), area()), QStringLiteral("Command1"),
+                         6360, 5280, 1695, 975);
+    Command1->setCursor(icone::cursoreFreccia());
+    connect(Command1, &QPushButton::clicked, this, &FormVedi3::Command1_Click);
+}
+
+void FormVedi3::Form_Activate()
+{
+    Image1->CaricaFile(QString());
+    impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+
+    List1->clear();
+    QFont f = List1->font();
+    f.setFamily(FontParola(ctx.stato));
+    List1->setFont(f);
+    const Stato &s = ctx.stato;
+    for (int i = 1; i <= s.NumeroParole; ++i)
+        List1->AddItem(s.Parole[i]);
+    // With the focus in the list its first word would look chosen while nothing is.
+    Command1->setFocus();
+}
+
+void FormVedi3::CaricaImmagine()
+{
+    Image1->CaricaFile(PercorsoImmagine(ctx.ambiente, List1->Text()));
+}
+
+void FormVedi3::Command1_Click()
+{
+    if (!List1->Text().isEmpty())
+        CaricaImmagine();
+}
+
+void FormVedi3::mnuEsci_Click()
+{
+    tornaAlMenu();
+}
+
+void FormVedi3::richiestaChiusura()
+{
+    mnuEsci_Click();
+}

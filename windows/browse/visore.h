@@ -1,0 +1,47 @@
+#pragma once
+
+#include "windows/finestra.h"
+
+#include <QRect>
+
+class QAction;
+class QPushButton;
+class RiquadroImmagine;
+
+// A window that shows one random picture of the list in use at a time and an
+// arrow button for another one. Nothing is counted; "Esci" goes back to the menu.
+class Visore : public Finestra
+{
+    Q_OBJECT
+public:
+    // Design of one viewer.
+    struct Progetto
+    {
+        QSize area;              // design client area, twips
+        QRect immagine;          // Image1, twips
+        QRect pulsante;          // Command1, twips
+        const char *nomeMenuInformazioni;
+        int spaziInformazioni;   // blanks after "Informazioni"
+    };
+
+    // Draws a list position into Estratto and shows its picture.
+    virtual void CaricaImmagine();
+
+    RiquadroImmagine *Image1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QAction *mnuInformazioni = nullptr; // "mnuInforma" in the picture viewer
+    QAction *mnuEsci = nullptr;
+
+protected:
+    Visore(IdFinestra id, const Progetto &progetto, const Contesto &contesto, GestoreFinestre &gestore);
+
+    void Form_Activate() override;
+    void richiestaChiusura() override;
+
+    // The position just drawn, or 0 when the list is empty.
+    int estrai();
+
+private:
+    void Command1_Click();
+    void mnuEsci_Click();
+};
