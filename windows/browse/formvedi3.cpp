@@ -97,5 +97,7 @@ void FormVedi3::mnuEsci_Click()
 
 void FormVedi3::richiestaChiusura()
 {
-    mnuEsci_Click();
+    // Asked once the close request is over: a window cannot be closed from
+    // inside its own refused close, and on Yes this one must go.
+    QMetaObject::invokeMethod(this, &FormVedi3::mnuEsci_Click, Qt::QueuedConnection);
 }

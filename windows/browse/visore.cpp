@@ -66,5 +66,7 @@ void Visore::mnuEsci_Click()
 
 void Visore::richiestaChiusura()
 {
-    mnuEsci_Click();
+    // Asked once the close request is over: a window cannot be closed from
+    // inside its own refused close, and on Yes this one must go.
+    QMetaObject::invokeMethod(this, &Visore::mnuEsci_Click, Qt::QueuedConnection);
 }
