@@ -1,0 +1,402 @@
+#include "core/avvio.h"
+#include "core/carattere.h"
+#include "core/colori.h"
+#include "core/paroleliste.h"
+#include "tests/support/provefinestre.h"
+#include "windows/browse/formvedi.h"
+#include "windows/browse/formvedi2.h"
+#include "windows/browse/formvedi3.h"
+#include "windows/browse/listaordinata.h"
+#include "windows/riquadroimmagine.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+
+Q_DECLARE_METATYPE(IdFinestra)
+
+namespace {
+const QStringList kParole = {"CASA", "MARE", "ALBERO", "GATTO", "SOLE"};
+
+quint32 sfondo(const QWidget *w)
+{
+    return w->palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
+}
+
+QString nomeFile(const RiquadroImmagine *r)
+{
+    return QFileInfo(r->file()).fileName();
+}
+
+QColor centro(RiquadroImmagine *r)
+{
+    return r->grab().toImage().pixelColor(r->width() / 2, r->height() / 2);
+}
+
+// Scrolls to the word and clicks it, as a child would.
+void scegli(ListaOrdinata *lista, const QString &parola, bool doppio = false)
+{
+    QListWidgetItem *voce = lista->findItems(parola, Qt::MatchExactly).value(0);
+    QVERIFY2(voce, qPrintable(parola));
+    lista->scrollToItem(voce);
+    const QPoint punto = lista->visualItemRect(voce).center();
+    if (doppio)
+        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, punto);
+    else
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, punto);
+}
+
+QString nomeDi(const Visore *v)
+{
+    auto *v2 = qobject_cast<const FormVedi2 *>(v);
+    return v2 ? v2->Label1->text() : QString();
+}
+
+void viewers()
+{
+    QTest::addColumn<IdFinestra>("id");
+    QTest::newRow("FormVedi") << IdFinestra::FormVedi;
+    QTest::newRow("FormVedi2") << IdFinestra::FormVedi2;
+}
+} // namespace
+
+// The picture viewer, the picture-and-name viewer and the picture chooser.
+class TestVedi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { QVERIFY(finestreVisibili().isEmpty()); }
+
+    // Opening and every click draw the picture first, then the colour.
+    void attivazioneEClic_data() { viewers(); }
+    void attivazioneEClic()
+    {
+        QFETCH(IdFinestra, id);
+        for (const unsigned seme : {1u, 7u, 42u}) {
+            ProgrammaProva p(seme);
+            p.parole(kParole);
+            p.cartella.creaImmagini(kParole);
+            Casuale atteso(seme);
+            auto *v = p.apri<Visore>(id);
+            for (int passo = 0; passo < 4; ++passo) {
+                if (passo > 0)
+                    clic(v->Command1);
+                const int n = atteso.posizione(kParole.size());
+                QCOMPARE(p.stato.Estratto, qint16(n));
+                QCOMPARE(v->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), kParole.at(n - 1)));
+                QVERIFY(v->Image1->immagineValida());
+                QCOMPARE(sfondo(v), ColoreCasuale(atteso));
+                QCOMPARE(nomeDi(v), id == IdFinestra::FormVedi2 ? kParole.at(n - 1) : QString());
+            }
+            QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+            v->chiudiSenzaDomande();
+        }
+    }
+
+    // One word: the same picture and name every time; only the colour changes.
+    void unaParola_data() { viewers(); }
+    void unaParola()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(3);
+        p.parole({"LUNA"});
+        p.cartella.creaImmagini({"LUNA"});
+        auto *v = p.apri<Visore>(id);
+        QSet<quint32> colori;
+        for (int i = 0; i < 8; ++i) {
+            clic(v->Command1);
+            QCOMPARE(p.stato.Estratto, qint16(1));
+            QCOMPARE(nomeFile(v->Image1), QStringLiteral("LUNA.jpg"));
+            QCOMPARE(nomeDi(v), id == IdFinestra::FormVedi2 ? QStringLiteral("LUNA") : QString());
+            colori.insert(sfondo(v));
+        }
+        QVERIFY(colori.size() > 1);
+        v->chiudiSenzaDomande();
+    }
+
+    // The name as stored, in the face of the type style; size and weight stay.
+    void facciaDelNome_data()
+    {
+        QTest::addColumn<QString>("carattere");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("faccia");
+        QTest::newRow("maiuscolo") << "maiuscolo" << QString::fromUtf8("CITTÀ") << "Arial";
+        QTest::newRow("minuscolo") << "minuscolo" << QString::fromUtf8("città") << "Arial";
+        QTest::newRow("corsivo") << "corsivo" << QString::fromUtf8("città") << "Indis1";
+    }
+    void facciaDelNome()
+    {
+        QFETCH(QString, carattere);
+        QFETCH(QString, nome);
+        QFETCH(QString, faccia);
+        ProgrammaProva p;
+        p.parole({QString::fromUtf8("Città")});
+        p.cartella.creaImmagine(QString::fromUtf8("CITTÀ.jpg"));
+        p.stato.Carattere = carattere;
+        TrasformaCarattere(p.stato);
+        auto *v = p.apri<FormVedi2>(IdFinestra::FormVedi2);
+        QCOMPARE(v->Label1->text(), nome);
+        QCOMPARE(v->Label1->font().family(), faccia);
+        QCOMPARE(v->Label1->font().pointSize(), 36);
+        QVERIFY(v->Label1->font().bold());
+        QVERIFY(v->Image1->immagineValida()); // found whatever the letter case
+        // A word that looks like markup is shown as written.
+        p.parole({"<b>RE</b>"});
+        clic(v->Command1);
+        QCOMPARE(v->Label1->textFormat(), Qt::PlainText);
+        QCOMPARE(v->Label1->text(), QStringLiteral("<b>RE</b>"));
+        QCOMPARE(v->Label1->font().family(), faccia);
+        v->chiudiSenzaDomande();
+    }
+
+    // Missing or unreadable picture: a white box, no message, the window goes on.
+    void immagineMancante_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::newRow("FormVedi") << IdFinestra::FormVedi;
+        QTest::newRow("FormVedi2") << IdFinestra::FormVedi2;
+        QTest::newRow("FormVedi3") << IdFinestra::FormVedi3;
+    }
+    void immagineMancante()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p;
+        p.parole({"NUVOLA"});
+        Finestra *f = p.apri(id);
+        auto *immagine = f->findChild<RiquadroImmagine *>("Image1");
+        auto mostra = [&] {
+            if (auto *v3 = qobject_cast<FormVedi3 *>(f)) {
+                scegli(v3->List1, "NUVOLA");
+                clic(v3->Command1);
+            } else {
+                clic(f->findChild<QPushButton *>("Command1"));
+            }
+            QCOMPARE(nomeFile(immagine), QStringLiteral("NUVOLA.jpg"));
+        };
+        mostra();
+        QVERIFY(!immagine->immagineValida());
+        QCOMPARE(centro(immagine), QColor(Qt::white));
+        p.cartella.scrivi("images0/NUVOLA.jpg", "non una figura");
+        mostra();
+        QVERIFY(!immagine->immagineValida());
+        p.cartella.creaImmagine("NUVOLA.jpg", Qt::blue);
+        mostra();
+        QVERIFY2(centro(immagine).blue() > 200 && centro(immagine).red() < 60, qPrintable(centro(immagine).name()));
+        QVERIFY(p.dialoghi.chiamate.isEmpty() && f->isVisible());
+        f->chiudiSenzaDomande();
+    }
+
+    // The menu refuses an empty list; opened on one anyway, a viewer shows no old word.
+    void listaVuota_data() { viewers(); }
+    void listaVuota()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p;
+        p.parole({"VECCHIA"});
+        p.cartella.creaImmagini({"VECCHIA"});
+        p.parole({});
+        auto *v = p.apri<Visore>(id);
+        clic(v->Command1);
+        QCOMPARE(p.stato.Estratto, qint16(0));
+        QVERIFY(v->Image1->file().isEmpty());
+        QVERIFY(nomeDi(v).isEmpty());
+        v->chiudiSenzaDomande();
+    }
+
+    // The chooser's words in the order a reader expects, not in the order of the character codes.
+    void ordine_data()
+    {
+        QTest::addColumn<QStringList>("inMemoria");
+        QTest::addColumn<QStringList>("mostrate");
+        QTest::newRow("maiuscole") << QStringList{"MARE", "CASA", "ALBERO"} << QStringList{"ALBERO", "CASA", "MARE"};
+        QTest::newRow("maiuscole e minuscole") << QStringList{"mare", "Casa", "ALBERO", "cane", "Zebra", "ape"}
+                                               << QStringList{"ALBERO", "ape", "cane", "Casa", "mare", "Zebra"};
+        QTest::newRow("accenti")
+            << QString::fromUtf8("perché,cittadino,città,pera,citta,zucca,Àncora,ago").split(',')
+            << QString::fromUtf8("ago,Àncora,citta,città,cittadino,pera,perché,zucca").split(',');
+        QTest::newRow("doppioni") << QStringList{"ORSO", "APE", "ORSO"} << QStringList{"APE", "ORSO", "ORSO"};
+        QTest::newRow("vuota") << QStringList{} << QStringList{};
+    }
+    void ordine()
+    {
+        QFETCH(QStringList, inMemoria);
+        QFETCH(QStringList, mostrate);
+        ProgrammaProva p;
+        p.parole(inMemoria);
+        auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
+        QCOMPARE(f->List1->parole(), mostrate);
+        QCOMPARE(QStringList(p.stato.Parole.begin() + 1, p.stato.Parole.begin() + 1 + inMemoria.size()), inMemoria);
+        if (mostrate.isEmpty()) {
+            clic(f->Command1);
+            QTest::mouseDClick(f->List1->viewport(), Qt::LeftButton);
+            QVERIFY(f->Image1->file().isEmpty());
+        }
+        f->chiudiSenzaDomande();
+    }
+
+    // A fresh chooser: no picture, no selection, a drawn colour, the face of the type style.
+    void aperturaChooser_data()
+    {
+        QTest::addColumn<QString>("carattere");
+        QTest::addColumn<QString>("faccia");
+        QTest::addColumn<QStringList>("mostrate");
+        QTest::newRow("maiuscolo") << "maiuscolo" << "Arial" << QStringList{"ALBERO", "CASA", "MARE"};
+        QTest::newRow("minuscolo") << "minuscolo" << "Arial" << QStringList{"albero", "casa", "mare"};
+        QTest::newRow("corsivo") << "corsivo" << "Indis1" << QStringList{"albero", "casa", "mare"};
+    }
+    void aperturaChooser()
+    {
+        QFETCH(QString, carattere);
+        QFETCH(QString, faccia);
+        QFETCH(QStringList, mostrate);
+        ProgrammaProva p(9);
+        p.parole({"Mare", "casa", "ALBERO"});
+        p.stato.Carattere = carattere;
+        TrasformaCarattere(p.stato);
+        Casuale atteso(9);
+        auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
+        QCOMPARE(sfondo(f), ColoreCasuale(atteso));
+        QVERIFY(f->Image1->file().isEmpty());
+        QVERIFY(f->List1->selectedItems().isEmpty());
+        QCOMPARE(f->List1->parole(), mostrate);
+        QCOMPARE(f->List1->font().family(), faccia);
+        QCOMPARE(f->List1->font().pointSizeF(), 27.75);
+        QVERIFY(f->List1->font().bold());
+        f->chiudiSenzaDomande();
+    }
+
+    // The check mark and a double click show the selected word's picture; nothing without one.
+    void mostraImmagine()
+    {
+        ProgrammaProva p;
+        p.parole({"MARE", "CASA", "ALBERO"});
+        p.cartella.creaImmagini({"MARE", "CASA", "ALBERO"});
+        auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
+        const quint32 colore = sfondo(f);
+        clic(f->Command1);
+        QVERIFY(f->Image1->file().isEmpty());
+
+        scegli(f->List1, "CASA");
+        QVERIFY(f->Image1->file().isEmpty()); // selecting alone shows nothing yet
+        clic(f->Command1);
+        QCOMPARE(f->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), "CASA"));
+        QVERIFY(f->Image1->immagineValida());
+        scegli(f->List1, "MARE");
+        QCOMPARE(nomeFile(f->Image1), QStringLiteral("CASA.jpg"));
+        scegli(f->List1, "ALBERO", true);
+        QCOMPARE(nomeFile(f->Image1), QStringLiteral("ALBERO.jpg"));
+        QTest::keyClick(f->List1, Qt::Key_Down);
+        clic(f->Command1);
+        QCOMPARE(nomeFile(f->Image1), QStringLiteral("CASA.jpg"));
+        QCOMPARE(sfondo(f), colore);
+        QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+        f->chiudiSenzaDomande();
+    }
+
+    // "Esci" (and the window manager's close) asks; No leaves all as it was, Yes goes back to the menu.
+    void esci_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::addColumn<QString>("informazioni");
+        QTest::addColumn<bool>("daMenu");
+        const QString i11 = QStringLiteral("Informazioni           ");
+        const QString i12 = i11 + QLatin1Char(' ');
+        QTest::newRow("FormVedi") << IdFinestra::FormVedi << i11 << true;
+        QTest::newRow("FormVedi2") << IdFinestra::FormVedi2 << i12 << true;
+        QTest::newRow("FormVedi3") << IdFinestra::FormVedi3 << i11 << true;
+        QTest::newRow("FormVedi chiusura") << IdFinestra::FormVedi << i11 << false;
+        QTest::newRow("FormVedi3 chiusura") << IdFinestra::FormVedi3 << i11 << false;
+    }
+    void esci()
+    {
+        QFETCH(IdFinestra, id);
+        QFETCH(QString, informazioni);
+        QFETCH(bool, daMenu);
+        ProgrammaProva p;
+        p.parole(kParole);
+        p.cartella.creaImmagini(kParole);
+        p.stato.Esatti = 3;
+        p.stato.Errati = 2;
+        p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
+        QPointer<Finestra> f = p.apri(id);
+        auto *immagine = f->findChild<RiquadroImmagine *>("Image1");
+        auto *v3 = qobject_cast<FormVedi3 *>(f);
+        if (v3)
+            scegli(v3->List1, "MARE");
+        clic(f->findChild<QPushButton *>("Command1"));
+        const auto menuBar = f->menuBar()->actions();
+        QCOMPARE(menuBar.size(), 2);
+        QCOMPARE(menuBar.at(0)->text(), informazioni);
+        QCOMPARE(menuBar.at(1)->text(), QStringLiteral("Esci"));
+        menuBar.at(0)->trigger();
+        QCOMPARE(p.dialoghi.chiamate.value(0).testo, TestoCrediti());
+
+        auto statoVisibile = [&] {
+            return QStringList{immagine->file(), QString::number(sfondo(f)),
+                               v3 ? v3->List1->parole().join(',') + v3->List1->Text() : nomeDi(qobject_cast<Visore *>(f))};
+        };
+        const QStringList prima = statoVisibile();
+        auto esci = [&] {
+            if (daMenu)
+                azioneMenu(f, "Esci")->trigger();
+            else
+                f->close();
+        };
+        esci();
+        QTRY_COMPARE(p.dialoghi.chiamate.size(), 2);
+        const auto &d = p.dialoghi.chiamate.at(1);
+        QCOMPARE(d.testo, QString::fromUtf8("Vuoi tornare al menù?"));
+        QCOMPARE(d.titolo, QStringLiteral("Lettoria 2"));
+        QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
+        QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNo);
+        svuotaEventi();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(statoVisibile(), prima);
+        QCOMPARE(p.stato.Esatti, qint16(3));
+        QVERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
+
+        esci();
+        QTRY_VERIFY(f.isNull());
+        QCOMPARE(p.stato.Esatti, qint16(0));
+        QCOMPARE(p.stato.Errati, qint16(0));
+        Finestra *menu = p.gestore->finestra(IdFinestra::FormMenu);
+        QVERIFY(menu && menu->isVisible());
+        menu->chiudiSenzaDomande();
+        svuotaEventi();
+    }
+
+    // The menu's buttons open the three windows, full screen, and close the menu.
+    void dalMenu_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("classe");
+        QTest::newRow("Vedi immagini") << IdFinestra::FormVedi << "SSCommand9" << "FormVedi";
+        QTest::newRow("Immagine e nome") << IdFinestra::FormVedi2 << "SSCommand10" << "FormVedi2";
+        QTest::newRow("Scegli le immagini") << IdFinestra::FormVedi3 << "Command1" << "FormVedi3";
+    }
+    void dalMenu()
+    {
+        QFETCH(IdFinestra, id);
+        QFETCH(QString, pulsante);
+        QFETCH(QString, classe);
+        ProgrammaProva p;
+        p.parole(kParole);
+        QPointer<Finestra> menu = p.apri(IdFinestra::FormMenu);
+        clic(menu->findChild<QPushButton *>(pulsante));
+        QTRY_VERIFY(menu.isNull());
+        Finestra *f = p.gestore->finestra(id);
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(QString::fromLatin1(f->metaObject()->className()), classe);
+        QCOMPARE(f->geometry(), f->screen()->geometry());
+        f->chiudiSenzaDomande();
+    }
+};
+
+QTEST_MAIN(TestVedi)
+#include "tst_vedi.moc"
