@@ -8,11 +8,18 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     PreparaApplicazione(app);
+    // The desktop matches the window to its menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lettoria2.Lettoria2"));
+    QIcon icona;
+    for (const int lato : {16, 32, 48, 64, 128, 256})
+        icona.addFile(QStringLiteral(":/lettoria2/icona%1.png").arg(lato));
+    QApplication::setWindowIcon(icona);
 
     Stato stato;
     Casuale casuale;

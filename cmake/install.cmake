@@ -1,0 +1,95 @@
+# Installing Lettoria 2 and building its packages.
+#
+# The program reads its pictures, word lists, sounds and cursive font from the
+# folder of its executable, so the executable and the contents of data/ are
+# installed together into one program folder. On Linux that folder is
+# <prefix>/lib/lettoria2, with a small launcher in <prefix>/bin, the desktop
+# entry, the AppStream metainfo and the icons in <prefix>/share. On Windows the
+# program folder is <prefix>/bin, where Qt's deployment puts the Qt libraries.
+
+include(GNUInstallDirs)
+
+set(LETTORIA_APP_ID "io.github.lettoria2.Lettoria2")
+set(LETTORIA_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
+
+if(WIN32)
+  set(LETTORIA_INSTALL_PROGRAMDIR_DEFAULT "${CMAKE_INSTALL_BINDIR}")
+else()
+  set(LETTORIA_INSTALL_PROGRAMDIR_DEFAULT "lib/lettoria2")
+endif()
+set(LETTORIA_INSTALL_PROGRAMDIR "${LETTORIA_INSTALL_PROGRAMDIR_DEFAULT}" CACHE STRING
+  "Folder, under the prefix, that holds the executable and its data")
+
+# The window icon, and on Windows the icon of the executable itself.
+target_sources(lettoria2 PRIVATE "${LETTORIA_PACKAGING_DIR}/lettoria2.qrc")
+if(WIN32)
+  target_sources(lettoria2 PRIVATE "${LETTORIA_PACKAGING_DIR}/windows/lettoria2.rc")
+endif()
+
+install(TARGETS lettoria2 RUNTIME DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/" DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
+
+if(WIN32)
+  # Qt's libraries, plugins and translations beside the executable.
+  if(COMMAND qt_generate_deploy_app_script)
+    qt_generate_deploy_app_script(TARGET lettoria2 FILENAME_VARIABLE lettoria_deploy_script
+      NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT "${lettoria_deploy_script}")
+  endif()
+elseif(UNIX AND NOT APPLE)
+  # The launcher finds the program folder relative to itself.
+  file(RELATIVE_PATH LETTORIA_BIN_TO_PROGRAM
+    "/prefix/${CMAKE_INSTALL_BINDIR}" "/prefix/${LETTORIA_INSTALL_PROGRAMDIR}")
+  configure_file("${LETTORIA_PACKAGING_DIR}/lettoria2.in" "${CMAKE_BINARY_DIR}/packaging/lettoria2" @ONLY)
+  install(PROGRAMS "${CMAKE_BINARY_DIR}/packaging/lettoria2" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+  install(FILES "${LETTORIA_PACKAGING_DIR}/${LETTORIA_APP_ID}.desktop"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+  install(FILES "${LETTORIA_PACKAGING_DIR}/${LETTORIA_APP_ID}.metainfo.xml"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+  install(DIRECTORY "${LETTORIA_PACKAGING_DIR}/icons/hicolor"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
+endif()
+
+# Packages: `cpack` in the build folder (a .deb on Linux, a .zip on Windows).
+set(CPACK_PACKAGE_NAME "lettoria2")
+set(CPACK_PACKAGE_VENDOR "Lettoria 2")
+set(CPACK_PACKAGE_CONTACT "Lettoria 2 <lettoria2@invalid>")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "words and pictures for children learning to read Italian")
+set(CPACK_PACKAGE_DESCRIPTION
+"Lettoria 2 pairs written Italian words with pictures: one name and two to
+four pictures to choose from, several names for one picture, names dragged
+under their pictures. It also has picture viewers, a picture chooser and two
+picture puzzles, three type styles (capitals, small letters and school
+cursive), smiling and frowning faces, sounds and counters. A teacher picks one
+of 34 syllable-group word lists or builds a new list from the pictures.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Lettoria2")
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  set(CPACK_GENERATOR "ZIP")
+else()
+  set(CPACK_GENERATOR "DEB")
+endif()
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lettoria2.github.io/")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The Qt texts of the message boxes in Italian, and the faces the program's
+# fonts stand in for (Arial, Times New Roman, Comic Sans MS).
+set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+find_program(LETTORIA_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(LETTORIA_DPKG_SHLIBDEPS)
+  # The library packages come from the executable's own links.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${LETTORIA_DEB_RUNTIME}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")
+endif()
+# Wayland desktops run the program natively with it, through XWayland without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+
+include(CPack)
