@@ -89,7 +89,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")
 endif()
-# Wayland desktops run the program natively with it, through XWayland without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The answer sounds play through GStreamer (its app source, converters and the
+# PulseAudio sink); Wayland desktops run the program natively with qt6-wayland,
+# through XWayland without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland")
 
 include(CPack)

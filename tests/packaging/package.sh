@@ -63,6 +63,11 @@ for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
   check "Depends names $dep: $depends" grep -qE "(^|, )$dep( |,|$)" <<<"$depends"
 done
 
+recommends=$(field Recommends)
+for rec in gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+  check "Recommends names $rec: $recommends" grep -qE "(^|, )$rec( |,|$)" <<<"$recommends"
+done
+
 # --- Contents -----------------------------------------------------------------
 dpkg-deb -c "$deb" >"$work/contents"
 # "mode owner size date time path" -> "mode owner path"
