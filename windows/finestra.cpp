@@ -115,5 +115,7 @@ void Finestra::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    richiestaChiusura();
+    // Answered after this close request has ended: a window cannot be closed
+    // from inside its own refused close.
+    QMetaObject::invokeMethod(this, [this] { richiestaChiusura(); }, Qt::QueuedConnection);
 }

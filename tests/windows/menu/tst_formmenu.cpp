@@ -144,7 +144,7 @@ private slots:
         QVERIFY(menu->isVisible());
         p.dialoghi.risposte = {Dialoghi::Risposta::Si};
         menu->close();
-        QCOMPARE(p.terminazioni, 1);
+        QTRY_COMPARE(p.terminazioni, 1);
     }
 
     void listaTroppoCorta_data()
@@ -202,7 +202,7 @@ private slots:
         ProgrammaProva p;
         auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
         avvio->close();
-        QCOMPARE(p.terminazioni, 1);
+        QTRY_COMPARE(p.terminazioni, 1);
         QVERIFY(p.dialoghi.chiamate.isEmpty());
         QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
     }
