@@ -1,6 +1,7 @@
 #include "core/ambiente.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -31,7 +32,12 @@ Ambiente Ambiente::diSistema(const QString &cartellaEseguibile)
     a.cartellaFont = unisci(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                             QStringLiteral("fonts"));
 #endif
-    a.fileBlocco = unisci(QStandardPaths::writableLocation(QStandardPaths::TempLocation),
-                          QStringLiteral("Lettoria2.lock"));
+    // One copy per user: on a shared classroom PC each child's account has its own lock.
+    QString cartellaBlocco = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (cartellaBlocco.isEmpty())
+        cartellaBlocco = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    QString utente = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    utente.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")));
+    a.fileBlocco = unisci(cartellaBlocco, QStringLiteral("Lettoria2-%1.lock").arg(utente));
     return a;
 }
