@@ -14,6 +14,7 @@
 #include "windows/browse/formvedi3.h"
 
 // -- lists
+#include "windows/lists/opzioni.h"
 
 // -- puzzles
 
@@ -49,7 +50,7 @@ Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestr
 
     // -- lists
     case IdFinestra::OPZIONI:
-        return nullptr;
+        return new OPZIONI(c, g);
 
     // -- puzzles
     case IdFinestra::pag1:

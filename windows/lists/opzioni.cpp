@@ -1,0 +1,413 @@
+#include "windows/lists/opzioni.h"
+
+#include "core/creazioneliste.h"
+#include "core/dialoghi.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
+#include "windows/gestorefinestre.h"
+#include "windows/lists/segnalestop.h"
+#include "windows/pulsanteicona.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+QFont carattere(const QString &famiglia, double punti, bool grassetto)
+{
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+void coloraSfondo(QWidget *w, const QColor &colore)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colore);
+    w->setPalette(p);
+}
+
+QString mostrabile(const QString &percorso)
+{
+    return QDir::toNativeSeparators(percorso);
+}
+
+// The longest captions ("GA, GO, GU, GI, GE, GHI, GHE") are a little wider
+// than their option: letters move closer together until they fit.
+void adattaTesto(QRadioButton *o)
+{
+    QFont f = o->font();
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    o->setFont(f);
+    for (double spazio = -0.25; o->sizeHint().width() > o->width() && spazio >= -1.5; spazio -= 0.25) {
+        f.setLetterSpacing(QFont::AbsoluteSpacing, spazio);
+        o->setFont(f);
+    }
+}
+
+// Design client area, in twips.
+constexpr int LarghezzaProgetto = 11970;
+constexpr int AltezzaProgetto = 8145;
+
+// The chooser's three columns: 12, 12 and 10 options.
+constexpr int ColonneSinistra[] = {200, 3100, 6000};
+constexpr int OpzioniPerColonna = 12;
+constexpr int PrimaRiga = 600;
+constexpr int PassoRiga = 450;
+constexpr int LarghezzaOpzione = 3000;
+constexpr int AltezzaOpzione = 375;
+} // namespace
+
+const QString OPZIONI::MessaggioNessunaLista = QStringLiteral("Non hai scelto nessuna lista!");
+const QString OPZIONI::MessaggioListaVuota =
+    QStringLiteral("Devi inserire almeno alcune parole nalla lista prima di salvarla.");
+const QString OPZIONI::DomandaSovrascrivi = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
+const QString OPZIONI::FiltroApri = QStringLiteral("*.TXT (*.txt)");
+const QString OPZIONI::FiltroSalva = QStringLiteral("Files di testo (*.txt)");
+
+QString OPZIONI::messaggioApertura(const QString &percorso, const QString &motivo)
+{
+    return QStringLiteral("Non è stato possibile aprire la lista:\n%1\n%2").arg(mostrabile(percorso), motivo);
+}
+
+QString OPZIONI::messaggioSalvataggio(const QString &percorso, const QString &motivo)
+{
+    return QStringLiteral("Non è stato possibile salvare la lista:\n%1\n%2").arg(mostrabile(percorso), motivo);
+}
+
+OPZIONI::OPZIONI(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::OPZIONI, c, g)
+{
+    setWindowTitle(QStringLiteral("Lettoria 2 - Liste di parole"));
+    impostaAreaProgetto(LarghezzaProgetto, AltezzaProgetto);
+    impostaColoreSfondo(0x80FFFF);
+
+    const QFont fontPulsanti = carattere(QStringLiteral("Arial"), 14.25, true);
+
+    // The list in use and the three ways to change it.
+    Frame4 = controllo(new QGroupBox(QStringLiteral("File in uso"), area()), QStringLiteral("Frame4"), 360, 240, 11250,
+                       4800);
+    Frame4->setFont(carattere(QStringLiteral("Times New Roman"), 18, true));
+    Label1 = controllo(new QLabel(Frame4), QStringLiteral("Label1"), 240, 720, 10770, 600);
+    Label1->setFont(carattere(QStringLiteral("Arial"), 12, false));
+    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    coloraSfondo(Label1, Qt::white);
+    const struct
+    {
+        QPushButton **pulsante;
+        const char *nome;
+        const char *testo;
+        int top;
+    } pulsanti[] = {
+        {&Command6, "Command6", "Apri un archivio tra i predefiniti", 1680},
+        {&Command1, "Command1", "Apri un archivio personalizzato", 2640},
+        {&Command2, "Command2", "Crea altri files con liste parole", 3600},
+    };
+    for (const auto &p : pulsanti) {
+        *p.pulsante = controllo(new QPushButton(QString::fromUtf8(p.testo), Frame4), QString::fromLatin1(p.nome), 1440,
+                                p.top, 8370, 780);
+        (*p.pulsante)->setFont(fontPulsanti);
+        (*p.pulsante)->setCursor(Qt::PointingHandCursor);
+    }
+    connect(Command6, &QPushButton::clicked, this, &OPZIONI::Command6_Click);
+    connect(Command1, &QPushButton::clicked, this, &OPZIONI::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &OPZIONI::Command2_Click);
+
+    Command3D1 = controllo(new PulsanteIcona(QStringLiteral("Esci"), iconaStop(), area()), QStringLiteral("Command3D1"),
+                           4050, 5520, 3870, 1560);
+    Command3D1->setFont(carattere(QStringLiteral("Arial"), 24, false));
+    connect(Command3D1, &QPushButton::clicked, this, &OPZIONI::Command3D1_Click);
+
+    // The chooser of predefined lists, hidden until asked for.
+    Frame1 = controllo(new QGroupBox(QStringLiteral("Seleziona la lista da utilizzare"), area()),
+                       QStringLiteral("Frame1"), 0, 0, LarghezzaProgetto, AltezzaProgetto);
+    Frame1->setFont(carattere(QStringLiteral("Times New Roman"), 20.25, true));
+    coloraSfondo(Frame1, QColor(255, 255, 192));
+    gruppoOpzioni_ = new QButtonGroup(this);
+    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+        auto *o = new QRadioButton(QStringLiteral("Option1"), Frame1);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        o->setProperty("Index", i);
+        o->setFont(carattere(QStringLiteral("Times New Roman"), 8.25, true));
+        o->setCursor(Qt::PointingHandCursor);
+        gruppoOpzioni_->addButton(o, i);
+        Option1[static_cast<size_t>(i)] = o;
+        // A click on the option already marked still picks it: it is the way back.
+        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+    disponiScelta();
+    Frame1->hide();
+
+    // The list maker, hidden until asked for.
+    Frame5 = controllo(new QGroupBox(QStringLiteral("Creazione di nuovi files di liste parole"), area()),
+                       QStringLiteral("Frame5"), 0, 0, LarghezzaProgetto, AltezzaProgetto);
+    Frame5->setFont(carattere(QStringLiteral("Times New Roman"), 20.25, true));
+    coloraSfondo(Frame5, QColor(192, 255, 192));
+    const QFont fontTitoli = carattere(QStringLiteral("Arial"), 12, true);
+    Label2 = controllo(new QLabel(QStringLiteral("Parole utilizzabili (immagini a disposizione)"), Frame5),
+                       QStringLiteral("Label2"), 360, 660, 5400, 420);
+    Label3 = controllo(new QLabel(QStringLiteral("Parole inserite nella lista"), Frame5), QStringLiteral("Label3"),
+                       6210, 660, 5400, 420);
+    const QFont fontListe = carattere(QStringLiteral("MS Sans Serif"), 13.5, true);
+    List1 = controllo(new QListWidget(Frame5), QStringLiteral("List1"), 360, 1140, 5400, 4560);
+    List2 = controllo(new QListWidget(Frame5), QStringLiteral("List2"), 6210, 1140, 5400, 4560);
+    for (QLabel *l : {Label2, Label3})
+        l->setFont(fontTitoli);
+    for (QListWidget *l : {List1, List2}) {
+        l->setFont(fontListe);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Thousands of words: every row is as tall as the first.
+        l->setUniformItemSizes(true);
+        l->installEventFilter(this);
+    }
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { sposta(List1, List2); });
+    connect(List2, &QListWidget::itemDoubleClicked, this, [this] { sposta(List2, List1); });
+    Label4 = controllo(new QLabel(QStringLiteral("Per spostare le parole da una lista all'altra utilizzare il doppio "
+                                                 "click oppure sfogliare la lista con le frecce e premere invio."),
+                                  Frame5),
+                       QStringLiteral("Label4"), 360, 5820, 11250, 720);
+    Label4->setFont(carattere(QStringLiteral("Arial"), 12, false));
+    Label4->setWordWrap(true);
+    const QFont fontComandi = carattere(QStringLiteral("MS Sans Serif"), 18, true);
+    Command4 = controllo(new QPushButton(QStringLiteral("Svuota lista"), Frame5), QStringLiteral("Command4"), 360, 6780,
+                         3480, 900);
+    Command5 = controllo(new QPushButton(QStringLiteral("Salva lista"), Frame5), QStringLiteral("Command5"), 4245, 6780,
+                         3480, 900);
+    Command3 = controllo(new QPushButton(QStringLiteral("Chiudi"), Frame5), QStringLiteral("Command3"), 8130, 6780,
+                         3480, 900);
+    for (QPushButton *b : {Command4, Command5, Command3}) {
+        b->setFont(fontComandi);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    connect(Command4, &QPushButton::clicked, this, &OPZIONI::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &OPZIONI::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, &OPZIONI::Command3_Click);
+    Frame5->hide();
+}
+
+void OPZIONI::Form_Activate()
+{
+    ImpostOpzioniSelezionate();
+}
+
+void OPZIONI::ImpostOpzioniSelezionate()
+{
+    Label1->setText(mostrabile(ctx.stato.FileInUso));
+}
+
+void OPZIONI::resizeEvent(QResizeEvent *event)
+{
+    Finestra::resizeEvent(event);
+    // The scaling brings every control back to its design place: a frame on
+    // show keeps covering the window, and the options keep their places.
+    if (!Frame1->isHidden()) {
+        Frame1->setGeometry(area()->rect());
+        disponiScelta();
+    }
+    if (!Frame5->isHidden())
+        Frame5->setGeometry(area()->rect());
+}
+
+void OPZIONI::mostraSopra(QGroupBox *frame)
+{
+    frame->setGeometry(area()->rect());
+    frame->raise();
+    // What lies beneath stays out of reach of the keyboard too.
+    Frame4->setEnabled(false);
+    Command3D1->setEnabled(false);
+    frame->show();
+}
+
+void OPZIONI::nascondi(QGroupBox *frame)
+{
+    frame->hide();
+    Frame4->setEnabled(true);
+    Command3D1->setEnabled(true);
+}
+
+// Option places are fixed, whatever the window's size.
+void OPZIONI::disponiScelta()
+{
+    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+        const int colonna = i / OpzioniPerColonna;
+        const int riga = i % OpzioniPerColonna;
+        Option1[static_cast<size_t>(i)]->setGeometry(
+            twip(ColonneSinistra[colonna], PrimaRiga + PassoRiga * riga, LarghezzaOpzione, AltezzaOpzione));
+    }
+}
+
+int OPZIONI::opzioneInUso() const
+{
+    const QFileInfo inUso(ctx.stato.FileInUso);
+    const QString cartella = QDir::cleanPath(ctx.ambiente.cartellaListe());
+    if (ctx.stato.FileInUso.isEmpty() || QDir::cleanPath(inUso.absolutePath()) != cartella)
+        return -1;
+    for (int i = 0; i < Stato::NumeroListePredefinite; ++i)
+        if (inUso.fileName().compare(ctx.stato.ListePredefinite[static_cast<size_t>(i)][1], Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void OPZIONI::Command6_Click()
+{
+    disponiScelta();
+    const int inUso = opzioneInUso();
+    // Marking from here loads nothing; the group only allows no mark while open.
+    gruppoOpzioni_->setExclusive(false);
+    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+        QRadioButton *o = Option1[static_cast<size_t>(i)];
+        QFont f = o->font();
+        f.setPointSizeF(10);
+        o->setFont(f);
+        // "QU & CQU" shows its ampersand rather than a shortcut.
+        o->setText(QString(ctx.stato.ListePredefinite[static_cast<size_t>(i)][0]).replace(QLatin1Char('&'),
+                                                                                          QLatin1String("&&")));
+        adattaTesto(o);
+        o->setChecked(i == inUso);
+    }
+    gruppoOpzioni_->setExclusive(true);
+    mostraSopra(Frame1);
+    Option1[static_cast<size_t>(inUso >= 0 ? inUso : 0)]->setFocus();
+}
+
+void OPZIONI::Option1_Click(int Index)
+{
+    const QString percorso = QDir(ctx.ambiente.cartellaListe()).filePath(ctx.stato.ListePredefinite[static_cast<size_t>(Index)][1]);
+    // Even when the file cannot be read the chooser closes: the list in use is still there.
+    nascondi(Frame1);
+    caricaLista(percorso);
+}
+
+void OPZIONI::Command1_Click()
+{
+    const QString percorso = ctx.dialoghi.apriFile(FiltroApri, ctx.ambiente.cartellaListe());
+    if (percorso.isEmpty()) {
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Critica, MessaggioNessunaLista);
+        return;
+    }
+    caricaLista(percorso);
+}
+
+bool OPZIONI::caricaLista(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    const LetturaLista lettura = LeggiListaParole(TrovaFile(info.absolutePath(), info.fileName()));
+    if (!lettura.aperta) {
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Critica, messaggioApertura(percorso, lettura.errore));
+        return false;
+    }
+    ctx.stato.FileInUso = percorso;
+    ImpostaParole(ctx.stato, lettura.parole);
+    Label1->setText(mostrabile(percorso));
+    return true;
+}
+
+void OPZIONI::Command2_Click()
+{
+    mostraSopra(Frame5);
+    TrovaImmagini();
+    List1->setFocus();
+}
+
+void OPZIONI::Command3_Click()
+{
+    nascondi(Frame5);
+    Command2->setFocus();
+}
+
+void OPZIONI::Command3D1_Click()
+{
+    gestore.vai(this, IdFinestra::FormMenu);
+}
+
+void OPZIONI::richiestaChiusura()
+{
+    // Left once the close request is over: a window cannot be closed from
+    // inside its own refused close.
+    QMetaObject::invokeMethod(this, &OPZIONI::Command3D1_Click, Qt::QueuedConnection);
+}
+
+void OPZIONI::TrovaImmagini()
+{
+    List1->clear();
+    List2->clear();
+    List1->addItems(::TrovaImmagini(ctx.ambiente.cartellaImmagini()));
+}
+
+void OPZIONI::Command4_Click()
+{
+    TrovaImmagini();
+}
+
+void OPZIONI::sposta(QListWidget *da, QListWidget *a)
+{
+    const QList<QListWidgetItem *> scelte = da->selectedItems();
+    if (scelte.isEmpty())
+        return;
+    const int riga = da->row(scelte.first());
+    QListWidgetItem *voce = da->takeItem(riga);
+    const OrdineAlfabetico ordine;
+    const auto posto = ordine.posizione(a->count(), [a](qsizetype i) { return a->item(static_cast<int>(i))->text(); },
+                                        voce->text());
+    a->insertItem(static_cast<int>(posto), voce);
+    voce->setSelected(false);
+    a->scrollToItem(voce);
+    // The next word is ready for the next Enter.
+    da->clearSelection();
+    if (da->count() > 0) {
+        const int prossima = std::min(riga, da->count() - 1);
+        da->setCurrentRow(prossima, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+bool OPZIONI::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (evento->type() == QEvent::KeyRelease && (oggetto == List1 || oggetto == List2)) {
+        const auto *tasto = static_cast<QKeyEvent *>(evento);
+        if (!tasto->isAutoRepeat() && (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter)) {
+            if (oggetto == List1)
+                sposta(List1, List2);
+            else
+                sposta(List2, List1);
+            return true;
+        }
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+void OPZIONI::Command5_Click()
+{
+    if (List2->count() == 0) {
+        ctx.dialoghi.messaggio(Dialoghi::Icona::Nessuna, TitoloProgramma, MessaggioListaVuota, Dialoghi::Pulsanti::Ok);
+        return;
+    }
+    const QString scelto = ctx.dialoghi.salvaFile(FiltroSalva, ctx.ambiente.cartellaListe());
+    if (scelto.isEmpty())
+        return;
+    const QString percorso = NomeFileLista(scelto);
+    // Asked for hidden files too: nothing is overwritten unasked.
+    if (QFileInfo(percorso).isFile()
+        && ctx.dialoghi.messaggio(Dialoghi::Icona::Critica, TitoloProgramma, DomandaSovrascrivi,
+                                  Dialoghi::Pulsanti::SiNo)
+               != Dialoghi::Risposta::Si)
+        return;
+    QStringList parole;
+    parole.reserve(List2->count());
+    for (int i = 0; i < List2->count(); ++i)
+        parole.append(List2->item(i)->text());
+    QString errore;
+    if (!SalvaFile(percorso, parole, &errore)) {
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Critica, messaggioSalvataggio(percorso, errore));
+        return;
+    }
+    // The words in memory stay those of the list loaded before; the saved
+    // file is the one the next start loads.
+    ctx.stato.FileInUso = percorso;
+}
