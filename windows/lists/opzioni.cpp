@@ -295,18 +295,17 @@ void OPZIONI::Command1_Click()
     caricaLista(percorso);
 }
 
-bool OPZIONI::caricaLista(const QString &percorso)
+void OPZIONI::caricaLista(const QString &percorso)
 {
     const QFileInfo info(percorso);
     const LetturaLista lettura = LeggiListaParole(TrovaFile(info.absolutePath(), info.fileName()));
     if (!lettura.aperta) {
         ctx.dialoghi.avvisa(Dialoghi::Icona::Critica, messaggioApertura(percorso, lettura.errore));
-        return false;
+        return;
     }
     ctx.stato.FileInUso = percorso;
     ImpostaParole(ctx.stato, lettura.parole);
     Label1->setText(mostrabile(percorso));
-    return true;
 }
 
 void OPZIONI::Command2_Click()

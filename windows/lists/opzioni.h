@@ -75,7 +75,7 @@ private:
     void sposta(QListWidget *da, QListWidget *a);
     // Loads a list file as the list in use; a file that cannot be read
     // leaves everything as it was and says why.
-    bool caricaLista(const QString &percorso);
+    void caricaLista(const QString &percorso);
     void mostraSopra(QGroupBox *frame);
     void nascondi(QGroupBox *frame);
     void disponiScelta();
