@@ -328,9 +328,7 @@ void OPZIONI::Command3D1_Click()
 
 void OPZIONI::richiestaChiusura()
 {
-    // Left once the close request is over: a window cannot be closed from
-    // inside its own refused close.
-    QMetaObject::invokeMethod(this, &OPZIONI::Command3D1_Click, Qt::QueuedConnection);
+    Command3D1_Click();
 }
 
 void OPZIONI::TrovaImmagini()
