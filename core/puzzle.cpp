@@ -14,9 +14,23 @@ int limita(int n)
 } // namespace
 
 Puzzle::Puzzle(int righe, int colonne, bool scambio)
-    : righe_(limita(righe)), colonne_(limita(colonne)), scambio_(scambio), pezzi_(static_cast<size_t>(righe_ * colonne_))
+    : righe_(limita(righe)), colonne_(limita(colonne)), scambio_(scambio), pezzi_(static_cast<size_t>(righe_ * colonne_)),
+      aspetto_(pezzi_.size())
 {
     std::iota(pezzi_.begin(), pezzi_.end(), 0);
+    std::iota(aspetto_.begin(), aspetto_.end(), 0);
+}
+
+void Puzzle::impostaAspetto(const std::vector<int> &aspetto)
+{
+    if (aspetto.size() != pezzi_.size())
+        return;
+    aspetto_ = aspetto;
+    if (!scambio_) {
+        // A number no other piece has: the gap must come home for the picture to be whole.
+        const int unico = *std::max_element(aspetto_.begin(), aspetto_.end()) + 1;
+        aspetto_.back() = unico;
+    }
 }
 
 int Puzzle::pezzo(int cella) const
@@ -35,7 +49,7 @@ int Puzzle::vuota() const
 bool Puzzle::risolto() const
 {
     for (size_t c = 0; c < pezzi_.size(); ++c)
-        if (pezzi_[c] != static_cast<int>(c))
+        if (aspetto_[static_cast<size_t>(pezzi_[c])] != aspetto_[c])
             return false;
     return true;
 }
@@ -54,6 +68,9 @@ void Puzzle::mischia(Casuale &casuale)
         return;
     }
 
+    // When every piece to be swapped looks the same, nothing can look out of place.
+    const bool distinguibili = !scambio_ || std::any_of(aspetto_.begin(), aspetto_.end(),
+                                                        [this](int a) { return a != aspetto_.front(); });
     do {
         for (int i = n - 1; i > 0; --i)
             std::swap(pezzi_[static_cast<size_t>(i)], pezzi_[static_cast<size_t>(casuale.scelta(i + 1))]);
@@ -64,7 +81,7 @@ void Puzzle::mischia(Casuale &casuale)
             const int b = pezzi_[static_cast<size_t>(a + 1)] == vuoto ? a + 2 : a + 1;
             std::swap(pezzi_[static_cast<size_t>(a)], pezzi_[static_cast<size_t>(b)]);
         }
-    } while (risolto());
+    } while (distinguibili && risolto());
 }
 
 bool Puzzle::scambia(int a, int b)

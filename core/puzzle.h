@@ -39,8 +39,15 @@ public:
     int vuota() const;
     bool risolto() const;
 
-    // A new arrangement at random: never the finished one (when the grid has
-    // more than one cell) and, in sliding mode, always one that can be
+    // Pieces that look alike (a plain sky, a white background) may stand in
+    // for one another: `aspetto[k]` is the same number for pieces that look
+    // the same. Then a puzzle is finished when every cell shows what belongs
+    // there. The piece taken out in sliding mode always counts as unique.
+    // Ignored unless there is one entry per piece.
+    void impostaAspetto(const std::vector<int> &aspetto);
+
+    // A new arrangement at random: never one that looks finished (unless
+    // every piece looks the same) and, in sliding mode, always one that can be
     // finished by sliding.
     void mischia(Casuale &casuale);
 
@@ -70,4 +77,5 @@ private:
     int colonne_;
     bool scambio_;
     std::vector<int> pezzi_;
+    std::vector<int> aspetto_;
 };

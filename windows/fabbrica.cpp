@@ -17,6 +17,8 @@
 #include "windows/lists/opzioni.h"
 
 // -- puzzles
+#include "windows/puzzles/pag1.h"
+#include "windows/puzzles/pag2.h"
 
 Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestre &g)
 {
@@ -54,8 +56,9 @@ Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestr
 
     // -- puzzles
     case IdFinestra::pag1:
+        return new pag1(c, g);
     case IdFinestra::pag2:
-        return nullptr;
+        return new pag2(c, g);
     }
     return nullptr;
 }

@@ -357,6 +357,56 @@ private slots:
         QCOMPARE(Puzzle::risolvibile(righe, colonne, pezzi), risolvibile);
     }
 
+    void pezziUgualiSiScambianoSenzaDanno()
+    {
+        // A white background: pieces 0, 1 and 2 look the same.
+        Puzzle p(2, 2, true);
+        p.impostaAspetto({0, 0, 0, 3});
+        QVERIFY(p.disponi({1, 2, 0, 3}));
+        QVERIFY(p.risolto());
+        QVERIFY(p.disponi({3, 1, 2, 0}));
+        QVERIFY(!p.risolto());
+        QVERIFY(p.scambia(0, 3));
+        QVERIFY(p.risolto());
+        // A wrong-sized description changes nothing.
+        p.impostaAspetto({0, 0});
+        QVERIFY(p.risolto());
+
+        for (unsigned seme = 1; seme <= 100; ++seme) {
+            Casuale casuale(seme);
+            Puzzle q(2, 2, true);
+            q.impostaAspetto({0, 0, 0, 3});
+            q.mischia(casuale);
+            QVERIFY(!q.risolto());
+            QVERIFY(q.pezzo(3) != 3);
+        }
+    }
+
+    void tuttiUgualiNonBloccanoLaMischia()
+    {
+        Casuale casuale(11);
+        Puzzle scambio(3, 3, true);
+        scambio.impostaAspetto(Pezzi(9, 7));
+        scambio.mischia(casuale); // nothing can look out of place: it must still return
+        QVERIFY(scambio.risolto());
+
+        // When sliding, the gap always tells: the shuffle moves it away.
+        for (unsigned seme = 1; seme <= 50; ++seme) {
+            Casuale c(seme);
+            Puzzle p(2, 2, false);
+            p.impostaAspetto(Pezzi(4, 0));
+            p.mischia(c);
+            QVERIFY(!p.risolto());
+            QVERIFY(p.vuota() != 3);
+        }
+        Puzzle p(2, 2, false);
+        p.impostaAspetto(Pezzi(4, 0));
+        QVERIFY(p.disponi({0, 3, 2, 1}));
+        QVERIFY(!p.risolto());
+        QVERIFY(p.scorri(3));
+        QVERIFY(p.risolto());
+    }
+
     void laRegolaCoincideConIlGiroDelVuoto()
     {
         // On 3 x 2 every one of the 720 arrangements: exactly the reachable half is solvable.

@@ -1,0 +1,159 @@
+#include "windows/puzzles/finestrapuzzle.h"
+
+#include "core/avvio.h"
+#include "core/casuale.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
+#include "windows/puzzles/giocopuzzle.h"
+#include "windows/puzzles/modellopuzzle.h"
+
+#include <QImageReader>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+// Larger pictures are read at this size at most: more than a screen needs.
+constexpr int LatoMassimoImmagine = 1600;
+
+const char *const kLivelli[FinestraPuzzle::NumeroLivelli] = {
+    "molto facile", "facile", "impegnativo", "difficile", "difficilissimo",
+};
+} // namespace
+
+FinestraPuzzle::Griglia FinestraPuzzle::griglia(bool scambio, int Index)
+{
+    static constexpr Griglia kScambio[NumeroLivelli] = {{2, 2}, {3, 2}, {3, 3}, {4, 4}, {4, 5}};
+    static constexpr Griglia kScivolamento[NumeroLivelli] = {{2, 2}, {3, 2}, {4, 3}, {4, 4}, {4, 5}};
+    const int i = std::clamp(Index, 0, NumeroLivelli - 1);
+    return scambio ? kScambio[i] : kScivolamento[i];
+}
+
+FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, GestoreFinestre &g, const Progetto &progetto)
+    : Finestra(id, c, g), scambio_(progetto.scambio)
+{
+    QMenuBar *barra = menuBar();
+    barra->setNativeMenuBar(false);
+    // A light bar that stays readable over the dark window.
+    QPalette chiara = barra->palette();
+    chiara.setColor(QPalette::Window, QColor(240, 240, 240));
+    chiara.setColor(QPalette::WindowText, Qt::black);
+    chiara.setColor(QPalette::Button, QColor(240, 240, 240));
+    chiara.setColor(QPalette::ButtonText, Qt::black);
+    barra->setPalette(chiara);
+    barra->setAutoFillBackground(true);
+    QFont fontMenu(QStringLiteral("Arial"));
+    fontMenu.setPointSizeF(12);
+    fontMenu.setBold(true);
+    barra->setFont(fontMenu);
+    mnuancora = barra->addAction(QStringLiteral("Gioca ancora     "));
+    mnuancora->setObjectName(QStringLiteral("mnuancora"));
+    connect(mnuancora, &QAction::triggered, this, &FinestraPuzzle::mnuancora_Click);
+
+    mnuLivello = barra->addMenu(QString::fromUtf8("Difficoltà       "));
+    mnuLivello->setObjectName(QStringLiteral("mnuLivello"));
+    mnuLivello->setFont(fontMenu);
+    for (int i = 0; i < NumeroLivelli; ++i) {
+        QAction *a = mnuLivello->addAction(QString::fromUtf8(kLivelli[i]));
+        a->setObjectName(QStringLiteral("m1_%1").arg(i));
+        a->setProperty("Index", i);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { m1_Click(i); });
+        m1[static_cast<size_t>(i)] = a;
+    }
+    m1[2]->setChecked(true);
+
+    Informazioni = barra->addAction(QStringLiteral("Informazioni") + QString(progetto.spaziInformazioni, QLatin1Char(' ')));
+    Informazioni->setObjectName(QStringLiteral("Informazioni"));
+    connect(Informazioni, &QAction::triggered, this, &FinestraPuzzle::Informazioni_Click);
+
+    mnuEsci = barra->addAction(QStringLiteral("Esci"));
+    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(mnuEsci, &QAction::triggered, this, &FinestraPuzzle::mnuEsci_Click);
+
+    impostaAreaProgetto(progetto.larghezza, progetto.altezza);
+    impostaColoreSfondo(0x0000C0);
+
+    GiocoPuzzle1 = controllo(new GiocoPuzzle(ctx.casuale, area()), QStringLiteral("GiocoPuzzle1"), 120, 120, 5040, 7065);
+    GiocoPuzzle1->setRighe(3);
+    GiocoPuzzle1->setColonne(3);
+    GiocoPuzzle1->setSpessorelinea(2);
+    GiocoPuzzle1->setPuzzleascambio(progetto.scambio);
+
+    // The model fills the free half of the window, centred in it.
+    const int liberoSinistra = 120 + 5040 + 120;
+    const int libero = progetto.larghezza - liberoSinistra - 120;
+    const int lato = std::min(4200, libero);
+    ImmagineModello = controllo(new ModelloPuzzle(area()), QStringLiteral("ImmagineModello"),
+                                liberoSinistra + (libero - lato) / 2, (progetto.altezza - lato) / 2, lato, lato);
+}
+
+QImage FinestraPuzzle::immagineParola(const QString &parola) const
+{
+    QImageReader lettore(PercorsoImmagine(ctx.ambiente, parola));
+    lettore.setAutoTransform(true);
+    const QSize originale = lettore.size();
+    if (originale.isValid() && std::max(originale.width(), originale.height()) > LatoMassimoImmagine)
+        lettore.setScaledSize(originale.scaled(LatoMassimoImmagine, LatoMassimoImmagine, Qt::KeepAspectRatio));
+    const QImage img = lettore.read();
+    // A word without a readable picture still gets a puzzle: its own name in colours.
+    return img.isNull() ? ImmagineSostitutiva(parola) : img;
+}
+
+void FinestraPuzzle::estraiImmagine()
+{
+    const int n = ctx.stato.NumeroParole;
+    if (n < 1) {
+        ctx.stato.Estratto = 0;
+        GiocoPuzzle1->setPicture(ImmagineSostitutiva(QString()));
+    } else {
+        ctx.stato.Estratto = static_cast<qint16>(ctx.casuale.posizione(n));
+        GiocoPuzzle1->setPicture(immagineParola(ctx.stato.Parole[static_cast<size_t>(ctx.stato.Estratto)]));
+    }
+    ImmagineModello->setImmagine(GiocoPuzzle1->picture());
+}
+
+void FinestraPuzzle::Form_Load()
+{
+    estraiImmagine();
+    GiocoPuzzle1->Mischia();
+}
+
+void FinestraPuzzle::Form_Activate()
+{
+    m1_Click(2);
+}
+
+void FinestraPuzzle::m1_Click(int Index)
+{
+    if (Index < 0 || Index >= NumeroLivelli)
+        return;
+    for (QAction *a : m1)
+        a->setChecked(false);
+    m1[static_cast<size_t>(Index)]->setChecked(true);
+    const Griglia g = griglia(scambio_, Index);
+    GiocoPuzzle1->setRighe(g.righe);
+    GiocoPuzzle1->setColonne(g.colonne);
+    GiocoPuzzle1->Mischia();
+}
+
+void FinestraPuzzle::mnuancora_Click()
+{
+    estraiImmagine();
+    GiocoPuzzle1->Mischia();
+    GiocoPuzzle1->Mischia();
+}
+
+void FinestraPuzzle::Informazioni_Click()
+{
+    MostraCrediti(ctx.dialoghi);
+}
+
+void FinestraPuzzle::mnuEsci_Click()
+{
+    tornaAlMenu();
+}
+
+void FinestraPuzzle::richiestaChiusura()
+{
+    mnuEsci_Click();
+}

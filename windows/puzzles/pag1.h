@@ -1,0 +1,11 @@
+#pragma once
+
+#include "windows/puzzles/finestrapuzzle.h"
+
+// The swap puzzle: two pieces trade places.
+class pag1 : public FinestraPuzzle
+{
+    Q_OBJECT
+public:
+    pag1(const Contesto &contesto, GestoreFinestre &gestore);
+};
