@@ -155,5 +155,7 @@ void FinestraPuzzle::mnuEsci_Click()
 
 void FinestraPuzzle::richiestaChiusura()
 {
-    mnuEsci_Click();
+    // Asked once the close request is over: a window cannot close itself
+    // from inside its own refused close.
+    QMetaObject::invokeMethod(this, &FinestraPuzzle::mnuEsci_Click, Qt::QueuedConnection);
 }

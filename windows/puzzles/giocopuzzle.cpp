@@ -13,10 +13,9 @@
 #include <numeric>
 
 namespace {
-// Dark lines: the pictures are mostly light, often on white.
-const QColor kLinee(0, 0, 110);
-const QColor kBuco(0, 0, 60);
-const QColor kBordoBuco(0, 0, 30);
+// Dark lines: the pictures are mostly light, often on white. The empty
+// cell is the same dark tray, so a piece being slid leaves no seam behind.
+const QColor kFondo(0, 0, 90);
 const QColor kOro(255, 204, 0);
 const QColor kScelta(255, 230, 0);
 
@@ -473,18 +472,9 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
         return;
     }
 
-    p.fillRect(rect(), kLinee);
+    p.fillRect(rect(), kFondo);
     const int vuota = puzzle_.vuota();
     const int sollevata = scambio_ && tocco_.trascinando ? tocco_.cella : -1;
-    auto buco = [&](int cella) {
-        const QRect r = rettangoloPezzo(cella);
-        p.fillRect(r, kBuco);
-        p.setPen(QPen(kBordoBuco, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(1, 1, -1, -1));
-    };
-    if (vuota >= 0)
-        buco(vuota);
     if (sollevata >= 0) {
         // Where the lifted piece came from: a pale ghost of it.
         const QRect r = rettangoloPezzo(sollevata);
@@ -547,14 +537,14 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
         p.setOpacity(svanisce);
         for (int c = 1; c < puzzle_.colonne(); ++c) {
             const int x = c * width() / puzzle_.colonne();
-            p.fillRect(x - spessore_ / 2, 0, spessore_, height(), kLinee);
+            p.fillRect(x - spessore_ / 2, 0, spessore_, height(), kFondo);
         }
         for (int r = 1; r < puzzle_.righe(); ++r) {
             const int y = r * height() / puzzle_.righe();
-            p.fillRect(0, y - spessore_ / 2, width(), spessore_, kLinee);
+            p.fillRect(0, y - spessore_ / 2, width(), spessore_, kFondo);
         }
         if (!puzzle_.scambio())
-            p.fillRect(rettangoloPezzo(puzzle_.celle() - 1), kBuco);
+            p.fillRect(rettangoloPezzo(puzzle_.celle() - 1), kFondo);
         p.setOpacity(1.0);
     }
 
