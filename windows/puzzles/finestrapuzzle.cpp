@@ -155,7 +155,5 @@ void FinestraPuzzle::mnuEsci_Click()
 
 void FinestraPuzzle::richiestaChiusura()
 {
-    // Asked once the close request is over: a window cannot close itself
-    // from inside its own refused close.
-    QMetaObject::invokeMethod(this, &FinestraPuzzle::mnuEsci_Click, Qt::QueuedConnection);
+    mnuEsci_Click();
 }
