@@ -476,9 +476,9 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
     const int vuota = puzzle_.vuota();
     const int sollevata = scambio_ && tocco_.trascinando ? tocco_.cella : -1;
     if (sollevata >= 0) {
-        // Where the lifted piece came from: a pale ghost of it.
+        // Where the lifted piece came from: a dim ghost of it on the tray.
         const QRect r = rettangoloPezzo(sollevata);
-        p.fillRect(r, Qt::white);
+        p.fillRect(r, kFondo);
         p.setOpacity(0.3);
         p.drawImage(r, img, rettangoloPezzo(puzzle_.pezzo(sollevata)));
         p.setOpacity(1.0);
@@ -520,8 +520,10 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
         const int ombra = std::max(4, cornice);
         p.fillRect(r.translated(ombra, ombra), QColor(0, 0, 0, 90));
         p.drawImage(r, img, rettangoloPezzo(puzzle_.pezzo(sollevata)));
-        p.setPen(QPen(Qt::white, std::max(2, cornice / 2)));
-        p.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+        // Yellow edge: a white piece must stand out over white pieces too.
+        const int bordo = std::max(2, cornice / 2);
+        p.setPen(QPen(kScelta, bordo, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(QRectF(r).adjusted(bordo / 2.0, bordo / 2.0, -bordo / 2.0, -bordo / 2.0));
     }
 }
 
