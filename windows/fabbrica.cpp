@@ -7,6 +7,8 @@
 #include "windows/menu/formmenu.h"
 
 // -- exercises
+#include "windows/exercises/formnomiunaimmagine.h"
+#include "windows/exercises/formunnomeimmagini.h"
 
 // -- browse
 #include "windows/browse/formvedi.h"
@@ -31,12 +33,17 @@ Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestr
 
     // -- exercises
     case IdFinestra::Form1:
+        return new Form1(c, g);
     case IdFinestra::Form2:
+        return new Form2(c, g);
     case IdFinestra::Form3:
+        return new Form3(c, g);
     case IdFinestra::Form4:
+        return new Form4(c, g);
     case IdFinestra::Form5:
+        return new Form5(c, g);
     case IdFinestra::Form6:
-        return nullptr;
+        return new Form6(c, g);
 
     case IdFinestra::Form7:
     case IdFinestra::Form8:
