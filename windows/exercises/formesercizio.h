@@ -71,6 +71,7 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void richiestaChiusura() override;
+    void changeEvent(QEvent *event) override;
 
     // "avanti": each family disables the button and builds the next exercise.
     virtual void Command1_Click() = 0;

@@ -24,6 +24,7 @@ public:
         parola = controllo(new QLabel(area()), QStringLiteral("Label1"), 1000, 1000, 4000, 1000);
     }
     void GeneraEsercizio() override { ++esercizi; }
+    using Finestra::impostaColoreSfondo;
     using FormEsercizio::inserisciMenu;
     using FormEsercizio::inserisciVoce;
 
@@ -164,6 +165,27 @@ private slots:
         QCOMPARE(c.pulsanti, Dialoghi::Pulsanti::Ok);
         QCOMPARE(p->stato.Esatti, qint16(esatti));
         QCOMPARE(p->stato.Errati, qint16(errati));
+    }
+
+    // The captions stay readable on every background colour of the table.
+    void didascalieLeggibili_data()
+    {
+        QTest::addColumn<quint32>("sfondo");
+        QTest::addColumn<QColor>("testo");
+        QTest::newRow("blue") << 0x0000FFu << QColor(Qt::white);
+        QTest::newRow("brown") << 0xC04000u << QColor(Qt::white);
+        QTest::newRow("pale yellow") << 0xFFFFC0u << QColor(Qt::black);
+        QTest::newRow("green") << 0x00C000u << QColor(Qt::black);
+    }
+    void didascalieLeggibili()
+    {
+        QFETCH(quint32, sfondo);
+        QFETCH(QColor, testo);
+        crea(IdFinestra::Form2);
+        QVERIFY(mostra());
+        f->impostaColoreSfondo(sfondo);
+        QCOMPARE(f->Label3->palette().color(QPalette::WindowText), testo);
+        QCOMPARE(f->Label2->palette().color(QPalette::WindowText), testo);
     }
 
     // Closing from the window manager asks as "Esci" does, and on Yes goes back to the menu.
