@@ -237,7 +237,5 @@ void FormEsercizio::mnuEsci_Click()
 
 void FormEsercizio::richiestaChiusura()
 {
-    // Asked once the close event is over: a window cannot close itself from
-    // inside its own close event.
-    QMetaObject::invokeMethod(this, &FormEsercizio::mnuEsci_Click, Qt::QueuedConnection);
+    mnuEsci_Click();
 }
