@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+class Casuale;
+
+// The rules of the drag exercises: K names dragged under their K pictures.
+// Name i (`Label1(i)`) belongs to picture i and to box i (`Label2(i)`); box K
+// is the "Errati" caption, where every name is wrong.
+namespace abbinamenti {
+
+constexpr int MassimoCoppie = 3;
+
+// How many ways the names can stand in their slots: 2 for two pairs, 6 for three.
+int numeroDisposizioni(int coppie);
+// The name standing in `slot` under arrangement `disposizione`, or -1 when
+// any of the three is out of range.
+int nomeNelloSlot(int coppie, int disposizione, int slot);
+// The slot of name `nome` under arrangement `disposizione`, or -1.
+int slotDelNome(int coppie, int disposizione, int nome);
+// Left edge of a slot, in whole units.
+int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot);
+
+// K distinct list positions (1..numeroParole), each drawn as posizione()
+// and drawn again while it equals one already taken. Distinct by position,
+// not by text. Empty when the list has fewer than K words: the draws could
+// never finish.
+struct Estrazione
+{
+    int coppie = 0;
+    std::array<int, MassimoCoppie> scelte{};
+    int disposizione = 0;
+    bool valida() const { return coppie > 0; }
+};
+Estrazione estrai(Casuale &casuale, int coppie, int numeroParole);
+
+enum class Esito {
+    Nessuno,   // nothing happens (a name already placed, an index out of range, an exercise already done)
+    Giusto,    // the name goes into its box; the exercise goes on
+    Completo,  // the last name went into its box
+    Sbagliato, // wrong box or the "Errati" caption
+};
+
+// One exercise in progress: which names are already in their boxes.
+class Esercizio
+{
+public:
+    explicit Esercizio(int coppie);
+
+    int coppie() const { return coppie_; }
+    qint16 CoppieFatte() const { return coppieFatte_; }
+    bool completo() const { return coppieFatte_ == coppie_; }
+    bool abbinato(int nome) const;
+
+    // A fresh exercise: every box empty.
+    void ricomincia();
+    // Name `nome` dropped on box `riquadro` (0..K, K being the "Errati" caption).
+    Esito rilascia(int nome, int riquadro);
+
+private:
+    int coppie_;
+    qint16 coppieFatte_ = 0;
+    std::array<bool, MassimoCoppie> abbinati_{};
+};
+
+} // namespace abbinamenti
