@@ -7,6 +7,8 @@
 #include "windows/menu/formmenu.h"
 
 // -- exercises
+#include "windows/exercises/form7.h"
+#include "windows/exercises/form8.h"
 #include "windows/exercises/formnomiunaimmagine.h"
 #include "windows/exercises/formunnomeimmagini.h"
 
@@ -46,8 +48,9 @@ Finestra *GestoreFinestre::crea(IdFinestra id, const Contesto &c, GestoreFinestr
         return new Form6(c, g);
 
     case IdFinestra::Form7:
+        return new Form7(c, g);
     case IdFinestra::Form8:
-        return nullptr;
+        return new Form8(c, g);
 
     // -- browse
     case IdFinestra::FormVedi:

@@ -69,24 +69,26 @@ void NomeTrascinabile::mousePressEvent(QMouseEvent *event)
         emit io->trascinamentoFinito(i, azione);
 }
 
-RiquadroRilascio::RiquadroRilascio(QWidget *parent) : QLabel(parent)
+RicevitoreNomi::RicevitoreNomi(QWidget *bersaglio, const QList<NomeTrascinabile *> &nomi)
+    : QObject(bersaglio), bersaglio_(bersaglio)
 {
-    setAcceptDrops(true);
-}
-
-int RiquadroRilascio::indice() const
-{
-    return property("Index").toInt();
-}
-
-void RiquadroRilascio::setNomi(const QList<NomeTrascinabile *> &nomi)
-{
-    nomi_.clear();
     for (NomeTrascinabile *n : nomi)
         nomi_.append(n);
+    bersaglio->setAcceptDrops(true);
+    bersaglio->installEventFilter(this);
 }
 
-NomeTrascinabile *RiquadroRilascio::nomeDa(const QMimeData *dati) const
+RicevitoreNomi *RicevitoreNomi::di(const QWidget *bersaglio)
+{
+    return bersaglio ? bersaglio->findChild<RicevitoreNomi *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+int RicevitoreNomi::indice() const
+{
+    return bersaglio_->property("Index").toInt();
+}
+
+NomeTrascinabile *RicevitoreNomi::nomeDa(const QMimeData *dati) const
 {
     if (!dati || !dati->hasFormat(TipoNomeTrascinato))
         return nullptr;
@@ -97,36 +99,37 @@ NomeTrascinabile *RiquadroRilascio::nomeDa(const QMimeData *dati) const
     return nullptr;
 }
 
-void RiquadroRilascio::dragEnterEvent(QDragEnterEvent *event)
+bool RicevitoreNomi::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    if (nomeDa(event->mimeData())) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->ignore();
+    if (oggetto != bersaglio_)
+        return false;
+    switch (evento->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *e = static_cast<QDragMoveEvent *>(evento);
+        if (nomeDa(e->mimeData())) {
+            e->setDropAction(Qt::MoveAction);
+            e->accept();
+        } else {
+            e->ignore();
+        }
+        return true;
     }
-}
-
-void RiquadroRilascio::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (nomeDa(event->mimeData())) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->ignore();
+    case QEvent::Drop: {
+        auto *e = static_cast<QDropEvent *>(evento);
+        NomeTrascinabile *nome = nomeDa(e->mimeData());
+        if (!nome) {
+            e->ignore();
+            return true;
+        }
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+        emit rilasciato(indice(), nome->indice());
+        return true;
     }
-}
-
-void RiquadroRilascio::dropEvent(QDropEvent *event)
-{
-    NomeTrascinabile *nome = nomeDa(event->mimeData());
-    if (!nome) {
-        event->ignore();
-        return;
+    default:
+        return false;
     }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    emit rilasciato(nome->indice(), indice());
 }
 
 QPixmap PuntatoreTrascinamento(const QCursor &cursore)

@@ -34,30 +34,33 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 };
 
-// A place where names can be dropped: a box under a picture, or the "Errati"
-// caption. It takes only the names it was given, and only while they can be
-// dragged.
-class RiquadroRilascio : public QLabel
+// Makes a widget a place where names can be dropped: a box under a picture,
+// or the "Errati" caption. It takes only the names it was given, and only
+// while they can be dragged; each drop reports the target's own "Index" and
+// the name's index.
+class RicevitoreNomi : public QObject
 {
     Q_OBJECT
 public:
-    explicit RiquadroRilascio(QWidget *parent = nullptr);
+    RicevitoreNomi(QWidget *bersaglio, const QList<NomeTrascinabile *> &nomi);
 
+    // The receiver installed on a widget, or null.
+    static RicevitoreNomi *di(const QWidget *bersaglio);
+
+    QWidget *bersaglio() const { return bersaglio_; }
     int indice() const;
-    void setNomi(const QList<NomeTrascinabile *> &nomi);
     // The name a drag carries, or null when it is not one of ours.
     NomeTrascinabile *nomeDa(const QMimeData *dati) const;
 
 signals:
-    // `nome` is the index of the dropped name, `riquadro` this target's index.
-    void rilasciato(int nome, int riquadro);
+    // `riquadro` is the target's index, `nome` the index of the dropped name.
+    void rilasciato(int riquadro, int nome);
 
 protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
+    QWidget *bersaglio_;
     QList<QPointer<NomeTrascinabile>> nomi_;
 };
 

@@ -21,7 +21,8 @@ class TestTrascinamento : public QObject
     {
         QWidget finestra;
         NomeTrascinabile *nomi[2];
-        RiquadroRilascio *riquadri[3];
+        QLabel *riquadri[3];
+        RicevitoreNomi *ricevitori[3];
         QLabel *altro;
 
         Banco()
@@ -34,10 +35,10 @@ class TestTrascinamento : public QObject
                 nomi[i]->setGeometry(20 + i * 300, 250, 200, 60);
             }
             for (int j = 0; j < 3; ++j) {
-                riquadri[j] = new RiquadroRilascio(&finestra);
+                riquadri[j] = new QLabel(&finestra);
                 riquadri[j]->setProperty("Index", j);
                 riquadri[j]->setGeometry(20 + j * 200, 100, 150, 60);
-                riquadri[j]->setNomi({nomi[0], nomi[1]});
+                ricevitori[j] = new RicevitoreNomi(riquadri[j], {nomi[0], nomi[1]});
             }
             altro = new QLabel(&finestra);
             altro->setGeometry(20, 20, 100, 40);
@@ -84,12 +85,12 @@ private slots:
             b.nomi[nome]->riempiDati(dati);
         else
             dati.setData(QString::fromLatin1(tipo), contenuto);
-        QSignalSpy rilasci(b.riquadri[1], &RiquadroRilascio::rilasciato);
+        QSignalSpy rilasci(b.ricevitori[1], &RicevitoreNomi::rilasciato);
         QCOMPARE(trascina(b.riquadri[1], dati), accettato);
         if (accettato) {
             QCOMPARE(rilasci.size(), 1);
-            QCOMPARE(rilasci.at(0).at(0).toInt(), nome);
-            QCOMPARE(rilasci.at(0).at(1).toInt(), 1);
+            QCOMPARE(rilasci.at(0).at(0).toInt(), 1);
+            QCOMPARE(rilasci.at(0).at(1).toInt(), nome);
         } else {
             QCOMPARE(rilasci.size(), 0);
         }
@@ -101,19 +102,21 @@ private slots:
         Banco altroBanco;
         QMimeData dati;
         b.nomi[0]->riempiDati(dati);
-        QSignalSpy rilasci(b.riquadri[0], &RiquadroRilascio::rilasciato);
+        QSignalSpy rilasci(b.ricevitori[0], &RicevitoreNomi::rilasciato);
         // A name placed in its box is disabled: a drag of it left over is refused.
         b.nomi[0]->setEnabled(false);
         QVERIFY(!trascina(b.riquadri[0], dati));
         b.nomi[0]->setEnabled(true);
         QVERIFY(trascina(b.riquadri[0], dati));
         // Another window's box does not take our names, even with the same index.
-        QSignalSpy altriRilasci(altroBanco.riquadri[0], &RiquadroRilascio::rilasciato);
+        QSignalSpy altriRilasci(altroBanco.ricevitori[0], &RicevitoreNomi::rilasciato);
         QVERIFY(!trascina(altroBanco.riquadri[0], dati));
         QCOMPARE(rilasci.size(), 1);
         QCOMPARE(altriRilasci.size(), 0);
         // Plain labels take nothing.
         QVERIFY(!b.altro->acceptDrops());
+        QVERIFY(!RicevitoreNomi::di(b.altro));
+        QCOMPARE(RicevitoreNomi::di(b.riquadri[2]), b.ricevitori[2]);
         QVERIFY(!b.nomi[1]->acceptDrops());
     }
 
@@ -161,8 +164,8 @@ private slots:
         b.finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
         NomeTrascinabile *n = b.nomi[1];
-        RiquadroRilascio *r = b.riquadri[2];
-        QSignalSpy rilasci(r, &RiquadroRilascio::rilasciato);
+        QLabel *r = b.riquadri[2];
+        QSignalSpy rilasci(b.ricevitori[2], &RicevitoreNomi::rilasciato);
         QSignalSpy fine(n, &NomeTrascinabile::trascinamentoFinito);
         QTimer::singleShot(0, n, [n, r] {
             const QPoint meta = r->mapTo(n->window(), r->rect().center()) / 2;
@@ -174,8 +177,8 @@ private slots:
         QTest::mousePress(n, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         QTRY_COMPARE(fine.size(), 1);
         QCOMPARE(rilasci.size(), 1);
-        QCOMPARE(rilasci.at(0).at(0).toInt(), 1);
-        QCOMPARE(rilasci.at(0).at(1).toInt(), 2);
+        QCOMPARE(rilasci.at(0).at(0).toInt(), 2);
+        QCOMPARE(rilasci.at(0).at(1).toInt(), 1);
         QCOMPARE(fine.at(0).at(1).value<Qt::DropAction>(), Qt::MoveAction);
         // The name is still where it was.
         QCOMPARE(n->geometry(), QRect(320, 250, 200, 60));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "windows/exercises/trascinamentoform.h"
+#include "windows/gestorefinestre.h"
+
+class QAction;
+class QMenu;
+
+// "Tre nomi e tre immagini": three names dragged under three pictures, with
+// the score summary and a type-style menu that only shows the style.
+class Form8 : public FormTrascinamento
+{
+    Q_OBJECT
+public:
+    Form8(const Contesto &contesto, GestoreFinestre &gestore);
+
+    QMenu *mnuCaratteri = nullptr;
+    QAction *mnuMinuscolo = nullptr;
+    QAction *mnuMaiuscolo = nullptr;
+    QAction *mnuEsercizi = nullptr;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/abbinamenti.h"
+#include "windows/exercises/formesercizio.h"
+
+#include <QVector>
+
+class QLabel;
+class NomeTrascinabile;
+class RiquadroImmagine;
+
+// K pictures in a row, an empty box under each, and their K names shuffled
+// in a row of slots below: the child drags each name into the box under its
+// picture (Form7: K = 2, Form8: K = 3).
+class FormTrascinamento : public FormEsercizio
+{
+    Q_OBJECT
+public:
+    FormTrascinamento(IdFinestra id, int coppie, const Contesto &contesto, GestoreFinestre &gestore);
+
+    void GeneraEsercizio() override;
+
+    int coppie() const { return esercizio_.coppie(); }
+    qint16 CoppieFatte() const { return esercizio_.CoppieFatte(); }
+    int SinistraPrimoNome() const { return sinistraPrimoNome_; }
+    int DistanzaNomi() const { return distanzaNomi_; }
+
+    QVector<RiquadroImmagine *> Image1;
+    // Label2(0..K-1) are the boxes; Label2(K) is the frame's "Errati" caption.
+    QVector<QLabel *> Label2Riquadri;
+    QVector<NomeTrascinabile *> Label1;
+
+protected:
+    void Command1_Click() override;
+    QList<QWidget *> controlliParola() const override;
+    void preparaPrimoEsercizio() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Label2_DragDrop(int Index, int nome);
+    void prendiSlot();
+    void disponiNomi();
+    void listaTroppoCorta();
+
+    abbinamenti::Esercizio esercizio_;
+    int disposizione_ = -1;   // none until the first exercise is drawn
+    int sinistraPrimoNome_ = 0;
+    int distanzaNomi_ = 0;
+    bool rifiutata_ = false;
+};
