@@ -42,7 +42,15 @@ void NomeTrascinabile::riempiDati(QMimeData &dati) const
 
 QPixmap NomeTrascinabile::immagineTrascinamento() const
 {
-    return const_cast<NomeTrascinabile *>(this)->grab();
+    QPixmap pm = const_cast<NomeTrascinabile *>(this)->grab();
+    // An orange edge tells the picked-up name from the one left in its slot.
+    QPainter p(&pm);
+    const qreal spessore = 4;
+    p.setPen(QPen(QColor(255, 149, 0), spessore));
+    p.setBrush(Qt::NoBrush);
+    const QRectF r = QRectF(QPointF(0, 0), pm.deviceIndependentSize());
+    p.drawRect(r.adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2));
+    return pm;
 }
 
 void NomeTrascinabile::mousePressEvent(QMouseEvent *event)
