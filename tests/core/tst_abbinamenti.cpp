@@ -42,32 +42,8 @@ private slots:
         QCOMPARE(nomeNelloSlot(coppie, disposizione, coppie), -1);
         QCOMPARE(nomeNelloSlot(coppie, disposizione, -1), -1);
         QCOMPARE(slotDelNome(coppie, disposizione, coppie), -1);
-    }
-
-    void disposizioniFuoriTabella()
-    {
-        QCOMPARE(numeroDisposizioni(2), 2);
-        QCOMPARE(numeroDisposizioni(3), 6);
-        QCOMPARE(numeroDisposizioni(4), 0);
-        QCOMPARE(nomeNelloSlot(2, 2, 0), -1);
-        QCOMPARE(nomeNelloSlot(3, 6, 0), -1);
-        QCOMPARE(nomeNelloSlot(3, -1, 0), -1);
-        QCOMPARE(nomeNelloSlot(4, 0, 0), -1);
-        // Every arrangement of three is a different order.
-        std::set<QList<int>> ordini;
-        for (int a = 0; a < 6; ++a)
-            ordini.insert({nomeNelloSlot(3, a, 0), nomeNelloSlot(3, a, 1), nomeNelloSlot(3, a, 2)});
-        QCOMPARE(ordini.size(), size_t(6));
-    }
-
-    void sinistraDegliSlot()
-    {
-        // Design twips of the two windows: slot 2 of the three-name window
-        // falls exactly on the design place of its third name.
-        QCOMPARE(sinistraSlot(100, 5700, 0), 100);
-        QCOMPARE(sinistraSlot(100, 5700, 1), 5800);
-        QCOMPARE(sinistraSlot(200, 3700, 2), 7600);
-        QCOMPARE(sinistraSlot(13, 247, 2), 507);
+        QCOMPARE(nomeNelloSlot(coppie, numeroDisposizioni(coppie), 0), -1);
+        QCOMPARE(nomeNelloSlot(coppie, -1, 0), -1);
     }
 
     void estrazioni_data()
@@ -175,18 +151,6 @@ private slots:
         QCOMPARE(e.completo(), fatte == coppie);
     }
 
-    void ricominciaSvuota()
-    {
-        Esercizio e(2);
-        QCOMPARE(e.rilascia(0, 0), Esito::Giusto);
-        QVERIFY(e.abbinato(0));
-        QVERIFY(!e.abbinato(1));
-        QCOMPARE(e.rilascia(1, 1), Esito::Completo);
-        e.ricomincia();
-        QCOMPARE(int(e.CoppieFatte()), 0);
-        QVERIFY(!e.abbinato(0));
-        QCOMPARE(e.rilascia(0, 0), Esito::Giusto);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAbbinamenti)
