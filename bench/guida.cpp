@@ -1,11 +1,19 @@
 #include "bench/guida.h"
 
 #include "core/stato.h"
+#include "windows/exercises/trascinamento.h"
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
+#include "windows/riquadroimmagine.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QTest>
 #include <QWidget>
 
@@ -67,16 +75,83 @@ bool rispondiGiusto(Finestra *f, const Stato &stato, QAbstractButton *avanti)
     return false;
 }
 
+// Enter, move and drop of a name's drag over the centre of a box, as the
+// window system sends them (offscreen, QDrag::exec cannot run a real drag).
+bool rilascia(NomeTrascinabile *nome, QWidget *riquadro)
+{
+    QMimeData dati;
+    nome->riempiDati(dati);
+    const QPoint centro = riquadro->rect().center();
+    QDragEnterEvent entra(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(riquadro, &entra);
+    if (!entra.isAccepted())
+        return false;
+    QDragMoveEvent muovi(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(riquadro, &muovi);
+    QDropEvent lascia(QPointF(centro), Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(riquadro, &lascia);
+    return lascia.isAccepted();
+}
+
+// Drag exercises: each name goes into the box Label2(j) under the picture
+// Image1(j) whose file is named after it.
+bool trascinaGiusto(Finestra *f, QAbstractButton *avanti)
+{
+    const auto nomi = f->findChildren<NomeTrascinabile *>();
+    for (NomeTrascinabile *n : nomi) {
+        if (!n->isVisible() || !n->isEnabled())
+            continue;
+        for (int j = 0;; ++j) {
+            auto *img = f->findChild<RiquadroImmagine *>(QStringLiteral("Image1_%1").arg(j));
+            auto *box = f->findChild<QWidget *>(QStringLiteral("Label2_%1").arg(j));
+            if (!img || !box)
+                break;
+            if (QFileInfo(img->file()).completeBaseName().compare(n->text().trimmed(), Qt::CaseInsensitive) == 0) {
+                rilascia(n, box);
+                break;
+            }
+        }
+        QCoreApplication::processEvents();
+    }
+    return avanti->isEnabled();
+}
+
+// The puzzles' "Gioca ancora" is an item of the menu bar.
+QAction *voceGiocaAncora(Finestra *f)
+{
+    if (!f->menuBar())
+        return nullptr;
+    const auto voci = f->menuBar()->findChildren<QAction *>();
+    for (QAction *a : voci)
+        if (a->text().startsWith(QLatin1String("Gioca ancora")))
+            return a;
+    for (QAction *a : f->menuBar()->actions())
+        if (a->text().startsWith(QLatin1String("Gioca ancora")))
+            return a;
+    return nullptr;
+}
+
 } // namespace
 
-QWidget *PreparaProssimo(Finestra *f, Stato &stato, QString &errore)
+void Clicca(QObject *comando)
 {
+    if (auto *a = qobject_cast<QAction *>(comando))
+        a->trigger();
+    else if (auto *w = qobject_cast<QWidget *>(comando))
+        clicca(w);
+}
+
+QObject *PreparaProssimo(Finestra *f, Stato &stato, QString &errore)
+{
+    if (QAction *ancora = voceGiocaAncora(f))
+        return ancora;
     QAbstractButton *prossimo = pulsanteProssimo(f);
     if (!prossimo) {
         errore = QStringLiteral("no control brings the next item");
         return nullptr;
     }
-    if (!prossimo->isEnabled() && !rispondiGiusto(f, stato, prossimo)) {
+    const bool trascinamento = !f->findChildren<NomeTrascinabile *>().isEmpty();
+    if (!prossimo->isEnabled() && !(trascinamento ? trascinaGiusto(f, prossimo) : rispondiGiusto(f, stato, prossimo))) {
         errore = QStringLiteral("the next-item control stays disabled after every answer");
         return nullptr;
     }

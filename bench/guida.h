@@ -4,7 +4,7 @@
 #include <QString>
 
 class Finestra;
-class QWidget;
+class QObject;
 struct Stato;
 enum class IdFinestra;
 
@@ -18,6 +18,9 @@ QList<FinestraConProssimo> FinestreConProssimo();
 
 // Makes the window's next item one click away, as a child would: answers the
 // exercise on screen when "avanti" still waits for the right answer. Returns
-// the control whose click brings the next item ("avanti", the viewer's arrow,
-// "Gioca ancora"), or null with `errore` set when the window cannot be driven.
-QWidget *PreparaProssimo(Finestra *finestra, Stato &stato, QString &errore);
+// what brings the next item ("avanti" or the viewer's arrow, a button; the
+// puzzles' "Gioca ancora", a menu-bar item), or null with `errore` set when
+// the window cannot be driven.
+QObject *PreparaProssimo(Finestra *finestra, Stato &stato, QString &errore);
+// A left click in the middle of a button, or the choice of a menu item.
+void Clicca(QObject *comando);

@@ -11,8 +11,18 @@ QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione)
     QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize originale = lettore.size();
-    if (originale.isValid() && !originale.isEmpty())
-        lettore.setScaledSize(dimensione);
+    if (originale.isValid() && !originale.isEmpty()) {
+        // The JPEG decoder shrinks by halves almost for free; asked for any
+        // other size it decodes whole and runs a slow generic scaler. So it
+        // is asked for the smallest half, quarter... still as large as the
+        // box, and the last step is Qt's fast smooth scaling below.
+        QSize passo = originale;
+        while (passo.width() / 2 >= dimensione.width() && passo.height() / 2 >= dimensione.height()
+               && passo.width() % 2 == 0 && passo.height() % 2 == 0)
+            passo /= 2;
+        if (passo != originale)
+            lettore.setScaledSize(passo);
+    }
     QImage img = lettore.read();
     if (img.isNull())
         return {};
