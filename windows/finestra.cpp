@@ -112,6 +112,9 @@ void Finestra::closeEvent(QCloseEvent *event)
 {
     if (chiusuraProgrammata_ || gestore.inChiusura()) {
         event->accept();
+        // Closed for good: opening it again must load a new one, even before
+        // this one has been deleted.
+        gestore.dimentica(this);
         return;
     }
     event->ignore();

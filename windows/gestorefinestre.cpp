@@ -11,8 +11,8 @@ GestoreFinestre::GestoreFinestre(const Contesto &contesto, QObject *parent)
 GestoreFinestre::~GestoreFinestre()
 {
     chiusura_ = true;
-    const auto aperte = finestre_.values();
-    for (const QPointer<Finestra> &f : aperte)
+    const auto vive = vive_;
+    for (const QPointer<Finestra> &f : vive)
         delete f.data();
 }
 
@@ -24,6 +24,8 @@ Finestra *GestoreFinestre::mostra(IdFinestra id)
         if (!f)
             return nullptr;
         finestre_.insert(id, f);
+        vive_.removeAll(nullptr);
+        vive_.append(f);
         f->carica();
     }
     f->show();

@@ -2,6 +2,7 @@
 
 #include "core/contesto.h"
 
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QPointer>
@@ -66,5 +67,7 @@ private:
 
     Contesto contesto_;
     QMap<IdFinestra, QPointer<Finestra>> finestre_;
+    // Every window made and not yet deleted, open or closing: none may outlive the manager.
+    QList<QPointer<Finestra>> vive_;
     bool chiusura_ = false;
 };

@@ -1,0 +1,229 @@
+#include "core/stato.h"
+#include "tests/support/provefinestre.h"
+#include "windows/exercises/controlliesercizio.h"
+#include "windows/exercises/formesercizio.h"
+#include "windows/menu/formmenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+// A child (or a cat on the keyboard) let loose on the program: thousands of
+// random clicks, double clicks, keys, drags, resizes, menu commands and
+// answers to every box, on lists of every awkward shape. Nothing crashes or
+// hangs, and what the child sees always makes sense.
+class TestUsoCasuale : public QObject
+{
+    Q_OBJECT
+
+    static QStringList lista(const QString &tipo)
+    {
+        if (tipo == QLatin1String("one word"))
+            return {QStringLiteral("CASA")};
+        if (tipo == QLatin1String("two words"))
+            return {QStringLiteral("CASA"), QStringLiteral("CANE")};
+        if (tipo == QLatin1String("four words"))
+            return {QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO"), QStringLiteral("ORSO")};
+        if (tipo == QLatin1String("duplicates"))
+            return {QStringLiteral("CASA"), QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("CANE"), QStringLiteral("CASA")};
+        if (tipo == QLatin1String("leading blanks"))
+            return {QStringLiteral("  CASA"), QStringLiteral(" CANE"), QStringLiteral("GATTO"), QString()};
+        if (tipo == QLatin1String("missing and broken pictures"))
+            return {QStringLiteral("CASA"), QStringLiteral("NESSUNA"), QStringLiteral("ROTTA"), QStringLiteral("VUOTA"), QStringLiteral("CANE")};
+        QStringList tante;
+        for (int i = 0; i < 500; ++i)
+            tante.append(QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')));
+        return tante;
+    }
+
+    static void preparaCartella(ProgrammaProva &p)
+    {
+        p.cartella.creaImmagini({QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO"), QStringLiteral("ORSO")});
+        for (int i = 0; i < 500; i += 7)
+            p.cartella.creaImmagine(QStringLiteral("P%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        p.cartella.scrivi(QStringLiteral("images0/ROTTA.jpg"), "non una foto");
+        p.cartella.scrivi(QStringLiteral("images0/VUOTA.jpg"), QByteArray());
+        p.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "CANE", "GATTO", "ORSO"});
+    }
+
+    static Finestra *sulloSchermo()
+    {
+        Finestra *trovata = nullptr;
+        int quante = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *f = qobject_cast<Finestra *>(w); f && f->isVisible()) {
+                trovata = f;
+                ++quante;
+            }
+        return quante == 1 ? trovata : nullptr;
+    }
+
+    static int finestreSulloSchermo()
+    {
+        int quante = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<Finestra *>(w) && w->isVisible())
+                ++quante;
+        return quante;
+    }
+
+    static QList<QAction *> azioni(QMenuBar *barra)
+    {
+        QList<QAction *> out;
+        for (QAction *a : barra->actions()) {
+            if (a->menu())
+                out += a->menu()->actions();
+            else
+                out.append(a);
+        }
+        return out;
+    }
+
+    // What must hold whatever happened.
+    static QString controlla(const Stato &stato, Finestra *f)
+    {
+        if (stato.Esatti < 0 || stato.Errati < 0)
+            return QStringLiteral("negative counter");
+        if (!f)
+            return {};
+        auto *si = f->findChild<QWidget *>(QStringLiteral("ComandoIconaSi"));
+        auto *no = f->findChild<QWidget *>(QStringLiteral("ComandoIconaNo"));
+        if (si && no && !si->isHidden() && !no->isHidden())
+            return QStringLiteral("both faces visible");
+        if (auto *e = qobject_cast<FormEsercizio *>(f)) {
+            static const QRegularExpression numero(QStringLiteral("^ \\d+$"));
+            if (!numero.match(e->EtichettaEsatti->text()).hasMatch() || !numero.match(e->EtichettaErrati->text()).hasMatch())
+                return QStringLiteral("counter text '%1' '%2'").arg(e->EtichettaEsatti->text(), e->EtichettaErrati->text());
+            if (e->EtichettaEsatti->text() != TestoNumero(stato.Esatti) || e->EtichettaErrati->text() != TestoNumero(stato.Errati))
+                return QStringLiteral("counter text does not match the count");
+            if (e->Command1->isEnabled()) {
+                // "avanti" only after a right answer: the frame is on a picture,
+                // or the names have stopped reacting.
+                auto *shape = f->findChild<QWidget *>(QStringLiteral("Shape1"));
+                auto *nome = f->findChild<QWidget *>(QStringLiteral("Label1_0"));
+                if (shape && shape->isHidden())
+                    return QStringLiteral("avanti enabled with no framed picture");
+                if (!shape && nome && nome->isEnabled() && !f->property("trascinamento").toBool())
+                    return QStringLiteral("avanti enabled while the names still react");
+            }
+        }
+        return {};
+    }
+
+    QString ultimo; // the last thing done, for the failure message
+
+    void passo(ProgrammaProva &p, QRandomGenerator &r, Finestra *f)
+    {
+        ultimo = QString::fromLatin1(f->metaObject()->className());
+        p.dialoghi.predefinita = r.bounded(2) ? Dialoghi::Risposta::Si : Dialoghi::Risposta::No;
+        QWidget *area = f->centralWidget();
+        const auto punto = [&] { return QPoint(r.bounded(std::max(1, area->width())), r.bounded(std::max(1, area->height()))); };
+        const auto bersaglio = [&](QPoint &pt) {
+            QWidget *w = area->childAt(pt);
+            if (!w)
+                return area;
+            pt = w->mapFrom(area, pt);
+            return w;
+        };
+        const int scelta = r.bounded(100);
+        if (auto *menu = qobject_cast<FormMenu *>(f); menu && scelta < 40) {
+            // Open an activity as a child would, through its big button.
+            const auto pulsanti = area->findChildren<QPushButton *>();
+            QPushButton *b = pulsanti.at(r.bounded(pulsanti.size()));
+            if (b->objectName() != QLatin1String("Command3D5") || r.bounded(10) == 0) {
+                ultimo += QStringLiteral(": button ") + b->objectName();
+                clic(b);
+            }
+            return;
+        }
+        if (scelta < 45) {
+            QPoint pt = punto();
+            QWidget *w = bersaglio(pt);
+            ultimo += QStringLiteral(": double click on ") + w->objectName();
+            QTest::mouseDClick(w, Qt::LeftButton, {}, pt);
+        } else if (scelta < 60) {
+            static const Qt::Key tasti[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down,
+                                            Qt::Key_Up, Qt::Key_A, Qt::Key_F4, Qt::Key_Delete};
+            QWidget *w = QApplication::focusWidget() ? QApplication::focusWidget() : f;
+            const Qt::Key k = tasti[r.bounded(int(std::size(tasti)))];
+            ultimo += QStringLiteral(": key %1 on %2").arg(int(k)).arg(w->objectName());
+            QTest::keyClick(w, k);
+        } else if (scelta < 68) {
+            QPoint da = punto(), a = punto();
+            QWidget *w = bersaglio(da);
+            ultimo += QStringLiteral(": drag from ") + w->objectName();
+            QTest::mousePress(w, Qt::LeftButton, {}, da);
+            QTest::mouseMove(w, w->mapFrom(area, a));
+            QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFrom(area, a));
+        } else if (scelta < 72) {
+            ultimo += QStringLiteral(": resize");
+            f->resize(200 + r.bounded(1800), 150 + r.bounded(1000));
+        } else if (scelta < 80 && f->menuBar()) {
+            const auto tutte = azioni(f->menuBar());
+            if (!tutte.isEmpty()) {
+                QAction *a = tutte.at(r.bounded(tutte.size()));
+                ultimo += QStringLiteral(": menu '%1' answered %2").arg(a->text()).arg(int(p.dialoghi.predefinita));
+                a->trigger();
+            }
+        } else if (scelta < 81) {
+            ultimo += QStringLiteral(": close, answered %1").arg(int(p.dialoghi.predefinita));
+            f->close(); // the window manager's close button
+        } else {
+            QPoint pt = punto();
+            QWidget *w = bersaglio(pt);
+            ultimo += QStringLiteral(": click on ") + w->objectName();
+            QTest::mouseClick(w, Qt::LeftButton, {}, pt);
+        }
+    }
+
+private slots:
+    void usoCasuale_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<unsigned>("seme");
+        const char *tipi[] = {"one word", "two words", "four words", "duplicates", "leading blanks",
+                              "missing and broken pictures", "500 words"};
+        unsigned seme = 1;
+        for (const char *t : tipi)
+            QTest::newRow(t) << QString::fromLatin1(t) << seme++;
+    }
+    void usoCasuale()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(unsigned, seme);
+        const int eventi = qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI") > 0
+                               ? qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI")
+                               : 1500;
+        QRandomGenerator r(seme);
+        int sessioni = 0;
+        for (int fatti = 0; fatti < eventi;) {
+            ProgrammaProva p(seme * 1000 + static_cast<unsigned>(sessioni++));
+            preparaCartella(p);
+            p.parole(lista(tipo));
+            p.apri(IdFinestra::FormMenu);
+            for (; fatti < eventi && p.terminazioni == 0; ++fatti) {
+                Finestra *f = sulloSchermo();
+                QVERIFY2(f, qPrintable(QStringLiteral("event %1: %2 windows on screen after %3").arg(fatti).arg(finestreSulloSchermo()).arg(ultimo)));
+                const QString classe = QString::fromLatin1(f->metaObject()->className());
+                QElapsedTimer t;
+                t.start();
+                passo(p, r, f);
+                svuotaEventi();
+                QVERIFY2(t.elapsed() < 1000, qPrintable(QStringLiteral("event %1 took %2 ms").arg(fatti).arg(t.elapsed())));
+                const QString errore = controlla(p.stato, p.terminazioni ? nullptr : sulloSchermo());
+                QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("event %1 in %2: %3")
+                                                          .arg(fatti)
+                                                          .arg(classe, errore)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestUsoCasuale)
+#include "tst_usocasuale.moc"
