@@ -2,6 +2,7 @@
 #include "tests/support/provefinestre.h"
 #include "windows/exercises/controlliesercizio.h"
 #include "windows/exercises/formesercizio.h"
+#include "windows/exercises/trascinamentoform.h"
 #include "windows/menu/formmenu.h"
 
 #include <QAction>
@@ -104,13 +105,17 @@ class TestUsoCasuale : public QObject
                 return QStringLiteral("counter text does not match the count");
             if (e->Command1->isEnabled()) {
                 // "avanti" only after a right answer: the frame is on a picture,
-                // or the names have stopped reacting.
+                // the names have stopped reacting, or every name is in its box.
                 auto *shape = f->findChild<QWidget *>(QStringLiteral("Shape1"));
                 auto *nome = f->findChild<QWidget *>(QStringLiteral("Label1_0"));
-                if (shape && shape->isHidden())
+                if (auto *t = qobject_cast<FormTrascinamento *>(f)) {
+                    if (t->CoppieFatte() != t->coppie())
+                        return QStringLiteral("avanti enabled with %1 of %2 pairs").arg(t->CoppieFatte()).arg(t->coppie());
+                } else if (shape && shape->isHidden()) {
                     return QStringLiteral("avanti enabled with no framed picture");
-                if (!shape && nome && nome->isEnabled() && !f->property("trascinamento").toBool())
+                } else if (!shape && nome && nome->isEnabled()) {
                     return QStringLiteral("avanti enabled while the names still react");
+                }
             }
         }
         return {};
@@ -122,6 +127,13 @@ class TestUsoCasuale : public QObject
     {
         ultimo = QString::fromLatin1(f->metaObject()->className());
         p.dialoghi.predefinita = r.bounded(2) ? Dialoghi::Risposta::Si : Dialoghi::Risposta::No;
+        // File dialogs answer with a cancel, a good list, a broken one, a folder, or a place that cannot be written.
+        const QString risposteFile[] = {QString(), p.cartella.percorso(QStringLiteral("testilettoria2/TUTTE.txt")),
+                                        p.cartella.percorso(QStringLiteral("images0/ROTTA.jpg")), p.cartella.percorso(QStringLiteral("images0")),
+                                        p.cartella.percorso(QStringLiteral("images0/ROTTA.jpg/nuova.txt")),
+                                        p.cartella.percorso(QStringLiteral("nuova"))};
+        p.dialoghi.fileDaAprire = {risposteFile[r.bounded(int(std::size(risposteFile)))]};
+        p.dialoghi.fileDaSalvare = {risposteFile[r.bounded(int(std::size(risposteFile)))]};
         QWidget *area = f->centralWidget();
         const auto punto = [&] { return QPoint(r.bounded(std::max(1, area->width())), r.bounded(std::max(1, area->height()))); };
         const auto bersaglio = [&](QPoint &pt) {
@@ -191,7 +203,8 @@ private slots:
                               "missing and broken pictures", "500 words"};
         unsigned seme = 1;
         for (const char *t : tipi)
-            QTest::newRow(t) << QString::fromLatin1(t) << seme++;
+            for (int volta = 1; volta <= 2; ++volta, ++seme)
+                QTest::addRow("%s, seed %u", t, seme) << QString::fromLatin1(t) << seme;
     }
     void usoCasuale()
     {
@@ -199,9 +212,10 @@ private slots:
         QFETCH(unsigned, seme);
         const int eventi = qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI") > 0
                                ? qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI")
-                               : 1500;
+                               : 2000;
         QRandomGenerator r(seme);
         int sessioni = 0;
+        QMap<QString, int> visite; // events per window, to show the run reached them
         for (int fatti = 0; fatti < eventi;) {
             ProgrammaProva p(seme * 1000 + static_cast<unsigned>(sessioni++));
             preparaCartella(p);
@@ -211,6 +225,7 @@ private slots:
                 Finestra *f = sulloSchermo();
                 QVERIFY2(f, qPrintable(QStringLiteral("event %1: %2 windows on screen after %3").arg(fatti).arg(finestreSulloSchermo()).arg(ultimo)));
                 const QString classe = QString::fromLatin1(f->metaObject()->className());
+                ++visite[classe];
                 QElapsedTimer t;
                 t.start();
                 passo(p, r, f);
@@ -222,6 +237,12 @@ private slots:
                                                           .arg(classe, errore)));
             }
         }
+        QStringList riassunto;
+        for (auto it = visite.cbegin(); it != visite.cend(); ++it)
+            riassunto.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value()));
+        qInfo("%s", qPrintable(riassunto.join(QStringLiteral(", "))));
+        // Every list long enough for the exercises reaches windows beyond the menu.
+        QVERIFY(visite.size() > 3);
     }
 };
 
