@@ -36,6 +36,15 @@ QRect Finestra::twip(int left, int top, int width, int height)
     return QRect(twip(left), twip(top), twip(width), twip(height));
 }
 
+QFont Finestra::carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo)
+{
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    f.setItalic(corsivo);
+    return f;
+}
+
 void Finestra::impostaAreaProgetto(int larghezzaTwip, int altezzaTwip)
 {
     auto *a = new QWidget(this);

@@ -2,6 +2,7 @@
 
 #include "core/contesto.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 class clsResize;
@@ -27,6 +28,8 @@ public:
     // Twips to pixels at the screen's logical resolution (15 twips a pixel at 96 DPI).
     static int twip(double twips);
     static QRect twip(int left, int top, int width, int height);
+    // A font as the designs give it: face, points, bold, italic.
+    static QFont carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo = false);
 
     // Closed by the program: no question asked.
     void chiudiSenzaDomande();

@@ -96,14 +96,6 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
 }
 
-QFont FormEsercizio::carattere(const QString &famiglia, double punti, bool grassetto)
-{
-    QFont f(famiglia);
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 QString FormEsercizio::NomeMenuInformazioni(IdFinestra id)
 {
     return id == IdFinestra::Form1 ? QStringLiteral("mnuInformazioni") : QStringLiteral("Informazioni");

@@ -29,6 +29,13 @@ struct CorniceEsercizio
     // Form7 and Form8 place their names from the full-screen layout, so their
     // first exercise is built on activation instead of at load.
     bool primoEsercizioDopoAttivazione = false;
+
+    // The common layout of the click exercises, in the order of the designs.
+    static CorniceEsercizio clic(int larghezza, int altezza, QRect facce, QRect esatti, QRect etichettaEsatti,
+                                 QRect errati, QRect etichettaErrati, QRect avanti)
+    {
+        return {larghezza, altezza, facce, esatti, etichettaEsatti, errati, etichettaErrati, avanti, -1, false};
+    }
 };
 
 // The frame shared by Form1..Form8: the two counters, the faces, "avanti",
@@ -89,7 +96,6 @@ protected:
     void mostraContatori();
     bool primoEsercizioGenerato() const { return primoGenerato_; }
 
-    static QFont carattere(const QString &famiglia, double punti, bool grassetto);
 
 private:
     void mnuAzzera_Click();

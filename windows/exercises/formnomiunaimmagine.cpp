@@ -20,38 +20,23 @@ struct Disposizione
     QRect nomi[4];
 };
 
-CorniceEsercizio cornice(int larghezza, int altezza, QRect facce, QRect esatti, QRect etichettaEsatti, QRect errati,
-                         QRect etichettaErrati, QRect avanti)
-{
-    CorniceEsercizio c;
-    c.larghezza = larghezza;
-    c.altezza = altezza;
-    c.facce = facce;
-    c.esatti = esatti;
-    c.etichettaEsatti = etichettaEsatti;
-    c.errati = errati;
-    c.etichettaErrati = etichettaErrati;
-    c.avanti = avanti;
-    return c;
-}
-
 // Design geometry in twips: Form4 has its two names in a row under the
 // picture, Form5 and Form6 a column of names at the right of it.
 Disposizione disposizione(int k)
 {
     switch (k) {
     case 2:
-        return {cornice(10410, 7665, {1200, 6120, 1095, 975}, {2640, 6480, 735, 375}, {3480, 6375, 975, 615},
+        return {CorniceEsercizio::clic(10410, 7665, {1200, 6120, 1095, 975}, {2640, 6480, 735, 375}, {3480, 6375, 975, 615},
                         {4680, 6495, 735, 495}, {5520, 6375, 855, 615}, {7200, 6120, 1725, 900}),
                 {3600, 360, 3315, 3105},
                 {{840, 4080, 3945, 1005}, {5280, 4080, 3945, 1005}, {}, {}}};
     case 3:
-        return {cornice(10680, 7125, {1200, 5160, 1095, 975}, {2640, 5520, 735, 375}, {3480, 5415, 975, 615},
+        return {CorniceEsercizio::clic(10680, 7125, {1200, 5160, 1095, 975}, {2640, 5520, 735, 375}, {3480, 5415, 975, 615},
                         {4680, 5535, 735, 495}, {5520, 5415, 855, 615}, {8160, 5640, 1965, 1140}),
                 {840, 360, 3195, 3345},
                 {{4680, 360, 5505, 1005}, {4680, 1800, 5505, 1005}, {4680, 3240, 5505, 1005}, {}}};
     default:
-        return {cornice(10755, 7740, {840, 6360, 1095, 975}, {2280, 6720, 735, 375}, {3120, 6615, 975, 615},
+        return {CorniceEsercizio::clic(10755, 7740, {840, 6360, 1095, 975}, {2280, 6720, 735, 375}, {3120, 6615, 975, 615},
                         {4320, 6735, 735, 495}, {5280, 6600, 855, 615}, {7920, 6360, 1965, 1140}),
                 {1080, 720, 3315, 3345},
                 {{4920, 360, 4500, 1005}, {4920, 1800, 4500, 1005}, {4920, 3240, 4500, 1005}, {4920, 4680, 4500, 1005}}};

@@ -20,40 +20,25 @@ struct Disposizione
     QRect label1;
 };
 
-CorniceEsercizio cornice(int larghezza, int altezza, QRect facce, QRect esatti, QRect etichettaEsatti, QRect errati,
-                         QRect etichettaErrati, QRect avanti)
-{
-    CorniceEsercizio c;
-    c.larghezza = larghezza;
-    c.altezza = altezza;
-    c.facce = facce;
-    c.esatti = esatti;
-    c.etichettaEsatti = etichettaEsatti;
-    c.errati = errati;
-    c.etichettaErrati = etichettaErrati;
-    c.avanti = avanti;
-    return c;
-}
-
 // Design geometry in twips. In Form3 the fourth picture of the top row is
 // Image1(3); Image1(2) stands below Image1(0).
 Disposizione disposizione(int k)
 {
     switch (k) {
     case 2:
-        return {cornice(9810, 7125, {480, 5280, 1095, 975}, {1680, 5640, 735, 375}, {2520, 5535, 975, 615},
+        return {CorniceEsercizio::clic(9810, 7125, {480, 5280, 1095, 975}, {1680, 5640, 735, 375}, {2520, 5535, 975, 615},
                         {3720, 5655, 735, 495}, {4560, 5535, 855, 615}, {6840, 5280, 1725, 900}),
                 {{840, 480, 2790, 2670}, {5400, 480, 2790, 2670}, {}, {}},
                 {840, 480, 2775, 2655},
                 {1560, 3600, 5520, 1095}};
     case 3:
-        return {cornice(10545, 7200, {1200, 5400, 1095, 975}, {2640, 5760, 735, 375}, {3480, 5655, 975, 615},
+        return {CorniceEsercizio::clic(10545, 7200, {1200, 5400, 1095, 975}, {2640, 5760, 735, 375}, {3480, 5655, 975, 615},
                         {4680, 5775, 735, 495}, {5520, 5655, 855, 615}, {8040, 5520, 1725, 900}),
                 {{480, 360, 2700, 2715}, {3840, 360, 2700, 2715}, {7080, 360, 2700, 2715}, {}},
                 {480, 360, 2775, 2775},
                 {1800, 3840, 6480, 1095}};
     default:
-        return {cornice(11370, 7830, {1200, 6600, 1095, 975}, {2640, 6960, 735, 375}, {3480, 6855, 975, 615},
+        return {CorniceEsercizio::clic(11370, 7830, {1200, 6600, 1095, 975}, {2640, 6960, 735, 375}, {3480, 6855, 975, 615},
                         {4680, 6975, 735, 495}, {5520, 6855, 855, 615}, {7440, 6600, 2685, 900}),
                 {{720, 240, 2790, 2700}, {3960, 240, 2790, 2700}, {720, 3480, 2790, 2700}, {7200, 240, 2790, 2700}},
                 {720, 240, 2775, 2775},

@@ -18,13 +18,6 @@
 #include <QRadioButton>
 
 namespace {
-QFont carattere(const QString &famiglia, double punti, bool grassetto)
-{
-    QFont f(famiglia);
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 void coloraSfondo(QWidget *w, const QColor &colore)
 {

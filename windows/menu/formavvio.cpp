@@ -6,17 +6,6 @@
 
 #include <QLabel>
 
-namespace {
-QFont carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo = false)
-{
-    QFont f(famiglia);
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    f.setItalic(corsivo);
-    return f;
-}
-} // namespace
-
 FormAvvio::FormAvvio(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormAvvio, c, g)
 {
     impostaAreaProgetto(9915, 7650);
