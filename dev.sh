@@ -10,7 +10,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-comic-neue
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream
 )
 # Only for the tests: sanitizers' runtime and libFuzzer come with clang.
 TEST_PACKAGES=(clang libclang-rt-14-dev)
