@@ -2,7 +2,54 @@
 
 #include <QImageReader>
 #include <QMouseEvent>
+#include <QMutex>
 #include <QPainter>
+#include <QThreadPool>
+#include <QWaitCondition>
+
+#include <utility>
+
+// One picture decoded for a box on the thread pool. Whoever takes it first
+// decodes it: a pool thread, or the box itself when it needs the picture before
+// a thread was free. Shared by the box and the queued task, so either may go
+// first.
+class DecodificaInCorso
+{
+public:
+    DecodificaInCorso(const QString &percorso, const QSize &dimensione) : percorso(percorso), dimensione(dimensione) {}
+
+    // True for the one caller that is to decode.
+    bool prendi()
+    {
+        QMutexLocker blocco(&mutex_);
+        return !std::exchange(preso_, true);
+    }
+    void consegna(QImage immagine)
+    {
+        QMutexLocker blocco(&mutex_);
+        immagine_ = std::move(immagine);
+        pronta_ = true;
+        pronto_.wakeAll();
+    }
+    // The picture, once the thread that took it has finished.
+    QImage attendi()
+    {
+        QMutexLocker blocco(&mutex_);
+        while (!pronta_)
+            pronto_.wait(&mutex_);
+        return std::exchange(immagine_, QImage());
+    }
+
+    const QString percorso;
+    const QSize dimensione;
+
+private:
+    QMutex mutex_;
+    QWaitCondition pronto_;
+    QImage immagine_;
+    bool preso_ = false;
+    bool pronta_ = false;
+};
 
 QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione)
 {
@@ -36,19 +83,49 @@ RiquadroImmagine::RiquadroImmagine(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+RiquadroImmagine::~RiquadroImmagine()
+{
+    abbandonaDecodifica();
+}
+
 void RiquadroImmagine::CaricaFile(const QString &percorso)
 {
+    abbandonaDecodifica();
     file_ = percorso;
     immagine_ = QImage();
     decodificata_ = false;
+    // Before the box is on screen its final size is not known yet: it is
+    // decoded at its first paint instead.
+    if (isVisible() && !size().isEmpty() && !percorso.isEmpty()) {
+        inCorso_ = std::make_shared<DecodificaInCorso>(percorso, size());
+        QThreadPool::globalInstance()->start([lavoro = inCorso_] {
+            if (lavoro->prendi())
+                lavoro->consegna(DecodificaImmagine(lavoro->percorso, lavoro->dimensione));
+        });
+    }
     update();
+}
+
+void RiquadroImmagine::abbandonaDecodifica()
+{
+    // A task not started yet then finds it taken and does nothing; one that
+    // runs finishes into the shared state alone.
+    if (inCorso_)
+        inCorso_->prendi();
+    inCorso_.reset();
 }
 
 void RiquadroImmagine::decodifica()
 {
     if (decodificata_ && dimensioneDecodificata_ == size())
         return;
-    immagine_ = DecodificaImmagine(file_, size());
+    if (inCorso_ && inCorso_->dimensione == size()) {
+        const std::shared_ptr<DecodificaInCorso> lavoro = std::exchange(inCorso_, nullptr);
+        immagine_ = lavoro->prendi() ? DecodificaImmagine(file_, size()) : lavoro->attendi();
+    } else {
+        abbandonaDecodifica();
+        immagine_ = DecodificaImmagine(file_, size());
+    }
     dimensioneDecodificata_ = size();
     decodificata_ = true;
 }

@@ -3,15 +3,22 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
+class DecodificaInCorso;
+
 // A picture box: shows a JPEG stretched to fill the box. The file is decoded
 // once for the size it is shown at (again only when that size changes), never
-// at full size and scaled at every paint. A missing or unreadable file leaves
-// the box white with a thin grey border.
+// at full size and scaled at every paint. A box already on screen starts the
+// decoding on the thread pool as soon as it is given a file, so the pictures
+// of one item are decoded side by side; the paint takes the result. A missing
+// or unreadable file leaves the box white with a thin grey border.
 class RiquadroImmagine : public QWidget
 {
     Q_OBJECT
 public:
     explicit RiquadroImmagine(QWidget *parent = nullptr);
+    ~RiquadroImmagine() override;
 
     void CaricaFile(const QString &percorso);
     QString file() const { return file_; }
@@ -30,12 +37,14 @@ protected:
 
 private:
     void decodifica();
+    void abbandonaDecodifica();
 
     QString file_;
     QImage immagine_;
     QSize dimensioneDecodificata_;
     bool decodificata_ = false;
     bool premuto_ = false;
+    std::shared_ptr<DecodificaInCorso> inCorso_;
 };
 
 // Decodes an image file at (about) the given size, or returns a null image.

@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <QThreadPool>
+
+#include <memory>
+#include <vector>
 
 namespace {
 QByteArray jpeg(QSize dimensione, const char *formato = "JPG")
@@ -40,25 +44,37 @@ class TestImmaginiRotte : public QObject
 {
     Q_OBJECT
 private slots:
+    // Each case twice: a hidden box decodes at its first paint, a box on
+    // screen on the thread pool.
     void immagini_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<bool>("valida");
-        QTest::newRow("a good JPEG") << jpeg(QSize(512, 512)) << true;
-        QTest::newRow("zero bytes") << QByteArray() << false;
-        QTest::newRow("a PNG named .jpg") << jpeg(QSize(100, 80), "PNG") << true;
-        QTest::newRow("text named .jpg") << QByteArray("non sono un'immagine") << false;
-        QTest::newRow("truncated JPEG") << jpeg(QSize(512, 512)).left(300) << false;
-        QTest::newRow("claims 20000 x 20000") << conDimensioneFinta(jpeg(QSize(64, 64)), 20000, 20000) << true;
+        QTest::addColumn<bool>("mostrato");
+        for (const bool mostrato : {false, true}) {
+            const char *dove = mostrato ? ", shown" : ", hidden";
+            QTest::addRow("a good JPEG%s", dove) << jpeg(QSize(512, 512)) << true << mostrato;
+            QTest::addRow("zero bytes%s", dove) << QByteArray() << false << mostrato;
+            QTest::addRow("a PNG named .jpg%s", dove) << jpeg(QSize(100, 80), "PNG") << true << mostrato;
+            QTest::addRow("text named .jpg%s", dove) << QByteArray("non sono un'immagine") << false << mostrato;
+            QTest::addRow("truncated JPEG%s", dove) << jpeg(QSize(512, 512)).left(300) << false << mostrato;
+            QTest::addRow("claims 20000 x 20000%s", dove) << conDimensioneFinta(jpeg(QSize(64, 64)), 20000, 20000) << true
+                                                         << mostrato;
+        }
     }
     void immagini()
     {
         QFETCH(QByteArray, contenuto);
         QFETCH(bool, valida);
+        QFETCH(bool, mostrato);
         ContestoProva c;
         c.cartella.scrivi(QStringLiteral("images0/CASA.jpg"), contenuto);
         RiquadroImmagine r;
         r.resize(300, 200);
+        if (mostrato) {
+            r.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&r));
+        }
         r.CaricaFile(PercorsoImmagine(c.cartella.ambiente(), QStringLiteral("casa")));
         // A 20,000 x 20,000 header must not make the box allocate for it.
         if (valida) {
@@ -99,6 +115,69 @@ private slots:
         QCOMPARE(r.immagine().cacheKey(), chiave); // painting does not decode again
         r.resize(240, 180);
         QCOMPARE(r.immagine().size(), QSize(240, 180));
+    }
+
+    // The pool gives the very picture the box would decode itself, at the size
+    // the box has when it is painted, and the file given last.
+    void decodificaSulPool()
+    {
+        ContestoProva c;
+        QImage sorgente(512, 512, QImage::Format_RGB32);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x)
+                sorgente.setPixel(x, y, qRgb(x / 2, y / 2, (x + y) / 4));
+        QByteArray b;
+        QBuffer buf(&b);
+        buf.open(QIODevice::WriteOnly);
+        QVERIFY(sorgente.save(&buf, "JPG"));
+        const QString p = c.cartella.scrivi(QStringLiteral("images0/SOLE.jpg"), b);
+        const QString q = c.cartella.scrivi(QStringLiteral("images0/MARE.jpg"), jpeg(QSize(512, 512)));
+
+        RiquadroImmagine r;
+        r.resize(300, 200);
+        r.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        r.CaricaFile(p);
+        QCOMPARE(r.immagine(), DecodificaImmagine(p, QSize(300, 200)));
+
+        r.CaricaFile(q);
+        r.CaricaFile(p); // the second file wins over the first, still decoding
+        QThreadPool::globalInstance()->waitForDone();
+        QCOMPARE(r.immagine(), DecodificaImmagine(p, QSize(300, 200)));
+
+        r.CaricaFile(q);
+        r.resize(150, 100); // resized before its paint: decoded at the new size
+        QCOMPARE(r.immagine(), DecodificaImmagine(q, QSize(150, 100)));
+        QCOMPARE(r.file(), q);
+    }
+
+    // Boxes given a file and deleted at once, while the pool still decodes for
+    // them, leave nothing behind that crashes.
+    void riquadroEliminatoDuranteLaDecodifica()
+    {
+        ContestoProva c;
+        const QString p = c.cartella.scrivi(QStringLiteral("images0/MARE.jpg"), jpeg(QSize(512, 512)));
+        QWidget finestra;
+        finestra.resize(400, 400);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        for (int giro = 0; giro < 20; ++giro) {
+            std::vector<std::unique_ptr<RiquadroImmagine>> riquadri;
+            for (int i = 0; i < 4; ++i) {
+                riquadri.push_back(std::make_unique<RiquadroImmagine>(&finestra));
+                riquadri.back()->setGeometry(i * 100, 0, 100, 100);
+                riquadri.back()->show();
+                riquadri.back()->CaricaFile(p);
+            }
+            if (giro % 2)
+                QVERIFY(riquadri.front()->immagineValida());
+        }
+        QThreadPool::globalInstance()->waitForDone();
+        RiquadroImmagine r(&finestra);
+        r.setGeometry(0, 0, 100, 100);
+        r.show();
+        r.CaricaFile(p);
+        QCOMPARE(r.immagine().size(), QSize(100, 100));
     }
 };
 
