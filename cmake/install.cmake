@@ -27,13 +27,25 @@ if(WIN32)
 endif()
 
 install(TARGETS lettoria2 RUNTIME DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
+# The sound module, loaded from the executable's folder on the first sound.
+install(TARGETS lettoria2_suoni
+  LIBRARY DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}"
+  RUNTIME DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/" DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
 
 if(WIN32)
   # Qt's libraries, plugins and translations beside the executable.
-  if(COMMAND qt_generate_deploy_app_script)
-    qt_generate_deploy_app_script(TARGET lettoria2 FILENAME_VARIABLE lettoria_deploy_script
-      NO_UNSUPPORTED_PLATFORM_ERROR)
+  # The sound module is not linked, so the deployment is told of it: it
+  # brings Qt Multimedia.
+  if(QT_DEPLOY_SUPPORT)
+    set(lettoria_deploy_script "${CMAKE_BINARY_DIR}/deploy_lettoria2.cmake")
+    file(GENERATE OUTPUT "${lettoria_deploy_script}" CONTENT "
+include(\"${QT_DEPLOY_SUPPORT}\")
+qt_deploy_runtime_dependencies(
+  EXECUTABLE \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2>\"
+  ADDITIONAL_MODULES \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2_suoni>\"
+  GENERATE_QT_CONF)
+")
     install(SCRIPT "${lettoria_deploy_script}")
   endif()
 elseif(UNIX AND NOT APPLE)
@@ -82,7 +94,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
 find_program(LETTORIA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LETTORIA_DPKG_SHLIBDEPS)
-  # The library packages come from the executable's own links.
+  # The library packages come from the links of the executable and of the
+  # sound module.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${LETTORIA_DEB_RUNTIME}")
 else()

@@ -1,33 +1,47 @@
 #include "windows/suoniqt.h"
 
 #include "core/paroleliste.h"
+#include "suoni/lettorewav.h"
 
 #include <QApplication>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QDir>
 
-SuoniQt::SuoniQt() = default;
+SuoniQt::SuoniQt(const QString &cartellaModulo) : cartellaModulo_(cartellaModulo) {}
 
 SuoniQt::~SuoniQt()
 {
-    qDeleteAll(effetti_);
+    // The player's code lives in the module: it goes first. The module stays
+    // mapped, as Qt Multimedia keeps threads of its own.
+    lettore_.reset();
+}
+
+bool SuoniQt::caricaModulo()
+{
+    if (tentato_)
+        return lettore_ != nullptr;
+    tentato_ = true;
+    const QString cartella = cartellaModulo_.isEmpty() ? QCoreApplication::applicationDirPath() : cartellaModulo_;
+    modulo_.setFileName(QDir(cartella).filePath(QStringLiteral("lettoria2_suoni")));
+    using Crea = LettoreWav *(*)();
+    const auto crea = reinterpret_cast<Crea>(modulo_.resolve(LETTORIA_CREA_LETTORE_WAV));
+    if (!crea) {
+        qWarning("Lettoria 2: no sound module, only beeps: %s", qPrintable(modulo_.errorString()));
+        return false;
+    }
+    lettore_.reset(crea());
+    return lettore_ != nullptr;
 }
 
 void SuoniQt::suona(const QString &percorso)
 {
-    if (inCorso_)
-        inCorso_->stop();
-    inCorso_ = nullptr;
     if (!FileEsiste(percorso)) {
+        if (lettore_)
+            lettore_->ferma();
         QApplication::beep();
         return;
     }
-    QSoundEffect *effetto = effetti_.value(percorso);
-    if (!effetto) {
-        effetto = new QSoundEffect;
-        effetto->setSource(QUrl::fromLocalFile(percorso));
-        effetti_.insert(percorso, effetto);
-    }
-    effetto->play();
-    inCorso_ = effetto;
+    if (caricaModulo())
+        lettore_->suona(percorso);
+    else
+        QApplication::beep();
 }

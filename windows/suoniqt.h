@@ -2,21 +2,30 @@
 
 #include "core/suoni.h"
 
-#include <QHash>
+#include <QLibrary>
 
-class QSoundEffect;
+#include <memory>
 
-// WAV playback with Qt Multimedia. Each file is loaded once; playing a sound
-// stops the one still playing. Without an audio device nothing blocks: the
-// effect simply stays silent.
+class LettoreWav;
+
+// WAV playback through the sound module beside the executable, loaded on the
+// first sound that has a file. Each file is loaded once; playing a sound stops
+// the one still playing. A missing file, or a missing module, gives the
+// platform's beep.
 class SuoniQt : public RiproduttoreSuoni
 {
 public:
-    SuoniQt();
+    // `cartellaModulo`: where the module is; the executable's folder when empty.
+    explicit SuoniQt(const QString &cartellaModulo = QString());
     ~SuoniQt() override;
     void suona(const QString &percorso) override;
+    bool moduloCaricato() const { return lettore_ != nullptr; }
 
 private:
-    QHash<QString, QSoundEffect *> effetti_;
-    QSoundEffect *inCorso_ = nullptr;
+    bool caricaModulo();
+
+    QString cartellaModulo_;
+    QLibrary modulo_;
+    std::unique_ptr<LettoreWav> lettore_;
+    bool tentato_ = false;
 };

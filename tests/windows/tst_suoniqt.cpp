@@ -51,7 +51,10 @@ private slots:
         f.close();
 
         auto *vecchio = qInstallMessageHandler(conta);
-        SuoniQt suoni;
+        SuoniQt suoni(QStringLiteral(LETTORIA_CARTELLA_MODULO));
+        // A beep needs no module: it is loaded for the first real sound.
+        suoni.suona(dir.filePath(QStringLiteral("manca.wav")));
+        QVERIFY(!suoni.moduloCaricato());
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < 50; ++i) {
@@ -64,6 +67,29 @@ private slots:
         // 100 sounds of a second each: they cut each other off instead of queueing.
         QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
         QVERIFY2(avvisi <= 5, qPrintable(QString::number(avvisi)));
+        QVERIFY(suoni.moduloCaricato());
+    }
+
+    // Without the module beside the program every sound is a beep, said once.
+    void senzaModulo()
+    {
+        QTemporaryDir dir;
+        const QString si = dir.filePath(QStringLiteral("si1.wav"));
+        QFile f(si);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(wav(4410));
+        f.close();
+
+        avvisi = 0;
+        auto *vecchio = qInstallMessageHandler(conta);
+        SuoniQt suoni(dir.path());
+        for (int i = 0; i < 3; ++i) {
+            suoni.suona(si);
+            suoni.suona(dir.filePath(QStringLiteral("manca.wav")));
+        }
+        qInstallMessageHandler(vecchio);
+        QVERIFY(!suoni.moduloCaricato());
+        QCOMPARE(avvisi, 1);
     }
 };
 
