@@ -75,6 +75,7 @@ awk '{ print $1, $2, $6 }' "$work/contents" >"$work/entries"
 has() { grep -qxF -e "$1 root/root $2" "$work/entries"; }
 check "launcher /usr/bin/lettoria2, executable" has -rwxr-xr-x ./usr/bin/lettoria2
 check "program /usr/lib/lettoria2/lettoria2, executable" has -rwxr-xr-x ./usr/lib/lettoria2/lettoria2
+check "sound module beside the program" has -rw-r--r-- ./usr/lib/lettoria2/lettoria2_suoni.so
 check "desktop entry" has -rw-r--r-- "./usr/share/applications/$id.desktop"
 check "metainfo" has -rw-r--r-- "./usr/share/metainfo/$id.metainfo.xml"
 check "scalable icon" has -rw-r--r-- "./usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -84,10 +85,11 @@ done
 check "every entry owned by root" test -z "$(awk '$2 != "root/root"' "$work/entries")"
 check "everything under /usr" test -z "$(awk '$3 != "./" && $3 !~ /^\.\/usr\//' "$work/entries")"
 
-# Every file of data/ beside the program, and nothing else there but the program.
+# Every file of data/ beside the program, and nothing else there but the program
+# and its sound module.
 (cd "$source/data" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/data.expected"
 grep '^-' "$work/entries" | awk '{ print $3 }' | sed -n 's|^\./usr/lib/lettoria2/||p' |
-  grep -vxF lettoria2 | LC_ALL=C sort >"$work/data.packaged"
+  grep -vxF -e lettoria2 -e lettoria2_suoni.so | LC_ALL=C sort >"$work/data.packaged"
 check "data/ and the program folder differ: $(diff "$work/data.expected" "$work/data.packaged" | head -5 | tr '\n' ' ')" \
   cmp -s "$work/data.expected" "$work/data.packaged"
 check "pictures packaged" test "$(grep -c '^images0/.*\.jpg$' "$work/data.packaged")" -gt 0
