@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QPixmap>
 
 #ifdef LETTORIA_MISURA_AVVIO
 #include "bench/primapittura.h"
@@ -22,8 +23,10 @@ int main(int argc, char *argv[])
     // The desktop matches the window to its menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lettoria2.Lettoria2"));
     QIcon icona;
+    // Told it is PNG, the reader does not load every picture format plugin to
+    // find out.
     for (const int lato : {16, 32, 48, 64, 128, 256})
-        icona.addFile(QStringLiteral(":/lettoria2/icona%1.png").arg(lato));
+        icona.addPixmap(QPixmap(QStringLiteral(":/lettoria2/icona%1.png").arg(lato), "PNG"));
     QApplication::setWindowIcon(icona);
 
     Stato stato;

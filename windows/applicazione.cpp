@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -30,4 +32,40 @@ void PreparaApplicazione(QApplication &app)
     if (traduzioni->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traduzioni);
+}
+
+QString FamigliaDisponibile(const QString &famiglia)
+{
+    // Looked up once per face, again after a font is added.
+    // Case-folded name -> the name as the machine spells it.
+    static QHash<QString, QString> presenti;
+    static QHash<QString, QString> scelte;
+    static const bool collegato = [] {
+        if (qApp)
+            QObject::connect(qApp, &QGuiApplication::fontDatabaseChanged, qApp, [] {
+                presenti.clear();
+                scelte.clear();
+            });
+        return true;
+    }();
+    Q_UNUSED(collegato);
+    const auto trovata = scelte.constFind(famiglia);
+    if (trovata != scelte.constEnd())
+        return *trovata;
+    if (presenti.isEmpty()) {
+        for (const QString &f : QFontDatabase::families())
+            presenti.insert(f.toCaseFolded(), f);
+    }
+    QString scelta = famiglia;
+    if (!presenti.contains(famiglia.toCaseFolded())) {
+        for (const QString &sostituta : QFont::substitutes(famiglia)) {
+            const auto presente = presenti.constFind(sostituta.toCaseFolded());
+            if (presente != presenti.constEnd()) {
+                scelta = *presente;
+                break;
+            }
+        }
+    }
+    scelte.insert(famiglia, scelta);
+    return scelta;
 }

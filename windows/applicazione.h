@@ -7,3 +7,11 @@ class QApplication;
 // windows ask for where the machine lacks them; and, with glibc, picture
 // buffers given back to the system once freed.
 void PreparaApplicazione(QApplication &app);
+
+class QString;
+
+// The face to ask for in place of `famiglia`: itself where the machine has it,
+// else its first stand-in that the machine has. Asking for a missing face makes
+// Qt look for fallbacks through fontconfig before it tries the stand-ins, a
+// cost paid at every new size of the face.
+QString FamigliaDisponibile(const QString &famiglia);

@@ -1,5 +1,7 @@
 #include "windows/finestra.h"
 
+#include "windows/applicazione.h"
+
 #include "core/dialoghi.h"
 #include "core/scaling/clsresize.h"
 #include "core/stato.h"
@@ -38,7 +40,7 @@ QRect Finestra::twip(int left, int top, int width, int height)
 
 QFont Finestra::carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo)
 {
-    QFont f(famiglia);
+    QFont f(FamigliaDisponibile(famiglia));
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     f.setItalic(corsivo);
