@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cmath>
 
@@ -24,6 +25,9 @@ Finestra::Finestra(IdFinestra id, const Contesto &contesto, GestoreFinestre &g)
 Finestra::~Finestra()
 {
     gestore.dimentica(this);
+    // Once its pictures and controls are freed too.
+    if (QCoreApplication::instance())
+        QTimer::singleShot(0, QCoreApplication::instance(), &RestituisciMemoriaLibera);
 }
 
 int Finestra::twip(double twips)

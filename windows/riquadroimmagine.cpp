@@ -78,6 +78,11 @@ QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione)
     return img;
 }
 
+namespace {
+// Boxes on screen given a file and not painted since (the GUI thread's alone).
+int riquadriInAttesa = 0;
+} // namespace
+
 RiquadroImmagine::RiquadroImmagine(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -95,13 +100,19 @@ void RiquadroImmagine::CaricaFile(const QString &percorso)
     immagine_ = QImage();
     decodificata_ = false;
     // Before the box is on screen its final size is not known yet: it is
-    // decoded at its first paint instead.
+    // decoded at its first paint instead. So is the first picture of an item,
+    // while the pool decodes the others; a lone picture never waits for a
+    // thread.
     if (isVisible() && !size().isEmpty() && !percorso.isEmpty()) {
-        inCorso_ = std::make_shared<DecodificaInCorso>(percorso, size());
-        QThreadPool::globalInstance()->start([lavoro = inCorso_] {
-            if (lavoro->prendi())
-                lavoro->consegna(DecodificaImmagine(lavoro->percorso, lavoro->dimensione));
-        });
+        if (riquadriInAttesa > 0) {
+            inCorso_ = std::make_shared<DecodificaInCorso>(percorso, size());
+            QThreadPool::globalInstance()->start([lavoro = inCorso_] {
+                if (lavoro->prendi())
+                    lavoro->consegna(DecodificaImmagine(lavoro->percorso, lavoro->dimensione));
+            });
+        }
+        inAttesa_ = true;
+        ++riquadriInAttesa;
     }
     update();
 }
@@ -113,6 +124,10 @@ void RiquadroImmagine::abbandonaDecodifica()
     if (inCorso_)
         inCorso_->prendi();
     inCorso_.reset();
+    if (inAttesa_) {
+        inAttesa_ = false;
+        --riquadriInAttesa;
+    }
 }
 
 void RiquadroImmagine::decodifica()
@@ -126,6 +141,7 @@ void RiquadroImmagine::decodifica()
         abbandonaDecodifica();
         immagine_ = DecodificaImmagine(file_, size());
     }
+    abbandonaDecodifica();
     dimensioneDecodificata_ = size();
     decodificata_ = true;
 }

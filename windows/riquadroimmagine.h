@@ -9,10 +9,11 @@ class DecodificaInCorso;
 
 // A picture box: shows a JPEG stretched to fill the box. The file is decoded
 // once for the size it is shown at (again only when that size changes), never
-// at full size and scaled at every paint. A box already on screen starts the
-// decoding on the thread pool as soon as it is given a file, so the pictures
-// of one item are decoded side by side; the paint takes the result. A missing
-// or unreadable file leaves the box white with a thin grey border.
+// at full size and scaled at every paint. When several boxes on screen are
+// given a file before a paint, all but the first start decoding on the thread
+// pool at once, so the pictures of one item are decoded side by side; the
+// paint takes the result. A missing or unreadable file leaves the box white
+// with a thin grey border.
 class RiquadroImmagine : public QWidget
 {
     Q_OBJECT
@@ -45,6 +46,7 @@ private:
     bool decodificata_ = false;
     bool premuto_ = false;
     std::shared_ptr<DecodificaInCorso> inCorso_;
+    bool inAttesa_ = false;
 };
 
 // Decodes an image file at (about) the given size, or returns a null image.

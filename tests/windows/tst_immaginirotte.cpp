@@ -45,7 +45,7 @@ class TestImmaginiRotte : public QObject
     Q_OBJECT
 private slots:
     // Each case twice: a hidden box decodes at its first paint, a box on
-    // screen on the thread pool.
+    // screen after another one on the thread pool.
     void immagini_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -69,12 +69,17 @@ private slots:
         QFETCH(bool, mostrato);
         ContestoProva c;
         c.cartella.scrivi(QStringLiteral("images0/CASA.jpg"), contenuto);
-        RiquadroImmagine r;
+        QWidget finestra;
+        finestra.resize(600, 200);
+        RiquadroImmagine primo(&finestra);
+        RiquadroImmagine r(&finestra);
+        primo.setGeometry(300, 0, 300, 200);
         r.resize(300, 200);
         if (mostrato) {
-            r.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&r));
+            finestra.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         }
+        primo.CaricaFile(PercorsoImmagine(c.cartella.ambiente(), QStringLiteral("casa")));
         r.CaricaFile(PercorsoImmagine(c.cartella.ambiente(), QStringLiteral("casa")));
         // A 20,000 x 20,000 header must not make the box allocate for it.
         if (valida) {
@@ -133,13 +138,21 @@ private slots:
         const QString p = c.cartella.scrivi(QStringLiteral("images0/SOLE.jpg"), b);
         const QString q = c.cartella.scrivi(QStringLiteral("images0/MARE.jpg"), jpeg(QSize(512, 512)));
 
-        RiquadroImmagine r;
+        // The first box of an item waits for its paint, the second goes to the pool.
+        QWidget finestra;
+        finestra.resize(600, 200);
+        RiquadroImmagine primo(&finestra);
+        RiquadroImmagine r(&finestra);
+        primo.setGeometry(300, 0, 300, 200);
         r.resize(300, 200);
-        r.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        primo.CaricaFile(q);
         r.CaricaFile(p);
         QCOMPARE(r.immagine(), DecodificaImmagine(p, QSize(300, 200)));
+        QCOMPARE(primo.immagine(), DecodificaImmagine(q, QSize(300, 200)));
 
+        primo.CaricaFile(p);
         r.CaricaFile(q);
         r.CaricaFile(p); // the second file wins over the first, still decoding
         QThreadPool::globalInstance()->waitForDone();
@@ -149,6 +162,7 @@ private slots:
         r.resize(150, 100); // resized before its paint: decoded at the new size
         QCOMPARE(r.immagine(), DecodificaImmagine(q, QSize(150, 100)));
         QCOMPARE(r.file(), q);
+        QCOMPARE(primo.immagine(), DecodificaImmagine(p, QSize(300, 200)));
     }
 
     // Boxes given a file and deleted at once, while the pool still decodes for
