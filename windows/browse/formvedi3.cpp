@@ -97,7 +97,6 @@ void FormVedi3::mnuEsci_Click()
 
 void FormVedi3::richiestaChiusura()
 {
-    // Asked once the close request is over: a window cannot be closed from
-    // inside its own refused close, and on Yes this one must go.
-    QMetaObject::invokeMethod(this, &FormVedi3::mnuEsci_Click, Qt::QueuedConnection);
+    // The base already answers after the close request is over.
+    mnuEsci_Click();
 }

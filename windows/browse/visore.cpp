@@ -66,7 +66,6 @@ void Visore::mnuEsci_Click()
 
 void Visore::richiestaChiusura()
 {
-    // Asked once the close request is over: a window cannot be closed from
-    // inside its own refused close, and on Yes this one must go.
-    QMetaObject::invokeMethod(this, &Visore::mnuEsci_Click, Qt::QueuedConnection);
+    // The base already answers after the close request is over.
+    mnuEsci_Click();
 }
