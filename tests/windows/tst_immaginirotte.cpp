@@ -36,6 +36,20 @@ QByteArray conDimensioneFinta(QByteArray b, quint16 w, quint16 h)
     b[sof + 8] = char(w & 0xFF);
     return b;
 }
+// Two boxes of one item side by side: the first waits for its paint, the
+// second goes to the thread pool.
+struct DueRiquadri
+{
+    DueRiquadri()
+    {
+        finestra.resize(600, 200);
+        primo.setGeometry(300, 0, 300, 200);
+        r.resize(300, 200);
+    }
+    QWidget finestra;
+    RiquadroImmagine primo{&finestra};
+    RiquadroImmagine r{&finestra};
+};
 } // namespace
 
 // Whatever sits in images0 under a word's name, the picture box shows it or
@@ -69,12 +83,10 @@ private slots:
         QFETCH(bool, mostrato);
         ContestoProva c;
         c.cartella.scrivi(QStringLiteral("images0/CASA.jpg"), contenuto);
-        QWidget finestra;
-        finestra.resize(600, 200);
-        RiquadroImmagine primo(&finestra);
-        RiquadroImmagine r(&finestra);
-        primo.setGeometry(300, 0, 300, 200);
-        r.resize(300, 200);
+        DueRiquadri d;
+        QWidget &finestra = d.finestra;
+        RiquadroImmagine &primo = d.primo;
+        RiquadroImmagine &r = d.r;
         if (mostrato) {
             finestra.show();
             QVERIFY(QTest::qWaitForWindowExposed(&finestra));
@@ -139,12 +151,10 @@ private slots:
         const QString q = c.cartella.scrivi(QStringLiteral("images0/MARE.jpg"), jpeg(QSize(512, 512)));
 
         // The first box of an item waits for its paint, the second goes to the pool.
-        QWidget finestra;
-        finestra.resize(600, 200);
-        RiquadroImmagine primo(&finestra);
-        RiquadroImmagine r(&finestra);
-        primo.setGeometry(300, 0, 300, 200);
-        r.resize(300, 200);
+        DueRiquadri d;
+        QWidget &finestra = d.finestra;
+        RiquadroImmagine &primo = d.primo;
+        RiquadroImmagine &r = d.r;
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         primo.CaricaFile(q);

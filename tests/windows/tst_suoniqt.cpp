@@ -34,6 +34,16 @@ QByteArray wav(int campioni)
     u32(dati.size());
     return b + dati;
 }
+
+// A WAV file of the given length in a folder, its path returned.
+QString scriviWav(const QTemporaryDir &dir, int campioni)
+{
+    const QString percorso = dir.filePath(QStringLiteral("si1.wav"));
+    QFile f(percorso);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(wav(campioni));
+    return percorso;
+}
 } // namespace
 
 // Playback never blocks the window, whatever the machine has for audio.
@@ -44,11 +54,8 @@ private slots:
     void suonaSenzaBloccare()
     {
         QTemporaryDir dir;
-        const QString si = dir.filePath(QStringLiteral("si1.wav"));
-        QFile f(si);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(wav(44100));
-        f.close();
+        const QString si = scriviWav(dir, 44100);
+        QVERIFY(QFile::exists(si));
 
         auto *vecchio = qInstallMessageHandler(conta);
         SuoniQt suoni(QStringLiteral(LETTORIA_CARTELLA_MODULO));
@@ -74,11 +81,8 @@ private slots:
     void senzaModulo()
     {
         QTemporaryDir dir;
-        const QString si = dir.filePath(QStringLiteral("si1.wav"));
-        QFile f(si);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(wav(4410));
-        f.close();
+        const QString si = scriviWav(dir, 4410);
+        QVERIFY(QFile::exists(si));
 
         avvisi = 0;
         auto *vecchio = qInstallMessageHandler(conta);
