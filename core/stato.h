@@ -18,6 +18,7 @@ struct Stato
 
     QString Carattere = QStringLiteral("maiuscolo");
     bool SuoniAttivati = true;
+    bool VoceAttivata = true; // the word is read aloud after a right answer
     QString FileInUso;
     QString FileImpostazioni;
 
