@@ -16,6 +16,7 @@
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
 #include "windows/menu/formmenu.h"
+#include "windows/registro.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -149,7 +150,7 @@ double avvioProcesso(const QString &eseguibile, QString &problema)
 
 void figuraAvvio(const Impostazioni &imp)
 {
-    const QString programma = QDir(imp.cartellaProgramma).filePath(QStringLiteral("lettoria2_avvio"));
+    const QString programma = QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria2_avvio"));
     const QString pavimento = QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria_pavimento"));
     if (!QFileInfo::exists(programma) || !QFileInfo::exists(pavimento)) {
         errore(QStringLiteral("startup"), QStringLiteral("the probes %1 and %2 are not built").arg(programma, pavimento));
@@ -194,7 +195,8 @@ void figuraAvvio(const Impostazioni &imp)
 struct Programma
 {
     explicit Programma(const QString &cartella)
-        : ambiente(Ambiente::diSistema(cartella)), gestore(Contesto{stato, ambiente, casuale, dialoghi, suoni})
+        : ambiente(Ambiente::diSistema(cartella)),
+          gestore(Contesto{stato, ambiente, casuale, dialoghi, suoni}, CreaFinestra)
     {
         const EsitoAvvio esito = Main(stato, ambiente, dialoghi,
                                       [](const QString &font) { QFontDatabase::addApplicationFont(font); });
@@ -313,7 +315,7 @@ void figureProssimo(const Impostazioni &imp, Programma &prog)
         QString problema;
         bool dipintoSempre = true;
         for (int i = -riscaldamento; i < giri && problema.isEmpty(); ++i) {
-            QObject *bersaglio = PreparaProssimo(f, prog.stato, problema);
+            QObject *bersaglio = PreparaProssimo(f, problema);
             if (!bersaglio)
                 break;
             bool dipinto = false;
@@ -374,7 +376,7 @@ int figliaMemoria(const Impostazioni &imp, int totale)
                 return 4;
             for (int i = 0; i < perVisita && fatti < totale; ++i, ++fatti) {
                 QString problema;
-                QObject *b = PreparaProssimo(f, prog.stato, problema);
+                QObject *b = PreparaProssimo(f, problema);
                 if (!b) {
                     std::fprintf(stderr, "%s\n", qPrintable(problema));
                     return 5;
@@ -517,7 +519,7 @@ void figureListe(const Impostazioni &imp)
 void figuraScalatura(const Impostazioni &imp, Programma &prog)
 {
     FormMenu *menu = prog.menu();
-    clsResize *r = prog.gestore.ResizeAttivo;
+    clsResize *r = menu ? menu->scalatore() : nullptr;
     if (!menu || !r || !r->registrato()) {
         errore(QStringLiteral("resize.menu"), QStringLiteral("no menu with its scaling object"));
         return;
@@ -623,7 +625,7 @@ int main(int argc, char *argv[])
     preparaAmbiente(casa);
     gestoreMessaggi = qInstallMessageHandler(filtraMessaggi);
     QApplication app(argc, argv);
-    PreparaApplicazione(app);
+    Applicazione applicazione(app);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 
     QCommandLineParser opzioni;

@@ -1,7 +1,7 @@
 #include "bench/guida.h"
 
-#include "core/stato.h"
-#include "windows/exercises/trascinamento.h"
+#include "windows/exercises/formclic.h"
+#include "windows/exercises/nometrascinabile.h"
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
 #include "windows/riquadroimmagine.h"
@@ -51,8 +51,10 @@ QAbstractButton *pulsanteProssimo(Finestra *f)
 
 // Click exercises: the answers are the control arrays Image1(i) or Label1(i);
 // the right one has the index drawn into Estratto.
-bool rispondiGiusto(Finestra *f, const Stato &stato, QAbstractButton *avanti)
+bool rispondiGiusto(Finestra *f, QAbstractButton *avanti)
 {
+    const auto *clic = qobject_cast<FormClic *>(f);
+    const int giusta = clic ? clic->esercizio().Estratto : -1;
     const auto figli = f->findChildren<QWidget *>();
     QList<QWidget *> altre;
     for (QWidget *w : figli) {
@@ -61,7 +63,7 @@ bool rispondiGiusto(Finestra *f, const Stato &stato, QAbstractButton *avanti)
             continue;
         if (!w->isVisible() || !w->isEnabled())
             continue;
-        if (w->property("Index").toInt() == stato.Estratto)
+        if (w->property("Index").toInt() == giusta)
             altre.prepend(w);
         else
             altre.append(w);
@@ -141,7 +143,7 @@ void Clicca(QObject *comando)
         clicca(w);
 }
 
-QObject *PreparaProssimo(Finestra *f, Stato &stato, QString &errore)
+QObject *PreparaProssimo(Finestra *f, QString &errore)
 {
     if (QAction *ancora = voceGiocaAncora(f))
         return ancora;
@@ -151,7 +153,7 @@ QObject *PreparaProssimo(Finestra *f, Stato &stato, QString &errore)
         return nullptr;
     }
     const bool trascinamento = !f->findChildren<NomeTrascinabile *>().isEmpty();
-    if (!prossimo->isEnabled() && !(trascinamento ? trascinaGiusto(f, prossimo) : rispondiGiusto(f, stato, prossimo))) {
+    if (!prossimo->isEnabled() && !(trascinamento ? trascinaGiusto(f, prossimo) : rispondiGiusto(f, prossimo))) {
         errore = QStringLiteral("the next-item control stays disabled after every answer");
         return nullptr;
     }

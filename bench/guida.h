@@ -5,8 +5,7 @@
 
 class Finestra;
 class QObject;
-struct Stato;
-enum class IdFinestra;
+#include "windows/idfinestra.h"
 
 // The windows that bring a next item, in the order the benchmark visits them.
 struct FinestraConProssimo
@@ -21,6 +20,6 @@ QList<FinestraConProssimo> FinestreConProssimo();
 // what brings the next item ("avanti" or the viewer's arrow, a button; the
 // puzzles' "Gioca ancora", a menu-bar item), or null with `errore` set when
 // the window cannot be driven.
-QObject *PreparaProssimo(Finestra *finestra, Stato &stato, QString &errore);
+QObject *PreparaProssimo(Finestra *finestra, QString &errore);
 // A left click in the middle of a button, or the choice of a menu item.
 void Clicca(QObject *comando);

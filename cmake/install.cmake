@@ -20,8 +20,7 @@ endif()
 set(LETTORIA_INSTALL_PROGRAMDIR "${LETTORIA_INSTALL_PROGRAMDIR_DEFAULT}" CACHE STRING
   "Folder, under the prefix, that holds the executable and its data")
 
-# The window icon, and on Windows the icon of the executable itself.
-target_sources(lettoria2 PRIVATE "${LETTORIA_PACKAGING_DIR}/lettoria2.qrc")
+# On Windows the icon of the executable itself.
 if(WIN32)
   target_sources(lettoria2 PRIVATE "${LETTORIA_PACKAGING_DIR}/windows/lettoria2.rc")
 endif()

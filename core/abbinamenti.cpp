@@ -1,6 +1,7 @@
 #include "core/abbinamenti.h"
 
 #include "core/casuale.h"
+#include "core/estrazione.h"
 
 #include <algorithm>
 
@@ -51,27 +52,18 @@ int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot)
 Estrazione estrai(Casuale &casuale, int coppie, int numeroParole)
 {
     Estrazione e;
-    if (!coppieValide(coppie) || numeroParole < coppie)
+    if (!coppieValide(coppie))
         return e;
-    for (int k = 0; k < coppie; ++k) {
-        const auto prese = e.scelte.begin();
-        int posizione;
-        do
-            posizione = casuale.posizione(numeroParole);
-        while (std::find(prese, prese + k, posizione) != prese + k);
-        e.scelte[k] = posizione;
-    }
-    e.disposizione = casuale.scelta(numeroDisposizioni(coppie));
+    const QList<int> posizioni = EstraiPosizioni(casuale, coppie, numeroParole);
+    if (posizioni.isEmpty())
+        return e;
+    std::copy(posizioni.begin(), posizioni.end(), e.Scelta.begin());
+    e.Estratto = casuale.scelta(numeroDisposizioni(coppie));
     e.coppie = coppie;
     return e;
 }
 
 Esercizio::Esercizio(int coppie) : coppie_(std::clamp(coppie, 1, MassimoCoppie)) {}
-
-bool Esercizio::abbinato(int nome) const
-{
-    return nome >= 0 && nome < coppie_ && abbinati_[nome];
-}
 
 void Esercizio::ricomincia()
 {

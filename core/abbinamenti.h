@@ -23,15 +23,15 @@ int slotDelNome(int coppie, int disposizione, int nome);
 // Left edge of a slot, in whole units.
 int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot);
 
-// K distinct list positions (1..numeroParole), each drawn as posizione()
-// and drawn again while it equals one already taken. Distinct by position,
-// not by text. Empty when the list has fewer than K words: the draws could
-// never finish.
+// The draw of one exercise: the K words (their list positions, as
+// EstraiPosizioni draws them) and the arrangement of the names. Not valid
+// when the list has fewer than K words.
 struct Estrazione
 {
     int coppie = 0;
-    std::array<int, MassimoCoppie> scelte{};
-    int disposizione = 0;
+    std::array<int, MassimoCoppie> Scelta{};
+    // The arrangement of the names in their slots, 0..numeroDisposizioni-1.
+    int Estratto = 0;
     bool valida() const { return coppie > 0; }
 };
 Estrazione estrai(Casuale &casuale, int coppie, int numeroParole);
@@ -52,7 +52,6 @@ public:
     int coppie() const { return coppie_; }
     qint16 CoppieFatte() const { return coppieFatte_; }
     bool completo() const { return coppieFatte_ == coppie_; }
-    bool abbinato(int nome) const;
 
     // A fresh exercise: every box empty.
     void ricomincia();

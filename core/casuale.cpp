@@ -10,12 +10,6 @@ Casuale::Casuale()
 
 Casuale::Casuale(unsigned seme) : motore_(seme) {}
 
-void Casuale::reseed(unsigned seme)
-{
-    motore_.seed(seme);
-    uniforme_.reset();
-}
-
 double Casuale::Rnd()
 {
     double r = uniforme_(motore_);

@@ -10,7 +10,6 @@ public:
     Casuale();                        // seeded from the clock
     explicit Casuale(unsigned seme);  // repeatable
 
-    void reseed(unsigned seme);
     double Rnd();
     // Integer part of r * n: 0..n-1.
     int scelta(int n);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <limits>
 
 // The program-wide state every window reads and writes. One instance lives
 // for the whole run, owned by main(); windows get it through their Contesto.
@@ -10,7 +11,6 @@ struct Stato
 {
     static constexpr int MaxParole = 500;
     static constexpr int NumeroListePredefinite = 34;
-    static constexpr qint16 MaxContatore = 32767;
 
     // Words of the list in use at 1..NumeroParole; index 0 stays empty.
     std::array<QString, MaxParole + 1> Parole;
@@ -25,22 +25,17 @@ struct Stato
     // Rows 0..33: display name, file name inside testilettoria2. Row 34 stays empty.
     std::array<std::array<QString, 2>, NumeroListePredefinite + 1> ListePredefinite;
 
-    // Draws of the current exercise or picture.
-    qint16 Scelta1 = 0;
-    qint16 Scelta2 = 0;
-    qint16 Scelta3 = 0;
-    qint16 Scelta4 = 0;
-    qint16 Estratto = 0;
-
-    // Right and wrong answers in the exercise window on screen.
-    qint16 Esatti = 0;
-    qint16 Errati = 0;
+    // Right and wrong answers in the exercise window on screen. Wider than
+    // the 16 bits a count needed once: a class may pass 32,767 in a day.
+    int Esatti = 0;
+    int Errati = 0;
 };
 
-// Counters stop at the top of their range instead of wrapping.
-inline void incrementaContatore(qint16 &contatore)
+// Counts one more answer; at the very top of the range it stays there
+// rather than wrapping to a negative count.
+inline void IncrementaContatore(int &contatore)
 {
-    if (contatore < Stato::MaxContatore)
+    if (contatore < std::numeric_limits<int>::max())
         ++contatore;
 }
 

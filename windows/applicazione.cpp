@@ -3,16 +3,15 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
+namespace {
+Applicazione *inCorso = nullptr;
+} // namespace
 
-void PreparaApplicazione(QApplication &app)
+Applicazione::Applicazione(QApplication &app) : traduzioni_(new QTranslator(&app))
 {
     QApplication::setApplicationName(QStringLiteral("Lettoria2"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lettoria 2"));
@@ -22,56 +21,48 @@ void PreparaApplicazione(QApplication &app)
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 
-    auto *traduzioni = new QTranslator(&app);
-    if (traduzioni->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(traduzioni);
+    if (traduzioni_->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traduzioni_);
+
+    aggiornamento_ = QObject::connect(&app, &QGuiApplication::fontDatabaseChanged, &app, [this] {
+        presenti_.clear();
+        scelte_.clear();
+    });
+    inCorso = this;
 }
 
-void RestituisciMemoriaLibera()
+Applicazione::~Applicazione()
 {
-#ifdef __GLIBC__
-    // Every item decodes pictures of a few hundred kilobytes on the heap, whose
-    // freed pages glibc keeps for the process. Mapping each buffer on its own
-    // would give them back at once, but costs a fresh zeroed page at every
-    // touch, about a millisecond an item; trimming when a window closes costs
-    // nothing while the child plays.
-    malloc_trim(0);
-#endif
+    QObject::disconnect(aggiornamento_);
+    if (inCorso == this)
+        inCorso = nullptr;
 }
 
-QString FamigliaDisponibile(const QString &famiglia)
+QString Applicazione::famiglia(const QString &famiglia)
 {
-    // Looked up once per face, again after a font is added.
-    // Case-folded name -> the name as the machine spells it.
-    static QHash<QString, QString> presenti;
-    static QHash<QString, QString> scelte;
-    static const bool collegato = [] {
-        if (qApp)
-            QObject::connect(qApp, &QGuiApplication::fontDatabaseChanged, qApp, [] {
-                presenti.clear();
-                scelte.clear();
-            });
-        return true;
-    }();
-    Q_UNUSED(collegato);
-    const auto trovata = scelte.constFind(famiglia);
-    if (trovata != scelte.constEnd())
+    const auto trovata = scelte_.constFind(famiglia);
+    if (trovata != scelte_.constEnd())
         return *trovata;
-    if (presenti.isEmpty()) {
+    if (presenti_.isEmpty()) {
         for (const QString &f : QFontDatabase::families())
-            presenti.insert(f.toCaseFolded(), f);
+            presenti_.insert(f.toCaseFolded(), f);
     }
     QString scelta = famiglia;
-    if (!presenti.contains(famiglia.toCaseFolded())) {
+    if (!presenti_.contains(famiglia.toCaseFolded())) {
         for (const QString &sostituta : QFont::substitutes(famiglia)) {
-            const auto presente = presenti.constFind(sostituta.toCaseFolded());
-            if (presente != presenti.constEnd()) {
+            const auto presente = presenti_.constFind(sostituta.toCaseFolded());
+            if (presente != presenti_.constEnd()) {
                 scelta = *presente;
                 break;
             }
         }
     }
-    scelte.insert(famiglia, scelta);
+    scelte_.insert(famiglia, scelta);
     return scelta;
+}
+
+QString FamigliaDisponibile(const QString &famiglia)
+{
+    return inCorso ? inCorso->famiglia(famiglia) : famiglia;
 }

@@ -1,34 +1,29 @@
 #include "windows/finestra.h"
 
-#include "windows/applicazione.h"
-
+#include "core/avvio.h"
 #include "core/dialoghi.h"
 #include "core/scaling/clsresize.h"
 #include "core/stato.h"
-#include "windows/gestorefinestre.h"
+#include "windows/applicazione.h"
+#include "windows/navigazione.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 
 #include <cmath>
 
-Finestra::Finestra(IdFinestra id, const Contesto &contesto, GestoreFinestre &g)
-    : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx(contesto), gestore(g), id_(id)
+Finestra::Finestra(IdFinestra id, const Contesto &contesto, Navigazione &n)
+    : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx(contesto), navigazione(n), id_(id)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(TitoloProgramma);
     setAutoFillBackground(true);
 }
 
-Finestra::~Finestra()
-{
-    gestore.dimentica(this);
-    // Once its pictures and controls are freed too.
-    if (QCoreApplication::instance())
-        QTimer::singleShot(0, QCoreApplication::instance(), &RestituisciMemoriaLibera);
-}
+Finestra::~Finestra() = default;
 
 int Finestra::twip(double twips)
 {
@@ -67,10 +62,39 @@ QWidget *Finestra::area() const
     return centralWidget();
 }
 
+QMenuBar *Finestra::barraMenu()
+{
+    const bool nuova = !menuWidget();
+    QMenuBar *barra = menuBar();
+    if (nuova) {
+        barra->setNativeMenuBar(false);
+        // A light bar that stays readable over any background colour of the window.
+        QPalette chiara = barra->palette();
+        chiara.setColor(QPalette::Window, QColor(240, 240, 240));
+        chiara.setColor(QPalette::WindowText, Qt::black);
+        chiara.setColor(QPalette::Button, QColor(240, 240, 240));
+        chiara.setColor(QPalette::ButtonText, Qt::black);
+        barra->setPalette(chiara);
+        barra->setAutoFillBackground(true);
+        barra->setFont(carattere(QStringLiteral("Arial"), 12, true));
+    }
+    return barra;
+}
+
+void Finestra::aggiungiInformazioniEsci(const QString &nomeInformazioni, int spazi)
+{
+    QMenuBar *barra = barraMenu();
+    Informazioni = barra->addAction(QStringLiteral("Informazioni") + QString(spazi, QLatin1Char(' ')));
+    Informazioni->setObjectName(nomeInformazioni);
+    connect(Informazioni, &QAction::triggered, this, [this] { MostraCrediti(ctx.dialoghi); });
+    mnuEsci = barra->addAction(QStringLiteral("Esci"));
+    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(mnuEsci, &QAction::triggered, this, [this] { richiestaChiusura(); });
+}
+
 void Finestra::carica()
 {
     resize_ = std::make_unique<clsResize>();
-    gestore.ResizeAttivo = resize_.get();
     resize_->setSourceForm(this);
     resize_->SizeFormToScreen(75);
     Form_Load();
@@ -82,13 +106,18 @@ void Finestra::chiudiSenzaDomande()
     close();
 }
 
+void Finestra::richiestaChiusura()
+{
+    tornaAlMenu();
+}
+
 bool Finestra::tornaAlMenu()
 {
     if (!ctx.dialoghi.chiedi(QStringLiteral("Vuoi tornare al menù?")))
         return false;
     ctx.stato.Esatti = 0;
     ctx.stato.Errati = 0;
-    gestore.vai(this, IdFinestra::FormMenu);
+    navigazione.tornaAlMenu(this);
     return true;
 }
 
@@ -125,11 +154,9 @@ void Finestra::resizeEvent(QResizeEvent *event)
 
 void Finestra::closeEvent(QCloseEvent *event)
 {
-    if (chiusuraProgrammata_ || gestore.inChiusura()) {
+    if (chiusuraProgrammata_) {
         event->accept();
-        // Closed for good: opening it again must load a new one, even before
-        // this one has been deleted.
-        gestore.dimentica(this);
+        emit chiusa();
         return;
     }
     event->ignore();

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "core/contesto.h"
+#include "windows/idfinestra.h"
 
 #include <QFont>
 #include <QMainWindow>
 
+#include <memory>
+
 class clsResize;
-class GestoreFinestre;
-enum class IdFinestra;
+class Navigazione;
+class QAction;
+class QMenuBar;
 
 // What every window of the program does: a design client area in twips,
 // a new scaling object on load (75% of the screen, centred), the whole screen
@@ -17,22 +21,33 @@ class Finestra : public QMainWindow
 {
     Q_OBJECT
 public:
-    Finestra(IdFinestra id, const Contesto &contesto, GestoreFinestre &gestore);
+    Finestra(IdFinestra id, const Contesto &contesto, Navigazione &navigazione);
     ~Finestra() override;
 
     IdFinestra id() const { return id_; }
     // Load: scaling object, then the window's own Form_Load.
     void carica();
+    // The window's scaling object: `ResizeAttivo` while the window is on screen.
     clsResize *scalatore() const { return resize_.get(); }
 
     // Twips to pixels at the screen's logical resolution (15 twips a pixel at 96 DPI).
     static int twip(double twips);
     static QRect twip(int left, int top, int width, int height);
-    // A font as the designs give it: face, points, bold, italic.
+    static QRect twip(const QRect &r) { return twip(r.left(), r.top(), r.width(), r.height()); }
+    // A font as the designs give it: face, points, bold, italic. The face is
+    // the installed stand-in where the machine lacks it.
     static QFont carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo = false);
 
     // Closed by the program: no question asked.
     void chiudiSenzaDomande();
+
+    // "Informazioni" and "Esci" on the menu bar, for the windows that have them.
+    QAction *Informazioni = nullptr;
+    QAction *mnuEsci = nullptr;
+
+signals:
+    // Closed for good; the window is deleted later.
+    void chiusa();
 
 protected:
     // The design client area; every control goes inside it.
@@ -46,11 +61,25 @@ protected:
         w->setGeometry(twip(left, top, width, height));
         return w;
     }
+    template <typename W>
+    W *controllo(W *w, const QString &nome, const QRect &r)
+    {
+        return controllo(w, nome, r.left(), r.top(), r.width(), r.height());
+    }
+
+    // The menu bar, in the program's own readable colours whatever the
+    // window's background.
+    QMenuBar *barraMenu();
+    // Adds "Informazioni" followed by `spazi` blanks (the credits box) and
+    // "Esci" (the way back) to the menu bar, after the window's own entries.
+    // Called before the design area is set, so the window makes room for the bar.
+    void aggiungiInformazioniEsci(const QString &nomeInformazioni, int spazi);
 
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    // A close request from the window manager: the window's own way out.
-    virtual void richiestaChiusura() = 0;
+    // A close request from the window manager, and "Esci": the window's own
+    // way out, "Vuoi tornare al menù?" unless the window says otherwise.
+    virtual void richiestaChiusura();
 
     // Yes/No "Vuoi tornare al menù?": on Yes the counters go to 0, the menu
     // opens and this window closes. Returns true when it left.
@@ -63,7 +92,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     Contesto ctx;
-    GestoreFinestre &gestore;
+    Navigazione &navigazione;
 
 private:
     void attiva();

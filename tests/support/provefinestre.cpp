@@ -1,12 +1,14 @@
 #include "tests/support/provefinestre.h"
 
+#include "windows/registro.h"
+
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
 
 ProgrammaProva::ProgrammaProva(unsigned seme) : ContestoProva(seme)
 {
-    gestore = std::make_unique<GestoreFinestre>(contesto());
+    gestore = std::make_unique<GestoreFinestre>(contesto(), CreaFinestra);
     QObject::connect(gestore.get(), &GestoreFinestre::terminato, [this] { ++terminazioni; });
 }
 

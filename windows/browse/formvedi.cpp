@@ -1,6 +1,6 @@
 #include "windows/browse/formvedi.h"
 
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 
 namespace {
 const Visore::Progetto &progetto()
@@ -11,6 +11,6 @@ const Visore::Progetto &progetto()
 }
 } // namespace
 
-FormVedi::FormVedi(const Contesto &c, GestoreFinestre &g) : Visore(IdFinestra::FormVedi, progetto(), c, g)
+FormVedi::FormVedi(const Contesto &c, Navigazione &n) : Visore(IdFinestra::FormVedi, progetto(), c, n)
 {
 }

@@ -2,7 +2,7 @@
 
 #include "core/carattere.h"
 #include "core/stato.h"
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 
 #include <QLabel>
 
@@ -15,7 +15,7 @@ const Visore::Progetto &progetto()
 }
 } // namespace
 
-FormVedi2::FormVedi2(const Contesto &c, GestoreFinestre &g) : Visore(IdFinestra::FormVedi2, progetto(), c, g)
+FormVedi2::FormVedi2(const Contesto &c, Navigazione &n) : Visore(IdFinestra::FormVedi2, progetto(), c, n)
 {
     Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), 360, 5160, 7365, 900);
     Label1->setAlignment(Qt::AlignCenter);
@@ -25,17 +25,13 @@ FormVedi2::FormVedi2(const Contesto &c, GestoreFinestre &g) : Visore(IdFinestra:
     bianco.setColor(QPalette::Window, Qt::white);
     bianco.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(bianco);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(36);
-    f.setBold(true);
-    Label1->setFont(f);
+    Label1->setFont(carattere(QStringLiteral("Arial"), 36, true));
 }
 
 void FormVedi2::CaricaImmagine()
 {
     Visore::CaricaImmagine();
-    const int n = ctx.stato.Estratto;
-    Label1->setText(n > 0 ? ctx.stato.Parole[n] : QString());
+    Label1->setText(Estratto > 0 ? ctx.stato.Parole[Estratto] : QString());
 }
 
 void FormVedi2::Form_Activate()

@@ -1,12 +1,11 @@
 #include "windows/browse/formvedi3.h"
 
-#include "core/avvio.h"
 #include "core/carattere.h"
 #include "core/colori.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
 #include "windows/browse/listaordinata.h"
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
 #include "windows/riquadroimmagine.h"
@@ -36,25 +35,17 @@ QPixmap segnoDiSpunta(int lato)
 }
 } // namespace
 
-FormVedi3::FormVedi3(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormVedi3, c, g)
+FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormVedi3, c, n)
 {
     // The menu bar first: the window's height counts it.
-    mnuInforma = menuBar()->addAction(QStringLiteral("Informazioni") + QString(11, QLatin1Char(' ')));
-    mnuInforma->setObjectName(QStringLiteral("mnuInforma"));
-    connect(mnuInforma, &QAction::triggered, this, [this] { MostraCrediti(ctx.dialoghi); });
-    mnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
-    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(mnuEsci, &QAction::triggered, this, &FormVedi3::mnuEsci_Click);
+    aggiungiInformazioniEsci(QStringLiteral("mnuInforma"), 11);
 
     impostaAreaProgetto(8475, 7200);
 
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), 1800, 1080, 3885, 3480);
 
     List1 = controllo(new ListaOrdinata(area()), QStringLiteral("List1"), 120, 5400, 5895, 720);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(27.75);
-    f.setBold(true);
-    List1->setFont(f);
+    List1->setFont(carattere(QStringLiteral("Arial"), 27.75, true));
     connect(List1, &ListaOrdinata::DblClick, this, &FormVedi3::Command1_Click);
 
     Command1 = controllo(new PulsanteIcona(QString(), QIcon(segnoDiSpunta(128)), area()), QStringLiteral("Command1"),
@@ -88,15 +79,4 @@ void FormVedi3::Command1_Click()
 {
     if (!List1->Text().isEmpty())
         CaricaImmagine();
-}
-
-void FormVedi3::mnuEsci_Click()
-{
-    tornaAlMenu();
-}
-
-void FormVedi3::richiestaChiusura()
-{
-    // The base already answers after the close request is over.
-    mnuEsci_Click();
 }

@@ -13,7 +13,7 @@ class FormVedi3 : public Finestra
 {
     Q_OBJECT
 public:
-    FormVedi3(const Contesto &contesto, GestoreFinestre &gestore);
+    FormVedi3(const Contesto &contesto, Navigazione &navigazione);
 
     // Shows the picture of the selected word.
     void CaricaImmagine();
@@ -21,14 +21,10 @@ public:
     RiquadroImmagine *Image1 = nullptr;
     ListaOrdinata *List1 = nullptr;
     QPushButton *Command1 = nullptr;
-    QAction *mnuInforma = nullptr;
-    QAction *mnuEsci = nullptr;
 
 protected:
     void Form_Activate() override;
-    void richiestaChiusura() override;
 
 private:
     void Command1_Click();
-    void mnuEsci_Click();
 };

@@ -1,43 +1,16 @@
 #include "windows/browse/listaordinata.h"
 
-#include <QLocale>
-
-namespace {
-const QCollator &collatore()
-{
-    static const QCollator c = [] {
-        QCollator k{QLocale(QLocale::Italian, QLocale::Italy)};
-        k.setCaseSensitivity(Qt::CaseInsensitive);
-        return k;
-    }();
-    return c;
-}
-} // namespace
-
 ListaOrdinata::ListaOrdinata(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
 }
 
-bool ListaOrdinata::precede(const QString &a, const QString &b)
-{
-    return collatore().compare(a, b) < 0;
-}
-
 void ListaOrdinata::AddItem(const QString &parola)
 {
-    // Binary search for the first word that comes after this one.
-    int basso = 0;
-    int alto = count();
-    while (basso < alto) {
-        const int mezzo = (basso + alto) / 2;
-        if (precede(parola, item(mezzo)->text()))
-            alto = mezzo;
-        else
-            basso = mezzo + 1;
-    }
-    insertItem(basso, parola);
+    const auto posto = ordine_.posizione(count(), [this](qsizetype i) { return item(static_cast<int>(i))->text(); },
+                                         parola);
+    insertItem(static_cast<int>(posto), parola);
 }
 
 QString ListaOrdinata::Text() const

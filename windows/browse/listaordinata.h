@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QCollator>
+#include "core/creazioneliste.h"
+
 #include <QListWidget>
 
-// A list box that keeps its words in the order a reader expects: Italian
-// alphabetical order, whatever the letter case and the accents (not the order
-// of the character codes). Words that compare equal keep the order they came in.
+// A list box that keeps its words in the program's one alphabetical order
+// (OrdineAlfabetico: Italian, letter case and accents only break ties,
+// numbers by value), the order the list maker shows too. Words that compare
+// equal keep the order they came in.
 class ListaOrdinata : public QListWidget
 {
     Q_OBJECT
@@ -18,12 +20,12 @@ public:
     QString Text() const;
     QStringList parole() const;
 
-    // True when `a` comes before `b` in the list's order.
-    static bool precede(const QString &a, const QString &b);
-
 signals:
     void DblClick();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    OrdineAlfabetico ordine_;
 };

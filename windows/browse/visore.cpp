@@ -1,6 +1,5 @@
 #include "windows/browse/visore.h"
 
-#include "core/avvio.h"
 #include "core/casuale.h"
 #include "core/colori.h"
 #include "core/paroleliste.h"
@@ -11,15 +10,10 @@
 
 #include <QMenuBar>
 
-Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, GestoreFinestre &g) : Finestra(id, c, g)
+Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, Navigazione &n) : Finestra(id, c, n)
 {
     // The menu bar first: the window's height counts it.
-    mnuInformazioni = menuBar()->addAction(QStringLiteral("Informazioni") + QString(p.spaziInformazioni, QLatin1Char(' ')));
-    mnuInformazioni->setObjectName(QString::fromLatin1(p.nomeMenuInformazioni));
-    connect(mnuInformazioni, &QAction::triggered, this, [this] { MostraCrediti(ctx.dialoghi); });
-    mnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
-    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(mnuEsci, &QAction::triggered, this, &Visore::mnuEsci_Click);
+    aggiungiInformazioniEsci(QString::fromLatin1(p.nomeMenuInformazioni), p.spaziInformazioni);
 
     impostaAreaProgetto(p.area.width(), p.area.height());
 
@@ -33,18 +27,12 @@ Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, GestoreFines
     connect(Command1, &QPushButton::clicked, this, &Visore::Command1_Click);
 }
 
-int Visore::estrai()
-{
-    Stato &s = ctx.stato;
-    // An empty list has no word to draw; the menu never opens a viewer on one.
-    s.Estratto = s.NumeroParole > 0 ? static_cast<qint16>(ctx.casuale.posizione(s.NumeroParole)) : qint16(0);
-    return s.Estratto;
-}
-
 void Visore::CaricaImmagine()
 {
-    const int n = estrai();
-    Image1->CaricaFile(n > 0 ? PercorsoImmagine(ctx.ambiente, ctx.stato.Parole[n]) : QString());
+    const Stato &s = ctx.stato;
+    // An empty list has no word to draw; the menu never opens a viewer on one.
+    Estratto = s.NumeroParole > 0 ? static_cast<qint16>(ctx.casuale.posizione(s.NumeroParole)) : qint16(0);
+    Image1->CaricaFile(Estratto > 0 ? PercorsoImmagine(ctx.ambiente, s.Parole[Estratto]) : QString());
 }
 
 void Visore::Form_Activate()
@@ -57,15 +45,4 @@ void Visore::Command1_Click()
 {
     CaricaImmagine();
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
-}
-
-void Visore::mnuEsci_Click()
-{
-    tornaAlMenu();
-}
-
-void Visore::richiestaChiusura()
-{
-    // The base already answers after the close request is over.
-    mnuEsci_Click();
 }

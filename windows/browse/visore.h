@@ -29,19 +29,14 @@ public:
 
     RiquadroImmagine *Image1 = nullptr;
     QPushButton *Command1 = nullptr;
-    QAction *mnuInformazioni = nullptr; // "mnuInforma" in the picture viewer
-    QAction *mnuEsci = nullptr;
+    // The list position of the word shown, 0 when the list is empty.
+    qint16 Estratto = 0;
 
 protected:
-    Visore(IdFinestra id, const Progetto &progetto, const Contesto &contesto, GestoreFinestre &gestore);
+    Visore(IdFinestra id, const Progetto &progetto, const Contesto &contesto, Navigazione &navigazione);
 
     void Form_Activate() override;
-    void richiestaChiusura() override;
-
-    // The position just drawn, or 0 when the list is empty.
-    int estrai();
 
 private:
     void Command1_Click();
-    void mnuEsci_Click();
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/exercises/trascinamentoform.h"
-#include "windows/gestorefinestre.h"
+#include "windows/exercises/formtrascinamento.h"
+#include "windows/navigazione.h"
 
 class QAction;
 class QMenu;
@@ -12,7 +12,7 @@ class Form8 : public FormTrascinamento
 {
     Q_OBJECT
 public:
-    Form8(const Contesto &contesto, GestoreFinestre &gestore);
+    Form8(const Contesto &contesto, Navigazione &navigazione);
 
     QMenu *mnuCaratteri = nullptr;
     QAction *mnuMinuscolo = nullptr;

@@ -3,12 +3,16 @@
 #include "core/avvio.h"
 #include "core/carattere.h"
 #include "core/dialoghi.h"
+#include "core/requisiti.h"
 #include "core/scaling/clsresize.h"
 #include "core/stato.h"
 #include "core/suoni.h"
-#include "windows/exercises/controlliesercizio.h"
-#include "windows/gestorefinestre.h"
+#include "windows/exercises/etichettaparola.h"
+#include "windows/exercises/faccia.h"
+#include "windows/exercises/pulsanteavanti.h"
+#include "windows/navigazione.h"
 #include "windows/icone.h"
+#include "windows/registro.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,55 +21,51 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
-QRect twips(const QRect &r)
+// The credits menu of each window: its name, and the blanks that end its caption.
+std::pair<QString, int> menuInformazioni(IdFinestra id)
 {
-    return Finestra::twip(r.left(), r.top(), r.width(), r.height());
+    switch (id) {
+    case IdFinestra::Form1: return {QStringLiteral("mnuInformazioni"), 13};
+    case IdFinestra::Form2: return {QStringLiteral("Informazioni"), 10};
+    case IdFinestra::Form8: return {QStringLiteral("Informazioni"), 6};
+    default: return {QStringLiteral("Informazioni"), 5};
+    }
 }
 } // namespace
 
-FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &c, GestoreFinestre &g)
-    : Finestra(id, c, g), cornice_(cornice)
+FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &c, Navigazione &n)
+    : Finestra(id, c, n), cornice_(cornice)
 {
     // The menu bar first, so that the window's height makes room for it.
-    QMenuBar *barra = menuBar();
-    // The window repaints itself in a new colour at every exercise; the menu bar keeps the usual one.
-    QPalette pb = barra->palette();
-    pb.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    pb.setColor(QPalette::Button, QApplication::palette().color(QPalette::Button));
-    barra->setPalette(pb);
-    barra->setAutoFillBackground(true);
-
-    mnuAzzera = barra->addAction(QStringLiteral("Azzera conteggio     "));
+    mnuAzzera = barraMenu()->addAction(QStringLiteral("Azzera conteggio     "));
     mnuAzzera->setObjectName(QStringLiteral("mnuAzzera"));
     connect(mnuAzzera, &QAction::triggered, this, &FormEsercizio::mnuAzzera_Click);
-    Informazioni = barra->addAction(TestoMenuInformazioni(id));
-    Informazioni->setObjectName(NomeMenuInformazioni(id));
-    connect(Informazioni, &QAction::triggered, this, [this] { MostraCrediti(ctx.dialoghi); });
-    mnuEsci = barra->addAction(QStringLiteral("Esci"));
-    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(mnuEsci, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click);
+    const auto [nome, spazi] = menuInformazioni(id);
+    aggiungiInformazioniEsci(nome, spazi);
 
     impostaAreaProgetto(cornice.larghezza, cornice.altezza);
 
     ComandoIconaSi = new Faccia(icone::facciaSi, area());
     ComandoIconaSi->setObjectName(QStringLiteral("ComandoIconaSi"));
-    ComandoIconaSi->setGeometry(twips(cornice.facce));
+    ComandoIconaSi->setGeometry(twip(cornice.facce));
     ComandoIconaNo = new Faccia(icone::facciaNo, area());
     ComandoIconaNo->setObjectName(QStringLiteral("ComandoIconaNo"));
-    ComandoIconaNo->setGeometry(twips(cornice.facce));
+    ComandoIconaNo->setGeometry(twip(cornice.facce));
     ComandoIconaNo->hide();
 
     const QFont didascalie = carattere(QStringLiteral("Arial"), 12, true);
 
     Label3 = new QLabel(QStringLiteral("Esatti"), area());
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(twips(cornice.esatti));
+    Label3->setGeometry(twip(cornice.esatti));
     Label3->setFont(didascalie);
 
     EtichettaEsatti = new QLabel(QStringLiteral("quantiesatti"), area());
     EtichettaEsatti->setObjectName(QStringLiteral("EtichettaEsatti"));
-    EtichettaEsatti->setGeometry(twips(cornice.etichettaEsatti));
+    EtichettaEsatti->setGeometry(twip(cornice.etichettaEsatti));
 
     Label2 = new QLabel(QStringLiteral("Errati"), area());
     if (cornice.indiceErrati >= 0) {
@@ -74,12 +74,12 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
     } else {
         Label2->setObjectName(QStringLiteral("Label2"));
     }
-    Label2->setGeometry(twips(cornice.errati));
+    Label2->setGeometry(twip(cornice.errati));
     Label2->setFont(didascalie);
 
     EtichettaErrati = new QLabel(QStringLiteral("quantierrati"), area());
     EtichettaErrati->setObjectName(QStringLiteral("EtichettaErrati"));
-    EtichettaErrati->setGeometry(twips(cornice.etichettaErrati));
+    EtichettaErrati->setGeometry(twip(cornice.etichettaErrati));
 
     for (QLabel *numero : {EtichettaEsatti, EtichettaErrati}) {
         // A white box, so the count reads well on any background colour.
@@ -90,40 +90,10 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
 
     Command1 = new PulsanteAvanti(area());
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(cornice.avanti));
+    Command1->setGeometry(twip(cornice.avanti));
     Command1->setFont(carattere(QStringLiteral("Arial"), 14.25, true));
     Command1->setEnabled(false);
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
-}
-
-QString FormEsercizio::NomeMenuInformazioni(IdFinestra id)
-{
-    return id == IdFinestra::Form1 ? QStringLiteral("mnuInformazioni") : QStringLiteral("Informazioni");
-}
-
-QString FormEsercizio::TestoMenuInformazioni(IdFinestra id)
-{
-    int spazi = 5;
-    switch (id) {
-    case IdFinestra::Form1:
-        spazi = 13;
-        break;
-    case IdFinestra::Form2:
-        spazi = 10;
-        break;
-    case IdFinestra::Form8:
-        spazi = 6;
-        break;
-    default:
-        break;
-    }
-    return QStringLiteral("Informazioni") + QString(spazi, QLatin1Char(' '));
-}
-
-QString FormEsercizio::TestoPunteggio(int esatti, int errati)
-{
-    return QStringLiteral("Hai eseguito ") + TestoNumero(esatti) + QStringLiteral(" esercizi esatti e ") +
-           TestoNumero(errati) + QStringLiteral(" esercizi errati.");
 }
 
 void FormEsercizio::Form_Load()
@@ -166,7 +136,7 @@ void FormEsercizio::SegnaEsatto()
 {
     ComandoIconaSi->show();
     ComandoIconaNo->hide();
-    incrementaContatore(ctx.stato.Esatti);
+    IncrementaContatore(ctx.stato.Esatti);
     EtichettaEsatti->setText(TestoNumero(ctx.stato.Esatti));
 }
 
@@ -175,13 +145,16 @@ void FormEsercizio::SegnaErrato()
     ComandoIconaSi->hide();
     ComandoIconaNo->show();
     SuonoSbagliato(ctx.stato, ctx.ambiente, ctx.suoni);
-    incrementaContatore(ctx.stato.Errati);
+    IncrementaContatore(ctx.stato.Errati);
     EtichettaErrati->setText(TestoNumero(ctx.stato.Errati));
 }
 
 void FormEsercizio::MostraPunteggio()
 {
-    ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, TestoPunteggio(ctx.stato.Esatti, ctx.stato.Errati));
+    ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, QStringLiteral("Hai eseguito ") + TestoNumero(ctx.stato.Esatti)
+                                                            + QStringLiteral(" esercizi esatti e ")
+                                                            + TestoNumero(ctx.stato.Errati)
+                                                            + QStringLiteral(" esercizi errati."));
 }
 
 QMenu *FormEsercizio::inserisciMenu(const QString &nome, const QString &testo)
@@ -215,6 +188,22 @@ void FormEsercizio::changeEvent(QEvent *event)
     }
 }
 
+void FormEsercizio::listaTroppoCorta()
+{
+    // The menu does not open an exercise with too short a list; should one be
+    // opened all the same, it says why and goes back rather than draw for ever.
+    if (std::exchange(rifiutata_, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione,
+                                MotivoListaInsufficiente(ctx.stato, ctx.ambiente, AttivitaDi(id()).requisiti));
+            navigazione.tornaAlMenu(this);
+        },
+        Qt::QueuedConnection);
+}
+
 void FormEsercizio::mnuAzzera_Click()
 {
     ctx.stato.Esatti = 0;
@@ -222,12 +211,3 @@ void FormEsercizio::mnuAzzera_Click()
     mostraContatori();
 }
 
-void FormEsercizio::mnuEsci_Click()
-{
-    tornaAlMenu();
-}
-
-void FormEsercizio::richiestaChiusura()
-{
-    mnuEsci_Click();
-}

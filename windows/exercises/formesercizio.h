@@ -5,7 +5,6 @@
 #include <QList>
 #include <QRect>
 
-class QAction;
 class QLabel;
 class QMenu;
 class Faccia;
@@ -15,14 +14,14 @@ class PulsanteAvanti;
 // in twips (left, top, width, height) inside its design client area.
 struct CorniceEsercizio
 {
-    int larghezza = 0;          // design client area
+    int larghezza = 0; // design client area
     int altezza = 0;
-    QRect facce;                // ComandoIconaSi and ComandoIconaNo share one place
-    QRect esatti;               // Label3, "Esatti"
+    QRect facce;       // ComandoIconaSi and ComandoIconaNo share one place
+    QRect esatti;      // Label3, "Esatti"
     QRect etichettaEsatti;
-    QRect errati;               // the "Errati" caption
+    QRect errati;      // the "Errati" caption
     QRect etichettaErrati;
-    QRect avanti;               // Command1
+    QRect avanti;      // Command1
     // Form7 and Form8 keep the "Errati" caption in the control array of their
     // drop boxes: it is then Label2(indiceErrati). -1: a plain Label2.
     int indiceErrati = -1;
@@ -46,7 +45,7 @@ class FormEsercizio : public Finestra
 {
     Q_OBJECT
 public:
-    FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &contesto, GestoreFinestre &gestore);
+    FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &contesto, Navigazione &navigazione);
 
     // Draws and shows a new exercise.
     virtual void GeneraEsercizio() = 0;
@@ -58,11 +57,6 @@ public:
     // The score summary box.
     void MostraPunteggio();
 
-    static QString TestoPunteggio(int esatti, int errati);
-    // The credits menu of each window: its name and its caption, trailing blanks included.
-    static QString NomeMenuInformazioni(IdFinestra id);
-    static QString TestoMenuInformazioni(IdFinestra id);
-
     Faccia *ComandoIconaSi = nullptr;
     Faccia *ComandoIconaNo = nullptr;
     QLabel *Label3 = nullptr;          // "Esatti"
@@ -71,13 +65,10 @@ public:
     QLabel *EtichettaErrati = nullptr;
     PulsanteAvanti *Command1 = nullptr; // "avanti"
     QAction *mnuAzzera = nullptr;
-    QAction *Informazioni = nullptr;    // named mnuInformazioni in Form1
-    QAction *mnuEsci = nullptr;
 
 protected:
     void Form_Load() override;
     void Form_Activate() override;
-    void richiestaChiusura() override;
     void changeEvent(QEvent *event) override;
 
     // "avanti": each family disables the button and builds the next exercise.
@@ -94,13 +85,13 @@ protected:
 
     // Both counters shown as they stand.
     void mostraContatori();
-    bool primoEsercizioGenerato() const { return primoGenerato_; }
-
+    // The list cannot fill an exercise: says why and goes back to the menu.
+    void listaTroppoCorta();
 
 private:
     void mnuAzzera_Click();
-    void mnuEsci_Click();
 
     CorniceEsercizio cornice_;
     bool primoGenerato_ = false;
+    bool rifiutata_ = false;
 };

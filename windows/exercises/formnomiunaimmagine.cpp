@@ -3,15 +3,17 @@
 #include "core/colori.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
-#include "core/suoni.h"
-#include "windows/exercises/controlliesercizio.h"
+#include "windows/exercises/etichettaparola.h"
 #include "windows/icone.h"
 #include "windows/riquadroimmagine.h"
+#include "windows/rilevatoreclic.h"
+
+#include <QLabel>
 
 namespace {
 
-const QColor kBianco(255, 255, 255);
-const QColor kGiallo(255, 255, 0);
+const QColor Bianco(255, 255, 255);
+const QColor Giallo(255, 255, 0);
 
 struct Disposizione
 {
@@ -45,73 +47,49 @@ Disposizione disposizione(int k)
 
 } // namespace
 
-FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c, GestoreFinestre &g)
-    : FormEsercizio(id, disposizione(k).cornice, c, g), esercizio_(k)
+FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c, Navigazione &n)
+    : FormClic(id, k, disposizione(k).cornice, c, n)
 {
-    const Disposizione d = disposizione(esercizio_.k());
-    Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), d.image1.left(), d.image1.top(),
-                       d.image1.width(), d.image1.height());
-    for (int i = 0; i < esercizio_.k(); ++i) {
-        const QRect &r = d.nomi[i];
-        auto *nome = controllo(new EtichettaCliccabile(area()), QStringLiteral("Label1_%1").arg(i), r.left(), r.top(),
-                               r.width(), r.height());
-        nome->setText(QStringLiteral("Label1"));
+    const Disposizione d = disposizione(this->k());
+    Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), d.image1);
+    for (int i = 0; i < this->k(); ++i) {
+        auto *nome = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1_%1").arg(i), d.nomi[i]);
         nome->setProperty("Index", i);
         PreparaEtichettaParola(nome, 27.75);
         nome->setCursor(icone::cursoreFrecciaGrande());
-        connect(nome, &EtichettaCliccabile::clicked, this, [this, i] { Label1_Click(i); });
+        connect(new RilevatoreClic(nome), &RilevatoreClic::clicked, this, [this, i] { rispondi(i); });
         Label1.append(nome);
     }
 }
 
 QList<QWidget *> FormNomiUnaImmagine::controlliParola() const
 {
-    QList<QWidget *> out;
-    for (EtichettaCliccabile *nome : Label1)
-        out.append(nome);
-    return out;
+    return QList<QWidget *>(Label1.begin(), Label1.end());
 }
 
 void FormNomiUnaImmagine::GeneraEsercizio()
 {
     const bool pronto = esercizio_.genera(ctx.stato, ctx.casuale);
-    Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, EsercizioClic::parola(ctx.stato, ctx.stato.Estratto))
+    Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, esercizio_.Estratto))
                               : QString());
-    for (int i = 0; i < esercizio_.k(); ++i) {
-        Label1[i]->setText(pronto ? EsercizioClic::parola(ctx.stato, i) : QString());
-        ColoraEtichetta(Label1[i], kBianco);
-        // A list too short for this window leaves nothing to click.
-        if (!pronto)
-            Label1[i]->setEnabled(false);
+    for (int i = 0; i < k(); ++i) {
+        Label1[i]->setText(pronto ? esercizio_.parola(ctx.stato, i) : QString());
+        ColoraEtichetta(Label1[i], Bianco);
     }
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+    if (!pronto) {
+        abilitaRisposte(false);
+        listaTroppoCorta();
+    }
 }
 
-void FormNomiUnaImmagine::Label1_Click(int Index)
+void FormNomiUnaImmagine::segnaGiusta(int Index)
 {
-    switch (esercizio_.rispondi(ctx.stato, Index)) {
-    case EsercizioClic::Esito::Ignorata:
-        return;
-    case EsercizioClic::Esito::Sbagliata:
-        SegnaErrato();
-        return;
-    case EsercizioClic::Esito::Giusta:
-        break;
-    }
-    SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
-    SegnaEsatto();
-    Command1->setEnabled(true);
-    ColoraEtichetta(Label1[Index], kGiallo);
-    for (EtichettaCliccabile *nome : std::as_const(Label1))
-        nome->setEnabled(false);
+    ColoraEtichetta(Label1[Index], Giallo);
 }
 
-void FormNomiUnaImmagine::Command1_Click()
+void FormNomiUnaImmagine::togliSegno()
 {
-    for (EtichettaCliccabile *nome : std::as_const(Label1)) {
-        nome->setEnabled(true);
-        ColoraEtichetta(nome, kBianco);
-    }
-    Command1->setEnabled(false);
-    GeneraEsercizio();
+    for (QLabel *nome : std::as_const(Label1))
+        ColoraEtichetta(nome, Bianco);
 }

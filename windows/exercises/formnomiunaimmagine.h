@@ -1,55 +1,49 @@
 #pragma once
 
-#include "windows/exercises/esercizioclic.h"
-#include "windows/exercises/formesercizio.h"
-#include "windows/gestorefinestre.h"
+#include "windows/exercises/formclic.h"
 
 #include <QVector>
 
-class EtichettaCliccabile;
+class QLabel;
 class RiquadroImmagine;
 
 // k names and one picture (Form4: 2, Form5: 3, Form6: 4): the child clicks
 // the name of the picture.
-class FormNomiUnaImmagine : public FormEsercizio
+class FormNomiUnaImmagine : public FormClic
 {
     Q_OBJECT
 public:
-    FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &contesto, GestoreFinestre &gestore);
+    FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &contesto, Navigazione &navigazione);
 
     void GeneraEsercizio() override;
-    int k() const { return esercizio_.k(); }
 
     RiquadroImmagine *Image1 = nullptr;
-    QVector<EtichettaCliccabile *> Label1;
+    QVector<QLabel *> Label1;
 
 protected:
-    void Command1_Click() override;
     QList<QWidget *> controlliParola() const override;
-
-private:
-    void Label1_Click(int Index);
-
-    EsercizioClic esercizio_;
+    QList<QWidget *> risposte() const override { return controlliParola(); }
+    void segnaGiusta(int Index) override;
+    void togliSegno() override;
 };
 
 class Form4 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form4(const Contesto &c, GestoreFinestre &g) : FormNomiUnaImmagine(IdFinestra::Form4, 2, c, g) {}
+    Form4(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form4, 2, c, n) {}
 };
 
 class Form5 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form5(const Contesto &c, GestoreFinestre &g) : FormNomiUnaImmagine(IdFinestra::Form5, 3, c, g) {}
+    Form5(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form5, 3, c, n) {}
 };
 
 class Form6 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form6(const Contesto &c, GestoreFinestre &g) : FormNomiUnaImmagine(IdFinestra::Form6, 4, c, g) {}
+    Form6(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form6, 4, c, n) {}
 };

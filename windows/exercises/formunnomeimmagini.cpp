@@ -3,8 +3,8 @@
 #include "core/colori.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
-#include "core/suoni.h"
-#include "windows/exercises/controlliesercizio.h"
+#include "windows/exercises/cornicerossa.h"
+#include "windows/exercises/etichettaparola.h"
 #include "windows/icone.h"
 #include "windows/riquadroimmagine.h"
 
@@ -48,26 +48,22 @@ Disposizione disposizione(int k)
 
 } // namespace
 
-FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, GestoreFinestre &g)
-    : FormEsercizio(id, disposizione(k).cornice, c, g), esercizio_(k)
+FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, Navigazione &n)
+    : FormClic(id, k, disposizione(k).cornice, c, n)
 {
-    const Disposizione d = disposizione(esercizio_.k());
-    for (int i = 0; i < esercizio_.k(); ++i) {
-        const QRect &r = d.immagini[i];
-        auto *immagine = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1_%1").arg(i), r.left(), r.top(),
-                                   r.width(), r.height());
+    const Disposizione d = disposizione(this->k());
+    for (int i = 0; i < this->k(); ++i) {
+        auto *immagine = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1_%1").arg(i), d.immagini[i]);
         immagine->setProperty("Index", i);
         immagine->setCursor(icone::cursoreFrecciaGrande());
-        connect(immagine, &RiquadroImmagine::clicked, this, [this, i] { Image1_Click(i); });
+        connect(immagine, &RiquadroImmagine::clicked, this, [this, i] { rispondi(i); });
         Image1.append(immagine);
     }
     // Created after the pictures, so it is drawn over them.
-    Shape1 = controllo(new CorniceRossa(area()), QStringLiteral("Shape1"), d.shape1.left(), d.shape1.top(),
-                       d.shape1.width(), d.shape1.height());
+    Shape1 = controllo(new CorniceRossa(area()), QStringLiteral("Shape1"), d.shape1);
     Shape1->hide();
 
-    Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), d.label1.left(),
-                       d.label1.top(), d.label1.width(), d.label1.height());
+    Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), d.label1);
     PreparaEtichettaParola(Label1, 27.75);
 }
 
@@ -76,58 +72,40 @@ QList<QWidget *> FormUnNomeImmagini::controlliParola() const
     return {Label1};
 }
 
+QList<QWidget *> FormUnNomeImmagini::risposte() const
+{
+    return QList<QWidget *>(Image1.begin(), Image1.end());
+}
+
 void FormUnNomeImmagini::GeneraEsercizio()
 {
     const bool pronto = esercizio_.genera(ctx.stato, ctx.casuale);
-    for (int i = 0; i < esercizio_.k(); ++i) {
-        // A list too short for this window shows empty boxes and nothing to click.
-        Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, EsercizioClic::parola(ctx.stato, i)) : QString());
-        Image1[i]->setEnabled(pronto);
-    }
-    Label1->setText(pronto ? EsercizioClic::parola(ctx.stato, ctx.stato.Estratto) : QString());
+    for (int i = 0; i < k(); ++i)
+        Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, i)) : QString());
+    Label1->setText(pronto ? esercizio_.parola(ctx.stato, esercizio_.Estratto) : QString());
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
-}
-
-void FormUnNomeImmagini::Image1_Click(int Index)
-{
-    switch (esercizio_.rispondi(ctx.stato, Index)) {
-    case EsercizioClic::Esito::Ignorata:
-        return;
-    case EsercizioClic::Esito::Sbagliata:
-        SegnaErrato();
-        return;
-    case EsercizioClic::Esito::Giusta:
-        break;
+    if (!pronto) {
+        abilitaRisposte(false);
+        listaTroppoCorta();
     }
-    SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
-    SegnaEsatto();
-    Command1->setEnabled(true);
+}
+
+void FormUnNomeImmagini::segnaGiusta(int Index)
+{
     Shape1->show();
-    posizionaShape1(Index);
-    for (RiquadroImmagine *immagine : std::as_const(Image1))
-        immagine->setEnabled(false);
+    Shape1->move(Image1[Index]->pos());
 }
 
-void FormUnNomeImmagini::posizionaShape1(int Index)
+void FormUnNomeImmagini::togliSegno()
 {
-    const QRect r = Image1[Index]->geometry();
-    Shape1->move(r.left(), r.top());
-}
-
-void FormUnNomeImmagini::Command1_Click()
-{
-    Command1->setEnabled(false);
     Shape1->hide();
-    for (RiquadroImmagine *immagine : std::as_const(Image1))
-        immagine->setEnabled(true);
-    GeneraEsercizio();
 }
 
 void FormUnNomeImmagini::resizeEvent(QResizeEvent *event)
 {
-    FormEsercizio::resizeEvent(event);
+    FormClic::resizeEvent(event);
     // Rescaling puts every control back at its design place: the frame goes
     // back round the right picture.
-    if (Shape1 && Shape1->isVisibleTo(this) && ctx.stato.Estratto >= 0 && ctx.stato.Estratto < Image1.size())
-        posizionaShape1(ctx.stato.Estratto);
+    if (Shape1 && Shape1->isVisibleTo(this))
+        Shape1->move(Image1[esercizio_.Estratto]->pos());
 }

@@ -4,7 +4,7 @@
 #include "core/dialoghi.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 #include "windows/lists/segnalestop.h"
 #include "windows/pulsanteicona.h"
 
@@ -75,7 +75,7 @@ QString OPZIONI::messaggioSalvataggio(const QString &percorso, const QString &mo
     return QStringLiteral("Non è stato possibile salvare la lista:\n%1\n%2").arg(mostrabile(percorso), motivo);
 }
 
-OPZIONI::OPZIONI(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::OPZIONI, c, g)
+OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIONI, c, n)
 {
     setWindowTitle(QStringLiteral("Lettoria 2 - Liste di parole"));
     impostaAreaProgetto(LarghezzaProgetto, AltezzaProgetto);
@@ -316,7 +316,7 @@ void OPZIONI::Command3_Click()
 
 void OPZIONI::Command3D1_Click()
 {
-    gestore.vai(this, IdFinestra::FormMenu);
+    navigazione.vai(this, IdFinestra::FormMenu);
 }
 
 void OPZIONI::richiestaChiusura()

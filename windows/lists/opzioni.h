@@ -18,7 +18,7 @@ class OPZIONI : public Finestra
 {
     Q_OBJECT
 public:
-    OPZIONI(const Contesto &contesto, GestoreFinestre &gestore);
+    OPZIONI(const Contesto &contesto, Navigazione &navigazione);
 
     // The messages of this window.
     static const QString MessaggioNessunaLista;

@@ -1,12 +1,12 @@
 #include "windows/menu/formavvio.h"
 
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
 
 #include <QLabel>
 
-FormAvvio::FormAvvio(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormAvvio, c, g)
+FormAvvio::FormAvvio(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormAvvio, c, n)
 {
     impostaAreaProgetto(9915, 7650);
     impostaColoreSfondo(0x00C000);
@@ -48,11 +48,11 @@ FormAvvio::FormAvvio(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestr
 
 void FormAvvio::Command1_Click()
 {
-    gestore.vai(this, IdFinestra::FormMenu);
+    navigazione.vai(this, IdFinestra::FormMenu);
 }
 
 void FormAvvio::richiestaChiusura()
 {
     // Nothing has been changed yet: leave without writing the settings.
-    gestore.termina();
+    navigazione.termina();
 }

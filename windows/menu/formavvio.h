@@ -10,7 +10,7 @@ class FormAvvio : public Finestra
 {
     Q_OBJECT
 public:
-    FormAvvio(const Contesto &contesto, GestoreFinestre &gestore);
+    FormAvvio(const Contesto &contesto, Navigazione &navigazione);
 
     QPushButton *Command1 = nullptr;
 

@@ -4,56 +4,30 @@
 #include "core/carattere.h"
 #include "core/colori.h"
 #include "core/dialoghi.h"
+#include "core/requisiti.h"
 #include "core/stato.h"
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
+#include "windows/registro.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QRadioButton>
 
-namespace {
-
-struct Voce
-{
-    IdFinestra id;
-    const char *nome;
-    const char *testo;
-    icone::Attivita icona;
-    int left;
-    int top;
-};
-
-const Voce kVoci[] = {
-    {IdFinestra::FormVedi, "SSCommand9", "Vedi immagini", icone::Attivita::VediImmagini, 600, 120},
-    {IdFinestra::FormVedi3, "Command1", "Scegli le immagini", icone::Attivita::ScegliImmagini, 600, 960},
-    {IdFinestra::FormVedi2, "SSCommand10", "Immagine e nome", icone::Attivita::ImmagineENome, 600, 1800},
-    {IdFinestra::Form1, "SSCommand1", "Un nome e due immagini", icone::Attivita::UnNomeImmagini2, 600, 2640},
-    {IdFinestra::Form2, "SSCommand2", "Un nome e tre immagini", icone::Attivita::UnNomeImmagini3, 600, 3480},
-    {IdFinestra::Form3, "SSCommand3", "Un nome e quattro immagini", icone::Attivita::UnNomeImmagini4, 600, 4320},
-    {IdFinestra::Form4, "SSCommand4", "Due nomi e un'immagine", icone::Attivita::NomiUnaImmagine2, 600, 5160},
-    {IdFinestra::Form5, "SSCommand5", "Tre nomi e un'immagine", icone::Attivita::NomiUnaImmagine3, 600, 6000},
-    {IdFinestra::Form6, "SSCommand6", "Quattro nomi e un'immagine", icone::Attivita::NomiUnaImmagine4, 600, 6840},
-    {IdFinestra::Form7, "SSCommand7", "Due nomi e due immagini", icone::Attivita::NomiImmagini2, 6120, 120},
-    {IdFinestra::Form8, "SSCommand8", "Tre nomi e tre immagini", icone::Attivita::NomiImmagini3, 6120, 1080},
-    {IdFinestra::pag1, "SSCommand11", "Puzzle a scambio", icone::Attivita::PuzzleScambio, 6120, 1920},
-    {IdFinestra::pag2, "SSCommand12", "Puzzle a scivolamento", icone::Attivita::PuzzleScivolamento, 6120, 2760},
-    {IdFinestra::OPZIONI, "Command2", "Cambia lista di parole", icone::Attivita::CambiaLista, 6120, 6000},
-};
-} // namespace
-
-FormMenu::FormMenu(const Contesto &c, GestoreFinestre &g) : Finestra(IdFinestra::FormMenu, c, g)
+FormMenu::FormMenu(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormMenu, c, n)
 {
     setFont(carattere(QStringLiteral("Times New Roman"), 24, true));
     impostaAreaProgetto(11970, 8145);
 
     const QFont fontPulsanti = carattere(QStringLiteral("Arial"), 14.25, true);
-    for (const Voce &v : kVoci) {
-        auto *b = controllo(new PulsanteIcona(QString::fromUtf8(v.testo), icone::attivita(v.icona), area()),
-                            QString::fromLatin1(v.nome), v.left, v.top, 5000, 750);
+    for (const Attivita &a : RegistroAttivita()) {
+        if (!a.pulsante)
+            continue;
+        auto *b = controllo(new PulsanteIcona(QString::fromUtf8(a.testo), icone::attivita(a.icona), area()),
+                            QString::fromLatin1(a.pulsante), a.posizione.x(), a.posizione.y(), 5000, 750);
         b->setFont(fontPulsanti);
-        const IdFinestra id = v.id;
+        const IdFinestra id = a.id;
         connect(b, &QPushButton::clicked, this, [this, id] { apri(id); });
         pulsanti_.insert(id, b);
     }
@@ -110,53 +84,20 @@ void FormMenu::scegliCarattere(const QString &carattere)
     TrasformaCarattere(ctx.stato);
 }
 
-int FormMenu::paroleNecessarie(IdFinestra id)
-{
-    switch (id) {
-    case IdFinestra::Form1:
-    case IdFinestra::Form4:
-    case IdFinestra::Form7:
-        return 2;
-    case IdFinestra::Form2:
-    case IdFinestra::Form5:
-    case IdFinestra::Form8:
-        return 3;
-    case IdFinestra::Form3:
-    case IdFinestra::Form6:
-        return 4;
-    case IdFinestra::FormVedi:
-    case IdFinestra::FormVedi2:
-    case IdFinestra::pag1:
-    case IdFinestra::pag2:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-QString FormMenu::testoListaCorta(int necessarie, int presenti)
-{
-    if (presenti == 0 && necessarie == 1)
-        return QStringLiteral("La lista in uso non contiene parole.");
-    return QStringLiteral("Per questa attività servono almeno %1 parole, ma la lista in uso ne ha %2.")
-        .arg(necessarie)
-        .arg(presenti);
-}
-
 void FormMenu::apri(IdFinestra id)
 {
-    const int necessarie = paroleNecessarie(id);
-    if (ctx.stato.NumeroParole < necessarie) {
-        ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione, testoListaCorta(necessarie, ctx.stato.NumeroParole));
+    const QString motivo = MotivoListaInsufficiente(ctx.stato, ctx.ambiente, AttivitaDi(id).requisiti);
+    if (!motivo.isEmpty()) {
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione, motivo);
         return;
     }
-    gestore.vai(this, id);
+    navigazione.vai(this, id);
 }
 
 void FormMenu::Command3D5_Click()
 {
     if (ConfermaUscita(ctx.stato, ctx.dialoghi))
-        gestore.termina();
+        navigazione.termina();
 }
 
 void FormMenu::richiestaChiusura()

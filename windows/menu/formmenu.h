@@ -14,12 +14,7 @@ class FormMenu : public Finestra
 {
     Q_OBJECT
 public:
-    FormMenu(const Contesto &contesto, GestoreFinestre &gestore);
-
-    // Words an activity needs from the list in use (0: works with any list).
-    static int paroleNecessarie(IdFinestra id);
-    // The text of the refusal when the list is too short.
-    static QString testoListaCorta(int necessarie, int presenti);
+    FormMenu(const Contesto &contesto, Navigazione &navigazione);
 
     QPushButton *pulsante(IdFinestra id) const { return pulsanti_.value(id); }
     QPushButton *Command3D5 = nullptr;

@@ -1,6 +1,5 @@
 #include "windows/puzzles/finestrapuzzle.h"
 
-#include "core/avvio.h"
 #include "core/casuale.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
@@ -15,45 +14,32 @@ namespace {
 // Larger pictures are read at this size at most: more than a screen needs.
 constexpr int LatoMassimoImmagine = 1600;
 
-const char *const kLivelli[FinestraPuzzle::NumeroLivelli] = {
+const char *const Livelli[FinestraPuzzle::NumeroLivelli] = {
     "molto facile", "facile", "impegnativo", "difficile", "difficilissimo",
 };
 } // namespace
 
 FinestraPuzzle::Griglia FinestraPuzzle::griglia(bool scambio, int Index)
 {
-    static constexpr Griglia kScambio[NumeroLivelli] = {{2, 2}, {3, 2}, {3, 3}, {4, 4}, {4, 5}};
-    static constexpr Griglia kScivolamento[NumeroLivelli] = {{2, 2}, {3, 2}, {4, 3}, {4, 4}, {4, 5}};
+    static constexpr Griglia Scambio[NumeroLivelli] = {{2, 2}, {3, 2}, {3, 3}, {4, 4}, {4, 5}};
+    static constexpr Griglia Scivolamento[NumeroLivelli] = {{2, 2}, {3, 2}, {4, 3}, {4, 4}, {4, 5}};
     const int i = std::clamp(Index, 0, NumeroLivelli - 1);
-    return scambio ? kScambio[i] : kScivolamento[i];
+    return scambio ? Scambio[i] : Scivolamento[i];
 }
 
-FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, GestoreFinestre &g, const Progetto &progetto)
-    : Finestra(id, c, g), scambio_(progetto.scambio)
+FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, Navigazione &n, const Progetto &progetto)
+    : Finestra(id, c, n), scambio_(progetto.scambio)
 {
-    QMenuBar *barra = menuBar();
-    barra->setNativeMenuBar(false);
-    // A light bar that stays readable over the dark window.
-    QPalette chiara = barra->palette();
-    chiara.setColor(QPalette::Window, QColor(240, 240, 240));
-    chiara.setColor(QPalette::WindowText, Qt::black);
-    chiara.setColor(QPalette::Button, QColor(240, 240, 240));
-    chiara.setColor(QPalette::ButtonText, Qt::black);
-    barra->setPalette(chiara);
-    barra->setAutoFillBackground(true);
-    QFont fontMenu(QStringLiteral("Arial"));
-    fontMenu.setPointSizeF(12);
-    fontMenu.setBold(true);
-    barra->setFont(fontMenu);
+    QMenuBar *barra = barraMenu();
     mnuancora = barra->addAction(QStringLiteral("Gioca ancora     "));
     mnuancora->setObjectName(QStringLiteral("mnuancora"));
     connect(mnuancora, &QAction::triggered, this, &FinestraPuzzle::mnuancora_Click);
 
     mnuLivello = barra->addMenu(QString::fromUtf8("Difficoltà       "));
     mnuLivello->setObjectName(QStringLiteral("mnuLivello"));
-    mnuLivello->setFont(fontMenu);
+    mnuLivello->setFont(barra->font());
     for (int i = 0; i < NumeroLivelli; ++i) {
-        QAction *a = mnuLivello->addAction(QString::fromUtf8(kLivelli[i]));
+        QAction *a = mnuLivello->addAction(QString::fromUtf8(Livelli[i]));
         a->setObjectName(QStringLiteral("m1_%1").arg(i));
         a->setProperty("Index", i);
         a->setCheckable(true);
@@ -62,13 +48,7 @@ FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, GestoreFinestre
     }
     m1[2]->setChecked(true);
 
-    Informazioni = barra->addAction(QStringLiteral("Informazioni") + QString(progetto.spaziInformazioni, QLatin1Char(' ')));
-    Informazioni->setObjectName(QStringLiteral("Informazioni"));
-    connect(Informazioni, &QAction::triggered, this, &FinestraPuzzle::Informazioni_Click);
-
-    mnuEsci = barra->addAction(QStringLiteral("Esci"));
-    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(mnuEsci, &QAction::triggered, this, &FinestraPuzzle::mnuEsci_Click);
+    aggiungiInformazioniEsci(QStringLiteral("Informazioni"), progetto.spaziInformazioni);
 
     impostaAreaProgetto(progetto.larghezza, progetto.altezza);
     impostaColoreSfondo(0x0000C0);
@@ -103,11 +83,11 @@ void FinestraPuzzle::estraiImmagine()
 {
     const int n = ctx.stato.NumeroParole;
     if (n < 1) {
-        ctx.stato.Estratto = 0;
+        Estratto = 0;
         GiocoPuzzle1->setPicture(ImmagineSostitutiva(QString()));
     } else {
-        ctx.stato.Estratto = static_cast<qint16>(ctx.casuale.posizione(n));
-        GiocoPuzzle1->setPicture(immagineParola(ctx.stato.Parole[static_cast<size_t>(ctx.stato.Estratto)]));
+        Estratto = static_cast<qint16>(ctx.casuale.posizione(n));
+        GiocoPuzzle1->setPicture(immagineParola(ctx.stato.Parole[static_cast<size_t>(Estratto)]));
     }
     ImmagineModello->setImmagine(GiocoPuzzle1->picture());
 }
@@ -141,19 +121,4 @@ void FinestraPuzzle::mnuancora_Click()
     estraiImmagine();
     GiocoPuzzle1->Mischia();
     GiocoPuzzle1->Mischia();
-}
-
-void FinestraPuzzle::Informazioni_Click()
-{
-    MostraCrediti(ctx.dialoghi);
-}
-
-void FinestraPuzzle::mnuEsci_Click()
-{
-    tornaAlMenu();
-}
-
-void FinestraPuzzle::richiestaChiusura()
-{
-    mnuEsci_Click();
 }

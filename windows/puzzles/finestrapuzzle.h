@@ -32,13 +32,11 @@ public:
     QAction *mnuancora = nullptr;
     QMenu *mnuLivello = nullptr;
     std::array<QAction *, NumeroLivelli> m1{};
-    QAction *Informazioni = nullptr;
-    QAction *mnuEsci = nullptr;
+    // The list position of the word whose picture is the puzzle, 0 with an empty list.
+    qint16 Estratto = 0;
 
     void m1_Click(int Index);
     void mnuancora_Click();
-    void Informazioni_Click();
-    void mnuEsci_Click();
 
 protected:
     struct Progetto
@@ -48,11 +46,10 @@ protected:
         int altezza;
         int spaziInformazioni;  // blanks after "Informazioni"
     };
-    FinestraPuzzle(IdFinestra id, const Contesto &contesto, GestoreFinestre &gestore, const Progetto &progetto);
+    FinestraPuzzle(IdFinestra id, const Contesto &contesto, Navigazione &navigazione, const Progetto &progetto);
 
     void Form_Load() override;
     void Form_Activate() override;
-    void richiestaChiusura() override;
 
 private:
     // Draws a word and shows its picture.

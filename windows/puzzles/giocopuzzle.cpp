@@ -352,7 +352,7 @@ void GiocoPuzzle::dopoMossa(const QHash<int, QPoint> &prima)
     if (movimento_)
         movimento_->stop();
     scivolamenti_ = scivolamenti;
-    if (!scivolamenti_.isEmpty() && isVisible()) {
+    if (!scivolamenti_.isEmpty() && isVisible() && animato_) {
         auto *a = new QVariantAnimation(this);
         a->setStartValue(1.0);
         a->setEndValue(0.0);
@@ -399,7 +399,7 @@ void GiocoPuzzle::fineTocco(QPoint punto)
         return;
     emit pezziMossi();
     if (puzzle_.risolto()) {
-        if (isVisible()) {
+        if (isVisible() && animato_) {
             auto *a = new QVariantAnimation(this);
             a->setStartValue(0.0);
             a->setEndValue(1.0);

@@ -72,6 +72,9 @@ public:
     const QImage &immagineScalata();
     // True while pieces glide or the finished puzzle celebrates.
     bool animazioneInCorso() const;
+    // Pieces glide and the finished puzzle celebrates; off, every move shows
+    // its end at once (the tests do not wait for the eye).
+    void setAnimato(bool animato) { animato_ = animato; }
 
 signals:
     // Pieces changed place by the child's hand.
@@ -115,6 +118,7 @@ private:
     int spessore_ = 2;
     QImage picture_;
     bool scambio_ = false;
+    bool animato_ = true;
 
     Puzzle puzzle_;
     int selezionata_ = -1;

@@ -1,8 +1,8 @@
 #include "windows/puzzles/pag1.h"
 
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 
-pag1::pag1(const Contesto &c, GestoreFinestre &g)
-    : FinestraPuzzle(IdFinestra::pag1, c, g, Progetto{true, 10185, 7350, 5})
+pag1::pag1(const Contesto &c, Navigazione &n)
+    : FinestraPuzzle(IdFinestra::pag1, c, n, Progetto{true, 10185, 7350, 5})
 {
 }

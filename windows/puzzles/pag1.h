@@ -7,5 +7,5 @@ class pag1 : public FinestraPuzzle
 {
     Q_OBJECT
 public:
-    pag1(const Contesto &contesto, GestoreFinestre &gestore);
+    pag1(const Contesto &contesto, Navigazione &navigazione);
 };

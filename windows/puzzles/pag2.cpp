@@ -1,8 +1,8 @@
 #include "windows/puzzles/pag2.h"
 
-#include "windows/gestorefinestre.h"
+#include "windows/navigazione.h"
 
-pag2::pag2(const Contesto &c, GestoreFinestre &g)
-    : FinestraPuzzle(IdFinestra::pag2, c, g, Progetto{false, 10590, 7335, 4})
+pag2::pag2(const Contesto &c, Navigazione &n)
+    : FinestraPuzzle(IdFinestra::pag2, c, n, Progetto{false, 10590, 7335, 4})
 {
 }

@@ -1,5 +1,5 @@
 #include "tests/support/provefinestre.h"
-#include "windows/exercises/trascinamento.h"
+#include "windows/exercises/nometrascinabile.h"
 #include "windows/icone.h"
 
 #include <QDragEnterEvent>

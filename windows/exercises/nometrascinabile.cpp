@@ -1,4 +1,4 @@
-#include "windows/exercises/trascinamento.h"
+#include "windows/exercises/nometrascinabile.h"
 
 #include "windows/icone.h"
 

@@ -1,4 +1,4 @@
-#include "windows/exercises/trascinamentoform.h"
+#include "windows/exercises/formtrascinamento.h"
 
 #include "core/colori.h"
 #include "core/dialoghi.h"
@@ -6,11 +6,11 @@
 #include "core/scaling/clsresize.h"
 #include "core/stato.h"
 #include "core/suoni.h"
-#include "windows/exercises/controlliesercizio.h"
-#include "windows/exercises/trascinamento.h"
-#include "windows/gestorefinestre.h"
+#include "windows/exercises/etichettaparola.h"
+#include "windows/exercises/nometrascinabile.h"
+#include "windows/exercises/pulsanteavanti.h"
+#include "windows/navigazione.h"
 #include "windows/icone.h"
-#include "windows/menu/formmenu.h"
 #include "windows/riquadroimmagine.h"
 
 #include <QLabel>
@@ -62,8 +62,8 @@ Progetto progetto(int coppie)
 
 } // namespace
 
-FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &c, GestoreFinestre &g)
-    : FormEsercizio(id, progetto(coppie).cornice, c, g), esercizio_(coppie)
+FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &c, Navigazione &n)
+    : FormEsercizio(id, progetto(coppie).cornice, c, n), esercizio_(coppie)
 {
     const Progetto p = progetto(coppie);
     for (int i = 0; i < coppie; ++i) {
@@ -124,10 +124,10 @@ void FormTrascinamento::prendiSlot()
 
 void FormTrascinamento::disponiNomi()
 {
-    if (disposizione_ < 0)
+    if (!estrazione_.valida())
         return;
     for (int s = 0; s < coppie(); ++s) {
-        NomeTrascinabile *nome = Label1[abbinamenti::nomeNelloSlot(coppie(), disposizione_, s)];
+        NomeTrascinabile *nome = Label1[abbinamenti::nomeNelloSlot(coppie(), estrazione_.Estratto, s)];
         nome->move(abbinamenti::sinistraSlot(sinistraPrimoNome_, distanzaNomi_, s), nome->y());
     }
 }
@@ -151,26 +151,22 @@ void FormTrascinamento::GeneraEsercizio()
         r->setText(QString());
     esercizio_.ricomincia();
 
-    Stato &st = ctx.stato;
+    const Stato &st = ctx.stato;
     const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), st.NumeroParole);
     if (!e.valida()) {
+        for (NomeTrascinabile *n : std::as_const(Label1)) {
+            n->setText(QString());
+            n->setEnabled(false);
+        }
         listaTroppoCorta();
         return;
     }
-    st.Scelta1 = static_cast<qint16>(e.scelte[0]);
-    st.Scelta2 = static_cast<qint16>(e.scelte[1]);
-    if (coppie() > 2)
-        st.Scelta3 = static_cast<qint16>(e.scelte[2]);
-
+    estrazione_ = e;
     for (int i = 0; i < coppie(); ++i)
-        Image1[i]->CaricaFile(PercorsoImmagine(ctx.ambiente, st.Parole[e.scelte[i]]));
-
-    st.Estratto = static_cast<qint16>(e.disposizione);
-    disposizione_ = e.disposizione;
+        Image1[i]->CaricaFile(PercorsoImmagine(ctx.ambiente, st.Parole[e.Scelta[i]]));
     disponiNomi();
-
     for (int i = 0; i < coppie(); ++i)
-        Label1[i]->setText(st.Parole[e.scelte[i]]);
+        Label1[i]->setText(st.Parole[e.Scelta[i]]);
 
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
 }
@@ -205,25 +201,4 @@ void FormTrascinamento::Label2_DragDrop(int Index, int nome)
         SegnaEsatto();
         Command1->setEnabled(true);
     }
-}
-
-void FormTrascinamento::listaTroppoCorta()
-{
-    // The menu does not open this window with too short a list; should it be
-    // opened all the same, say why and go back rather than draw for ever.
-    for (NomeTrascinabile *n : std::as_const(Label1)) {
-        n->setText(QString());
-        n->setEnabled(false);
-    }
-    if (rifiutata_)
-        return;
-    rifiutata_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione,
-                                FormMenu::testoListaCorta(coppie(), ctx.stato.NumeroParole));
-            gestore.vai(this, IdFinestra::FormMenu);
-        },
-        Qt::QueuedConnection);
 }

@@ -3,17 +3,15 @@
 #include "tests/support/provefinestre.h"
 #include "windows/menu/formavvio.h"
 #include "windows/menu/formmenu.h"
+#include "windows/registro.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 
-class TestFormMenu : public QObject
+class TestMenu : public QObject
 {
     Q_OBJECT
 
@@ -53,9 +51,7 @@ private slots:
         QCOMPARE(p.stato.Parole[1], prima);
         QVERIFY(coloriTabella().contains(menu->palette().color(QPalette::Window).rgb()));
         QCOMPARE(menu->Check1->palette().color(QPalette::Window), menu->palette().color(QPalette::Window));
-        // The scaling object of the window on screen.
-        QCOMPARE(p.gestore->ResizeAttivo, menu->scalatore());
-        QCOMPARE(p.gestore->ResizeAttivo->SourceForm(), menu);
+        QCOMPARE(menu->scalatore()->SourceForm(), menu);
     }
 
     void stileESuoni()
@@ -84,29 +80,36 @@ private slots:
         QVERIFY(p.dialoghi.chiamate.isEmpty());
     }
 
-    void geometriaDiProgetto()
+    // Every activity of the registry: its button says what it is and opens it,
+    // closing the menu; its window exists once.
+    void ogniAttivita()
     {
         ProgrammaProva p;
-        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
-        const QRect schermo = QGuiApplication::primaryScreen()->geometry();
-        QTRY_COMPARE(menu->geometry(), schermo);
-        const QWidget *area = menu->centralWidget();
-        const QSize progetto = menu->scalatore()->dimensioneProgetto();
-        QCOMPARE(progetto, QSize(Finestra::twip(11970), Finestra::twip(8145)));
-        const double x = double(area->width()) / progetto.width();
-        const double y = double(area->height()) / progetto.height();
-        const QRect atteso(qRound(Finestra::twip(6120) * x), qRound(Finestra::twip(6840) * y),
-                           qRound(Finestra::twip(5000) * x), qRound(Finestra::twip(750) * y));
-        QCOMPARE(menu->Command3D5->geometry(), atteso);
-        // The menu button captions, in their places.
-        const auto *b = menu->findChild<QPushButton *>(QStringLiteral("SSCommand4"));
-        QCOMPARE(b->text(), QStringLiteral("Due nomi e un'immagine"));
-        QCOMPARE(b->font().bold(), true);
-        QCOMPARE(b->font().pointSizeF(), 14.25);
-        QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("Cambia lista di parole"));
-        QCOMPARE(menu->Command3D5->font().family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(menu->Option4->font().family(), QStringLiteral("Indis1"));
-        QVERIFY(!b->icon().isNull());
+        QStringList parole;
+        for (int i = 0; i < 6; ++i)
+            parole.append(QStringLiteral("P%1").arg(i));
+        p.parole(parole);
+        p.cartella.creaImmagini(parole);
+        int pulsanti = 0;
+        for (const Attivita &a : RegistroAttivita()) {
+            if (!a.pulsante)
+                continue;
+            ++pulsanti;
+            auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+            auto *b = menu->findChild<QPushButton *>(QLatin1String(a.pulsante));
+            QVERIFY(b && b->isVisible());
+            QCOMPARE(b->text(), QString::fromUtf8(a.testo));
+            clic(b);
+            QTRY_VERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
+            Finestra *f = p.gestore->finestra(a.id);
+            QVERIFY2(f && f->isVisible(), a.testo);
+            QCOMPARE(f->id(), a.id);
+            QCOMPARE(finestreVisibili(), QList<QWidget *>{f});
+            QCOMPARE(p.gestore->mostra(a.id), f);
+            f->chiudiSenzaDomande();
+            svuotaEventi();
+        }
+        QCOMPARE(pulsanti, 14);
     }
 
     void esci()
@@ -178,14 +181,12 @@ private slots:
         QCOMPARE(finestreVisibili(), QList<QWidget *>{menu});
     }
 
-    void avvioPortaAlMenu()
+    // "Avvio" opens the menu and the start window is gone; a close request on
+    // the start window ends the program without a question or a save.
+    void finestraDiAvvio()
     {
         ProgrammaProva p;
         auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
-        QVERIFY(avvio);
-        QCOMPARE(avvio->findChild<QLabel *>(QStringLiteral("A"))->text(), QStringLiteral("Lettoria 2"));
-        QCOMPARE(avvio->findChild<QLabel *>(QStringLiteral("Label1_1"))->text(), QStringLiteral("Immagini utilizzate ricavate da:"));
-        QCOMPARE(avvio->palette().color(QPalette::Window), QColor(0, 192, 0));
         QPointer<FormAvvio> guardia(avvio);
         clic(avvio->Command1);
         svuotaEventi();
@@ -193,15 +194,10 @@ private slots:
         auto *menu = p.gestore->finestra<FormMenu>(IdFinestra::FormMenu);
         QVERIFY(menu && menu->isVisible());
         QCOMPARE(finestreVisibili().size(), 1);
-        // Each window exists once.
-        QCOMPARE(p.gestore->mostra(IdFinestra::FormMenu), menu);
-    }
+        menu->chiudiSenzaDomande();
+        svuotaEventi();
 
-    void chiusuraDellAvvio()
-    {
-        ProgrammaProva p;
-        auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
-        avvio->close();
+        p.apri<FormAvvio>(IdFinestra::FormAvvio)->close();
         QTRY_COMPARE(p.terminazioni, 1);
         QVERIFY(p.dialoghi.chiamate.isEmpty());
         QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
@@ -224,5 +220,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormMenu)
-#include "tst_formmenu.moc"
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

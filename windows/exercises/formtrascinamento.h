@@ -16,7 +16,7 @@ class FormTrascinamento : public FormEsercizio
 {
     Q_OBJECT
 public:
-    FormTrascinamento(IdFinestra id, int coppie, const Contesto &contesto, GestoreFinestre &gestore);
+    FormTrascinamento(IdFinestra id, int coppie, const Contesto &contesto, Navigazione &navigazione);
 
     void GeneraEsercizio() override;
 
@@ -29,6 +29,7 @@ public:
     // Label2(0..K-1) are the boxes; Label2(K) is the frame's "Errati" caption.
     QVector<QLabel *> Label2Riquadri;
     QVector<NomeTrascinabile *> Label1;
+    const abbinamenti::Estrazione &estrazione() const { return estrazione_; }
 
 protected:
     void Command1_Click() override;
@@ -40,11 +41,10 @@ private:
     void Label2_DragDrop(int Index, int nome);
     void prendiSlot();
     void disponiNomi();
-    void listaTroppoCorta();
 
     abbinamenti::Esercizio esercizio_;
-    int disposizione_ = -1;   // none until the first exercise is drawn
+    // The words and the arrangement of the names; not valid until the first exercise is drawn.
+    abbinamenti::Estrazione estrazione_;
     int sinistraPrimoNome_ = 0;
     int distanzaNomi_ = 0;
-    bool rifiutata_ = false;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+
+#include <array>
 
 struct Stato;
 class Casuale;
@@ -16,22 +19,22 @@ public:
     explicit EsercizioClic(int k);
     int k() const { return k_; }
 
-    // Draws k words at distinct list positions into Scelta1.. in turn, each
-    // drawn again while it equals an earlier one, then the right index into
-    // Estratto. With fewer than k words in the list distinct positions cannot
-    // be found: nothing is drawn and the result is false.
-    bool genera(Stato &stato, Casuale &casuale);
+    // Draws the k words into Scelta, then the right one into Estratto. With
+    // fewer than k words in the list nothing is drawn and the result is false.
+    bool genera(const Stato &stato, Casuale &casuale);
     // The answer at `indice`: right when it is Estratto, which ends the
     // exercise; once it has ended, further answers are ignored.
-    Esito rispondi(const Stato &stato, int indice);
+    Esito rispondi(int indice);
     // Waiting for the right answer.
     bool inAttesa() const { return inAttesa_; }
 
-    // The list position shown at index 0..3 (Scelta1..Scelta4).
-    static qint16 &scelta(Stato &stato, int indice);
-    static qint16 scelta(const Stato &stato, int indice);
-    // The word shown at index 0..3, as stored in the list.
-    static QString parola(const Stato &stato, int indice);
+    // The word shown at index 0..k-1, as stored in the list.
+    QString parola(const Stato &stato, int indice) const;
+
+    // Positions in the list of the words shown at index 0..k-1 (Scelta1..Scelta4).
+    std::array<qint16, 4> Scelta{};
+    // Index (0..k-1) of the word the child has to find.
+    qint16 Estratto = 0;
 
 private:
     int k_;

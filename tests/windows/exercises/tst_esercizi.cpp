@@ -1,0 +1,435 @@
+#include "core/abbinamenti.h"
+#include "core/paroleliste.h"
+#include "core/scaling/clsresize.h"
+#include "tests/support/provefinestre.h"
+#include "windows/exercises/cornicerossa.h"
+#include "windows/exercises/etichettaparola.h"
+#include "windows/exercises/faccia.h"
+#include "windows/exercises/formnomiunaimmagine.h"
+#include "windows/exercises/formtrascinamento.h"
+#include "windows/exercises/formunnomeimmagini.h"
+#include "windows/exercises/nometrascinabile.h"
+#include "windows/exercises/pulsanteavanti.h"
+#include "windows/menu/formmenu.h"
+#include "windows/registro.h"
+#include "windows/riquadroimmagine.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+Q_DECLARE_METATYPE(IdFinestra)
+
+namespace {
+
+// Name i dropped on box j (j = K: the "Errati" caption), as the window system
+// delivers a drop.
+bool rilascia(FormTrascinamento *f, int i, int j)
+{
+    QMimeData dati;
+    f->Label1[i]->riempiDati(dati);
+    QWidget *bersaglio = j < f->coppie() ? static_cast<QWidget *>(f->Label2Riquadri[j]) : f->Label2;
+    const QPoint centro = bersaglio->rect().center();
+    QDragEnterEvent entra(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bersaglio, &entra);
+    if (!entra.isAccepted())
+        return false;
+    QDropEvent lascia(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bersaglio, &lascia);
+    return lascia.isAccepted();
+}
+
+// Any of the eight exercise windows, driven the way a child answers it.
+struct Esercizio
+{
+    FormEsercizio *f;
+    FormClic *clic;
+    FormUnNomeImmagini *immagini; // Form1..Form3
+    FormNomiUnaImmagine *nomi;    // Form4..Form6
+    FormTrascinamento *trascina;  // Form7, Form8
+
+    explicit Esercizio(QWidget *w)
+        : f(qobject_cast<FormEsercizio *>(w)), clic(qobject_cast<FormClic *>(w)),
+          immagini(qobject_cast<FormUnNomeImmagini *>(w)), nomi(qobject_cast<FormNomiUnaImmagine *>(w)),
+          trascina(qobject_cast<FormTrascinamento *>(w))
+    {
+    }
+    int k() const { return clic ? clic->k() : trascina->coppie(); }
+    // The control that answers with word i: a picture, a name, or the dragged name.
+    QWidget *risposta(int i) const
+    {
+        if (immagini)
+            return immagini->Image1[i];
+        return nomi ? static_cast<QWidget *>(nomi->Label1[i]) : trascina->Label1[i];
+    }
+    // The words shown on the answers (pictures by their file name).
+    QStringList mostrate() const
+    {
+        QStringList out;
+        for (int i = 0; i < k(); ++i)
+            out.append(immagini ? QFileInfo(immagini->Image1[i]->file()).completeBaseName()
+                                : static_cast<QLabel *>(risposta(i))->text());
+        return out;
+    }
+    int giusta() const { return clic ? clic->esercizio().Estratto : -1; }
+    // One wrong answer with word i: its picture or name clicked, or its name dropped in the next box.
+    void sbaglia(int i) const
+    {
+        if (clic)
+            ::clic(risposta(i));
+        else
+            QVERIFY(rilascia(trascina, i, (i + 1) % k()));
+    }
+    // The whole right answer: the right control, or every name in its own box.
+    void completa() const
+    {
+        if (clic)
+            ::clic(risposta(giusta()));
+        else
+            for (int i = 0; i < k(); ++i)
+                QVERIFY(rilascia(trascina, i, i));
+    }
+    void prossimo() const
+    {
+        completa();
+        ::clic(f->Command1);
+    }
+    // The counts, the face, "avanti", and which answers can still be given.
+    QString quadro() const
+    {
+        const bool si = f->ComandoIconaSi->isVisible(), no = f->ComandoIconaNo->isVisible();
+        QString attive;
+        for (int i = 0; i < k(); ++i)
+            attive += risposta(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return QStringLiteral("%1|%2|%3|%4|%5")
+            .arg(f->EtichettaEsatti->text(), f->EtichettaErrati->text(), si && !no ? "si" : no && !si ? "no" : "??",
+                 f->Command1->isEnabled() ? "avanti" : "-", attive);
+    }
+    // Where the right answer is marked: the red frame, the yellow name, or the
+    // names now standing in the boxes; -1 for none.
+    int segnata() const
+    {
+        if (immagini) {
+            for (int i = 0; immagini->Shape1->isVisible() && i < k(); ++i)
+                if (immagini->Shape1->pos() == immagini->Image1[i]->pos())
+                    return i;
+            return -1;
+        }
+        if (nomi) {
+            int gialla = -1;
+            for (int i = 0; i < k(); ++i)
+                if (ColoreEtichetta(nomi->Label1[i]) == Qt::yellow)
+                    gialla = gialla == -1 ? i : 99;
+            return gialla;
+        }
+        int pieni = 0;
+        for (int j = 0; j < k(); ++j)
+            pieni += !trascina->Label2Riquadri[j]->text().isEmpty();
+        return pieni == k() ? 0 : -1;
+    }
+};
+
+QString quadro(int esatti, int errati, const char *faccia, bool avanti, const QString &attive)
+{
+    return QStringLiteral("%1|%2|%3|%4|%5")
+        .arg(TestoNumero(esatti), TestoNumero(errati), QLatin1String(faccia), avanti ? "avanti" : "-", attive);
+}
+
+QStringList paroleDi(int n)
+{
+    return QStringList{"CASA", "CANE", "GATTO", "LUPO", "ORSO", "PANE", "MELA", "NAVE", "RANA", "SOLE"}.mid(0, n);
+}
+
+const IdFinestra Esercizi[] = {IdFinestra::Form1, IdFinestra::Form2, IdFinestra::Form3, IdFinestra::Form4,
+                               IdFinestra::Form5, IdFinestra::Form6, IdFinestra::Form7, IdFinestra::Form8};
+
+void perOgniEsercizio()
+{
+    QTest::addColumn<IdFinestra>("id");
+    for (IdFinestra id : Esercizi)
+        QTest::newRow(AttivitaDi(id).testo) << id;
+}
+
+} // namespace
+
+// Form1..Form8: the frame and the three families, one table over all eight.
+class TestEsercizi : public QObject
+{
+    Q_OBJECT
+
+    static Esercizio apri(ProgrammaProva &p, IdFinestra id, const QStringList &parole = paroleDi(8))
+    {
+        p.parole(parole);
+        p.cartella.creaImmagini(parole);
+        return Esercizio(p.apri(id));
+    }
+
+private slots:
+    void cleanup() { QVERIFY(finestreVisibili().isEmpty()); }
+
+    // Opened by its menu button: counts at " 0", the smiling face, "avanti"
+    // off, k distinct words, each word control in the face of the type style.
+    void dalMenu_data() { perOgniEsercizio(); }
+    void dalMenu()
+    {
+        QFETCH(IdFinestra, id);
+        for (const QString carattere : {"corsivo", "maiuscolo"}) {
+            ProgrammaProva p(5);
+            p.stato.Carattere = carattere;
+            p.parole(paroleDi(6));
+            p.cartella.creaImmagini(paroleDi(6));
+            auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
+            QCOMPARE(menu->pulsante(id)->text(), QString::fromUtf8(AttivitaDi(id).testo));
+            clic(menu->pulsante(id));
+            QTRY_VERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
+            const Esercizio e(p.gestore->finestra(id));
+            QVERIFY(e.f && e.f->isVisible());
+            QCOMPARE(e.k(), AttivitaDi(id).requisiti.parole);
+            QCOMPARE(e.quadro(), quadro(0, 0, "si", false, QString(e.k(), '1')));
+            const QStringList mostrate = e.mostrate();
+            QCOMPARE(QSet<QString>(mostrate.begin(), mostrate.end()).size(), e.k());
+            const QString faccia = carattere == QLatin1String("corsivo") ? "Indis1" : "Arial";
+            QLabel *parola = e.immagini ? e.immagini->Label1 : static_cast<QLabel *>(e.risposta(0));
+            QCOMPARE(parola->font().family(), faccia);
+            if (e.trascina)
+                QCOMPARE(e.trascina->Label2Riquadri[0]->font().family(), faccia);
+            QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+        }
+    }
+
+    // Every wrong answer counts, the right one ends the exercise, "avanti"
+    // brings the next; sounds only when they are on.
+    void sbagliateGiustaEAvanti_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::addColumn<bool>("suoni");
+        for (IdFinestra id : Esercizi)
+            QTest::newRow(AttivitaDi(id).testo) << id << true;
+        QTest::newRow("Form2, sounds off") << IdFinestra::Form2 << false;
+        QTest::newRow("Form8, sounds off") << IdFinestra::Form8 << false;
+    }
+    void sbagliateGiustaEAvanti()
+    {
+        QFETCH(IdFinestra, id);
+        QFETCH(bool, suoni);
+        ProgrammaProva p(11);
+        p.stato.SuoniAttivati = suoni;
+        const Esercizio e = apri(p, id);
+        const int k = e.k();
+        const QString tutte(k, '1'), nessuna(k, '0');
+        const QStringList prima = e.mostrate();
+
+        // Every wrong answer once, the first one twice: each counts.
+        QList<int> sbagliate;
+        for (int i = 0; i < k; ++i)
+            if (i != e.giusta())
+                sbagliate.append(i);
+        sbagliate.append(sbagliate.first());
+        int errati = 0;
+        for (int i : std::as_const(sbagliate)) {
+            e.sbaglia(i);
+            QCOMPARE(e.quadro(), quadro(0, ++errati, "no", false, tutte));
+        }
+        QCOMPARE(p.suoni.nomi(), suoni ? QStringList(errati, "no.wav") : QStringList());
+
+        e.completa();
+        QCOMPARE(e.quadro(), quadro(1, errati, "si", true, nessuna));
+        QCOMPARE(e.segnata(), qMax(e.giusta(), 0));
+        // One cheerful sound for each right click or right drop.
+        const int giuste = e.clic ? 1 : k;
+        QCOMPARE(p.suoni.suonati.size(), suoni ? errati + giuste : 0);
+        if (suoni)
+            QVERIFY(QRegularExpression("^si[1-4]\\.wav$").match(p.suoni.nomi().last()).hasMatch());
+
+        // Answered: nothing reacts any more but "avanti".
+        for (int j = 0; j < k; ++j)
+            e.clic ? clic(e.risposta(j)) : void(rilascia(e.trascina, j, k));
+        QCOMPARE(e.quadro(), quadro(1, errati, "si", true, nessuna));
+        QCOMPARE(p.suoni.suonati.size(), suoni ? errati + giuste : 0);
+
+        // "avanti": a new exercise waiting, the face and counts as they were.
+        QStringList dopo;
+        for (int volta = 0; volta < 5 && (dopo.isEmpty() || dopo == prima); ++volta) {
+            clic(e.f->Command1);
+            QCOMPARE(e.quadro(), quadro(1 + volta, errati, "si", false, tutte));
+            QCOMPARE(e.segnata(), -1);
+            dopo = e.mostrate();
+            if (dopo == prima)
+                e.completa();
+        }
+        QVERIFY(dopo != prima);
+    }
+
+    // "Azzera conteggio" in mid-exercise; "Esci" and a window-manager close ask
+    // first, No changes nothing, Yes goes back to the menu with the counts at 0.
+    void azzeraEdEsci_data() { perOgniEsercizio(); }
+    void azzeraEdEsci()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(2);
+        const Esercizio e = apri(p, id);
+        const int k = e.k();
+        const QStringList esercizio = e.mostrate();
+        e.sbaglia(e.giusta() == 0 ? 1 : 0);
+        e.f->mnuAzzera->trigger();
+        QCOMPARE(e.quadro(), quadro(0, 0, "no", false, QString(k, '1')));
+        QCOMPARE(e.mostrate(), esercizio);
+        e.completa();
+        QCOMPARE(e.quadro(), quadro(1, 0, "si", true, QString(k, '0')));
+
+        p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
+        e.f->mnuEsci->trigger();
+        QCOMPARE(e.quadro(), quadro(1, 0, "si", true, QString(k, '0')));
+        e.f->close();
+        QTRY_VERIFY(!p.gestore->finestra(id));
+        auto *menu = p.gestore->finestra<FormMenu>(IdFinestra::FormMenu);
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(p.dialoghi.testi().mid(p.dialoghi.testi().size() - 2),
+                 QStringList(2, QStringLiteral("Vuoi tornare al menù?")));
+        QCOMPARE(p.stato.Esatti, 0);
+
+        clic(menu->pulsante(id));
+        QTRY_VERIFY(p.gestore->finestra(id));
+        QCOMPARE(Esercizio(p.gestore->finestra(id)).quadro(), quadro(0, 0, "si", false, QString(k, '1')));
+    }
+
+    // Exactly k words: each exercise shows them all, every word reaches every place.
+    void esattamenteKParole_data() { perOgniEsercizio(); }
+    void esattamenteKParole()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(4);
+        const int k = AttivitaDi(id).requisiti.parole;
+        const QStringList parole = paroleDi(k);
+        const Esercizio e = apri(p, id, parole);
+        QVector<QSet<QString>> perPosto(k);
+        for (int volta = 0; volta < 60; ++volta) {
+            const QStringList mostrate = e.mostrate();
+            QCOMPARE(QSet<QString>(mostrate.begin(), mostrate.end()), QSet<QString>(parole.begin(), parole.end()));
+            for (int i = 0; i < k; ++i)
+                perPosto[i].insert(mostrate.at(i));
+            e.prossimo();
+        }
+        for (int i = 0; i < k; ++i)
+            QCOMPARE(perPosto[i].size(), k);
+        QCOMPARE(e.quadro(), quadro(60, 0, "si", false, QString(k, '1')));
+    }
+
+    // Opened with too few words (the menu refuses it): it says why and goes back.
+    void troppoPocheParole_data() { perOgniEsercizio(); }
+    void troppoPocheParole()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(1);
+        const int k = AttivitaDi(id).requisiti.parole;
+        p.parole(paroleDi(k - 1));
+        p.gestore->mostra(id);
+        QTRY_VERIFY(p.gestore->finestra(IdFinestra::FormMenu));
+        QTRY_VERIFY(!p.gestore->finestra(id));
+        QCOMPARE(p.dialoghi.testi(),
+                 QStringList{QStringLiteral("Per questa attività servono almeno %1 parole, ma la lista in uso ne ha %2.")
+                                 .arg(k)
+                                 .arg(k - 1)});
+        QCOMPARE(p.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
+    }
+
+    // Form3: Image1(2) stands below Image1(0), the top row is 0, 1, 3; the red
+    // frame follows its picture through a new layout.
+    void form3ImmagineInBasso()
+    {
+        ProgrammaProva p(1);
+        const Esercizio e = apri(p, IdFinestra::Form3);
+        const auto &img = e.immagini->Image1;
+        QCOMPARE(img[1]->y(), img[0]->y());
+        QCOMPARE(img[3]->y(), img[0]->y());
+        QVERIFY(img[0]->x() < img[1]->x() && img[1]->x() < img[3]->x());
+        QCOMPARE(img[2]->x(), img[0]->x());
+        QVERIFY(img[2]->y() >= img[0]->y() + img[0]->height());
+        for (int volta = 0; volta < 30 && e.giusta() != 2; ++volta)
+            e.prossimo();
+        QCOMPARE(e.giusta(), 2);
+        clic(img[2]);
+        QCOMPARE(e.immagini->Shape1->pos(), img[2]->pos());
+        e.f->resize(e.f->width() - 100, e.f->height() - 80);
+        QTRY_COMPARE(e.immagini->Shape1->pos(), img[2]->pos());
+    }
+
+    // Form7, Form8: the names stand in the drawn arrangement, the first one at
+    // random too; a placed name leaves an empty slot that drags nothing; the
+    // red face stays until the last name is placed; names keep their slots
+    // through a new layout.
+    void nomiTrascinati()
+    {
+        for (const IdFinestra id : {IdFinestra::Form7, IdFinestra::Form8}) {
+            QSet<int> prime;
+            for (unsigned seme = 1; seme <= 30; ++seme) {
+                ProgrammaProva p(seme);
+                const Esercizio e = apri(p, id, paroleDi(5));
+                FormTrascinamento *f = e.trascina;
+                const int k = f->coppie();
+                prime.insert(f->estrazione().Estratto);
+                const auto slotDi = [f, k] {
+                    QList<int> out;
+                    for (int i = 0; i < k; ++i) {
+                        int trovato = -1;
+                        for (int s = 0; s < k; ++s)
+                            if (f->Label1[i]->x()
+                                == abbinamenti::sinistraSlot(f->SinistraPrimoNome(), f->DistanzaNomi(), s))
+                                trovato = s;
+                        out.append(trovato);
+                    }
+                    return out;
+                };
+                QList<int> attesi;
+                for (int i = 0; i < k; ++i)
+                    attesi.append(abbinamenti::slotDelNome(k, f->estrazione().Estratto, i));
+                QCOMPARE(slotDi(), attesi);
+                if (seme > 1)
+                    continue;
+                QVERIFY(rilascia(f, 0, 1));
+                const QString primo = f->Label1[0]->text();
+                QVERIFY(rilascia(f, 0, 0));
+                QCOMPARE(f->Label2Riquadri[0]->text(), primo);
+                QVERIFY(f->Label1[0]->text().isEmpty() && !f->Label1[0]->isEnabled() && f->Label1[0]->isVisible());
+                QVERIFY(!rilascia(f, 0, 1));
+                QCOMPARE(e.quadro().left(8), QStringLiteral(" 0| 1|no"));
+                for (const QSize nuova : {f->size() / 2, QSize(1000, 800)}) {
+                    f->resize(nuova);
+                    QTRY_COMPARE(f->size(), nuova);
+                    QCOMPARE(slotDi(), attesi);
+                }
+                for (int i = 1; i < k; ++i)
+                    QVERIFY(rilascia(f, i, i));
+                QCOMPARE(e.quadro(), quadro(1, 1, "si", true, QString(k, '0')));
+            }
+            QCOMPARE(prime.size(), abbinamenti::numeroDisposizioni(id == IdFinestra::Form7 ? 2 : 3));
+        }
+    }
+
+    // Form8's own menus: the score summary, and a type-style menu that changes nothing.
+    void menuDiForm8()
+    {
+        ProgrammaProva p;
+        const Esercizio e = apri(p, IdFinestra::Form8);
+        e.sbaglia(0);
+        e.sbaglia(1);
+        e.completa();
+        azioneMenu(e.f, QStringLiteral("Esercizi     "))->trigger();
+        QCOMPARE(p.dialoghi.testi(), QStringList{QStringLiteral("Hai eseguito  1 esercizi esatti e  2 esercizi errati.")});
+        QCOMPARE(p.dialoghi.chiamate[0].icona, Dialoghi::Icona::Informazione);
+        QAction *minuscolo = azioneMenu(e.f, QStringLiteral("stampato minuscolo"));
+        QAction *maiuscolo = azioneMenu(e.f, QStringLiteral("stampato maiuscolo"));
+        const QStringList nomi = e.mostrate();
+        for (QAction *a : {minuscolo, maiuscolo, minuscolo})
+            a->trigger();
+        QVERIFY(maiuscolo->isChecked() && !minuscolo->isChecked());
+        QCOMPARE(e.mostrate(), nomi);
+        QCOMPARE(p.stato.Carattere, QStringLiteral("maiuscolo"));
+    }
+};
+
+QTEST_MAIN(TestEsercizi)
+#include "tst_esercizi.moc"

@@ -1,0 +1,43 @@
+#include "windows/exercises/formclic.h"
+
+#include "core/stato.h"
+#include "core/suoni.h"
+#include "windows/exercises/pulsanteavanti.h"
+
+FormClic::FormClic(IdFinestra id, int k, const CorniceEsercizio &cornice, const Contesto &c, Navigazione &n)
+    : FormEsercizio(id, cornice, c, n), esercizio_(k)
+{
+}
+
+void FormClic::rispondi(int Index)
+{
+    switch (esercizio_.rispondi(Index)) {
+    case EsercizioClic::Esito::Ignorata:
+        return;
+    case EsercizioClic::Esito::Sbagliata:
+        SegnaErrato();
+        return;
+    case EsercizioClic::Esito::Giusta:
+        break;
+    }
+    SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
+    SegnaEsatto();
+    Command1->setEnabled(true);
+    segnaGiusta(Index);
+    abilitaRisposte(false);
+}
+
+void FormClic::Command1_Click()
+{
+    Command1->setEnabled(false);
+    togliSegno();
+    abilitaRisposte(true);
+    GeneraEsercizio();
+}
+
+void FormClic::abilitaRisposte(bool abilitate)
+{
+    const auto controlli = risposte();
+    for (QWidget *w : controlli)
+        w->setEnabled(abilitate);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Tells of a left click on a control: pressed and released inside it, while
+// it is enabled. A finger or a pen arrives as the same press and release.
+class RilevatoreClic : public QObject
+{
+    Q_OBJECT
+public:
+    // Watches `controllo`, and belongs to it.
+    explicit RilevatoreClic(QWidget *controllo);
+
+signals:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+private:
+    QWidget *controllo_;
+    bool premuto_ = false;
+};
