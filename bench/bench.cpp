@@ -145,7 +145,7 @@ double avvioProcesso(const QString &eseguibile, QString &problema)
         problema = QStringLiteral("%1 gave no time (status %2)").arg(eseguibile).arg(stato);
         return -1;
     }
-    return millisecondi(inizio, Orologio::time_point(std::chrono::nanoseconds(ns)));
+    return Millisecondi(inizio, Orologio::time_point(std::chrono::nanoseconds(ns)));
 }
 
 void figuraAvvio(const Impostazioni &imp)
@@ -294,7 +294,7 @@ double misuraProssimo(Finestra *f, QObject *comando, bool &dipinto)
         f->repaint();
     const auto fine = Orologio::now();
     dipinto = conta.pitture > 0;
-    return millisecondi(inizio, fine);
+    return Millisecondi(inizio, fine);
 }
 
 void figureProssimo(const Impostazioni &imp, Programma &prog)
@@ -462,7 +462,7 @@ void figureListe(const Impostazioni &imp)
                 return;
             }
             if (i >= 0)
-                c.aggiungi(millisecondi(inizio, fine));
+                c.aggiungi(Millisecondi(inizio, fine));
         }
         conteggio.registra(StampaFigura(QStringLiteral("wordlist.load500"), c, QStringLiteral("ms"), {2, 2, QStringLiteral("<= 2")}));
     }
@@ -502,7 +502,7 @@ void figureListe(const Impostazioni &imp)
                 return;
             }
             if (i >= 0) {
-                tempo.aggiungi(millisecondi(inizio, fine));
+                tempo.aggiungi(Millisecondi(inizio, fine));
                 letti.aggiungi(static_cast<double>(f.pos()) / (1024 * 1024));
                 if (PiccoMemoriaResidenteMB() - piccoPrima > dimensione / (1024.0 * 1024.0) / 2)
                     errore(nome, QStringLiteral("the peak resident memory grew by half the file"));
@@ -538,7 +538,7 @@ void figuraScalatura(const Impostazioni &imp, Programma &prog)
         r->ResizeControls();
         const auto fine = Orologio::now();
         if (i >= 0)
-            c.aggiungi(millisecondi(inizio, fine));
+            c.aggiungi(Millisecondi(inizio, fine));
     }
     const QSize s = clsResize::areaCliente(menu)->size();
     conteggio.registra(StampaFigura(QStringLiteral("resize.menu (%1 controls, %2x%3)").arg(controlli.size()).arg(s.width()).arg(s.height()),
@@ -571,7 +571,7 @@ void figuraTrovaImmagini(const Impostazioni &imp)
             return;
         }
         if (i >= 0)
-            c.aggiungi(millisecondi(inizio, fine));
+            c.aggiungi(Millisecondi(inizio, fine));
     }
     conteggio.registra(StampaFigura(nome, c, QStringLiteral("ms"), {200, 200, QStringLiteral("<= 200")}));
 }

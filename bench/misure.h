@@ -23,7 +23,7 @@ private:
 
 // Milliseconds between two readings of the monotonic clock.
 using Orologio = std::chrono::steady_clock;
-inline double millisecondi(Orologio::time_point da, Orologio::time_point a)
+inline double Millisecondi(Orologio::time_point da, Orologio::time_point a)
 {
     return std::chrono::duration<double, std::milli>(a - da).count();
 }

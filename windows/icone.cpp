@@ -8,11 +8,11 @@ namespace {
 
 constexpr int Lato = 96;
 
-const QColor kBlu(52, 120, 246);
-const QColor kArancio(255, 149, 0);
-const QColor kVerde(52, 199, 89);
-const QColor kRosso(255, 59, 48);
-const QColor kViola(175, 82, 222);
+const QColor Blu(52, 120, 246);
+const QColor Arancio(255, 149, 0);
+const QColor Verde(52, 199, 89);
+const QColor Rosso(255, 59, 48);
+const QColor Viola(175, 82, 222);
 
 QPixmap tela(int lato = Lato)
 {
@@ -31,7 +31,7 @@ void disegnaFigura(QPainter &p, const QRectF &r, const QColor &cielo)
     p.setBrush(QColor(255, 214, 10));
     const double s = r.width() / 4.5;
     p.drawEllipse(QRectF(r.right() - s * 1.6, r.top() + s * 0.4, s, s));
-    p.setBrush(kVerde);
+    p.setBrush(Verde);
     QPainterPath collina;
     collina.moveTo(r.left() + 1, r.bottom() - 1);
     collina.quadTo(r.center().x(), r.center().y() - s * 0.2, r.right() - 1, r.bottom() - 1);
@@ -57,7 +57,7 @@ QPixmap figureENomi(int figure, int nomi)
     QPixmap pm = tela();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor cieli[] = {kBlu.lighter(150), kArancio.lighter(140), kViola.lighter(150), kVerde.lighter(150)};
+    const QColor cieli[] = {Blu.lighter(150), Arancio.lighter(140), Viola.lighter(150), Verde.lighter(150)};
     const double margine = 4;
     if (figure >= nomi) {
         // pictures in a row, names below
@@ -82,8 +82,8 @@ QPixmap griglia(bool vuota)
     QPixmap pm = tela();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colori[] = {kRosso, kArancio, QColor(255, 204, 0), kVerde, kBlu, kViola, kRosso.lighter(130),
-                             kVerde.darker(120), kBlu.lighter(140)};
+    const QColor colori[] = {Rosso, Arancio, QColor(255, 204, 0), Verde, Blu, Viola, Rosso.lighter(130),
+                             Verde.darker(120), Blu.lighter(140)};
     const double c = 28, m = 4;
     for (int r = 0; r < 3; ++r)
         for (int k = 0; k < 3; ++k) {
@@ -106,7 +106,7 @@ QPixmap occhio()
     QPixmap pm = tela();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    disegnaFigura(p, QRectF(6, 6, 84, 84), kBlu.lighter(150));
+    disegnaFigura(p, QRectF(6, 6, 84, 84), Blu.lighter(150));
     p.setPen(QPen(QColor(40, 40, 40), 3));
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(18, 52, 60, 32));
@@ -124,10 +124,10 @@ QPixmap lista()
     p.setBrush(QColor(255, 250, 220));
     p.drawRoundedRect(QRectF(14, 6, 68, 84), 6, 6);
     for (int i = 0; i < 5; ++i) {
-        p.setPen(QPen(i % 2 ? kBlu : kRosso, 6, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(i % 2 ? Blu : Rosso, 6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(26, 22 + i * 14), QPointF(70 - (i % 3) * 8, 22 + i * 14));
     }
-    p.setPen(QPen(kArancio.darker(120), 8, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Arancio.darker(120), 8, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(70, 84), QPointF(90, 60));
     return pm;
 }
@@ -142,7 +142,7 @@ QPixmap porta()
     p.drawRoundedRect(QRectF(12, 8, 48, 80), 4, 4);
     p.setBrush(QColor(255, 214, 10));
     p.drawEllipse(QRectF(48, 46, 7, 7));
-    p.setPen(QPen(kRosso, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(Rosso, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(QPointF(56, 48), QPointF(88, 48));
     p.drawLine(QPointF(76, 34), QPointF(90, 48));
     p.drawLine(QPointF(76, 62), QPointF(90, 48));
@@ -162,13 +162,13 @@ QPixmap razzo()
     p.setPen(QPen(QColor(60, 60, 60), 3));
     p.setBrush(Qt::white);
     p.drawPath(corpo);
-    p.setBrush(kBlu);
+    p.setBrush(Blu);
     p.drawEllipse(QRectF(40, 26, 16, 16));
-    p.setBrush(kRosso);
+    p.setBrush(Rosso);
     p.drawPolygon(QPolygonF({QPointF(34, 56), QPointF(20, 80), QPointF(36, 72)}));
     p.drawPolygon(QPolygonF({QPointF(62, 56), QPointF(76, 80), QPointF(60, 72)}));
     p.setPen(Qt::NoPen);
-    p.setBrush(kArancio);
+    p.setBrush(Arancio);
     p.drawEllipse(QRectF(38, 72, 20, 22));
     return pm;
 }
@@ -200,14 +200,14 @@ QIcon attivita(Attivita a)
         QPixmap pm = lista();
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        disegnaFigura(p, QRectF(44, 44, 48, 48), kVerde.lighter(150));
+        disegnaFigura(p, QRectF(44, 44, 48, 48), Verde.lighter(150));
         return QIcon(pm);
     }
     case Attivita::ImmagineENome: {
         QPixmap pm = tela();
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        disegnaFigura(p, QRectF(14, 4, 68, 62), kArancio.lighter(140));
+        disegnaFigura(p, QRectF(14, 4, 68, 62), Arancio.lighter(140));
         disegnaNome(p, QRectF(8, 70, 80, 22));
         return QIcon(pm);
     }

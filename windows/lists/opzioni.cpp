@@ -113,7 +113,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
     connect(Command1, &QPushButton::clicked, this, &OPZIONI::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &OPZIONI::Command2_Click);
 
-    Command3D1 = controllo(new PulsanteIcona(QStringLiteral("Esci"), iconaStop(), area()), QStringLiteral("Command3D1"),
+    Command3D1 = controllo(new PulsanteIcona(QStringLiteral("Esci"), IconaStop(), area()), QStringLiteral("Command3D1"),
                            4050, 5520, 3870, 1560);
     Command3D1->setFont(carattere(QStringLiteral("Arial"), 24, false));
     connect(Command3D1, &QPushButton::clicked, this, &OPZIONI::Command3D1_Click);

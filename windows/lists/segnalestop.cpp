@@ -18,14 +18,14 @@ QPolygonF ottagono(QPointF centro, double raggio)
 }
 } // namespace
 
-QIcon iconaStop()
+QIcon IconaStop()
 {
-    constexpr int lato = 96;
-    QPixmap pm(lato, lato);
+    constexpr int Lato = 96;
+    QPixmap pm(Lato, Lato);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF centro(lato / 2.0, lato / 2.0);
+    const QPointF centro(Lato / 2.0, Lato / 2.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 20, 20));
     p.drawPolygon(ottagono(centro, 47));

@@ -3,4 +3,4 @@
 #include <QIcon>
 
 // A red stop sign with a raised white hand, for the way out of the word-list window.
-QIcon iconaStop();
+QIcon IconaStop();

@@ -15,8 +15,8 @@
 namespace {
 // Dark lines: the pictures are mostly light, often on white. The empty
 // cell is the same dark tray, so a piece being slid leaves no seam behind.
-const QColor kFondo(0, 0, 90);
-const QColor kOro(255, 204, 0);
+const QColor Fondo(0, 0, 90);
+const QColor Oro(255, 204, 0);
 const QColor kScelta(255, 230, 0);
 
 int segno(int n)
@@ -472,13 +472,13 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
         return;
     }
 
-    p.fillRect(rect(), kFondo);
+    p.fillRect(rect(), Fondo);
     const int vuota = puzzle_.vuota();
     const int sollevata = scambio_ && tocco_.trascinando ? tocco_.cella : -1;
     if (sollevata >= 0) {
         // Where the lifted piece came from: a dim ghost of it on the tray.
         const QRect r = rettangoloPezzo(sollevata);
-        p.fillRect(r, kFondo);
+        p.fillRect(r, Fondo);
         p.setOpacity(0.3);
         p.drawImage(r, img, rettangoloPezzo(puzzle_.pezzo(sollevata)));
         p.setOpacity(1.0);
@@ -539,14 +539,14 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
         p.setOpacity(svanisce);
         for (int c = 1; c < puzzle_.colonne(); ++c) {
             const int x = c * width() / puzzle_.colonne();
-            p.fillRect(x - spessore_ / 2, 0, spessore_, height(), kFondo);
+            p.fillRect(x - spessore_ / 2, 0, spessore_, height(), Fondo);
         }
         for (int r = 1; r < puzzle_.righe(); ++r) {
             const int y = r * height() / puzzle_.righe();
-            p.fillRect(0, y - spessore_ / 2, width(), spessore_, kFondo);
+            p.fillRect(0, y - spessore_ / 2, width(), spessore_, Fondo);
         }
         if (!puzzle_.scambio())
-            p.fillRect(rettangoloPezzo(puzzle_.celle() - 1), kFondo);
+            p.fillRect(rettangoloPezzo(puzzle_.celle() - 1), Fondo);
         p.setOpacity(1.0);
     }
 
@@ -557,7 +557,7 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
     const double pulsa = inCorso ? 1.0 + 0.4 * std::sin(t * 4 * M_PI) * (1.0 - t) : 1.0;
     const double spessore = base * crescita * pulsa;
     if (spessore > 0.5) {
-        p.setPen(QPen(kOro, spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setPen(QPen(Oro, spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(rect()).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2));
         p.setPen(QPen(Qt::white, std::max(1.0, spessore / 5)));
@@ -567,7 +567,7 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
         const double raggio = base * 2.2 * crescita * pulsa;
         const double giro = inCorso ? t * 2 * M_PI : 0.0;
         p.setPen(QPen(QColor(200, 120, 0), std::max(1.0, raggio / 10)));
-        p.setBrush(kOro);
+        p.setBrush(Oro);
         const double m = base * 2.9; // whole stars, inside the frame's corners
         for (const QPointF &centro : {QPointF(m, m), QPointF(width() - m, m), QPointF(m, height() - m),
                                       QPointF(width() - m, height() - m)})

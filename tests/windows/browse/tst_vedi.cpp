@@ -21,7 +21,7 @@
 Q_DECLARE_METATYPE(IdFinestra)
 
 namespace {
-const QStringList kParole = {"CASA", "MARE", "ALBERO", "GATTO", "SOLE"};
+const QStringList Parole = {"CASA", "MARE", "ALBERO", "GATTO", "SOLE"};
 
 quint32 sfondo(const QWidget *w)
 {
@@ -80,19 +80,19 @@ private slots:
         QFETCH(IdFinestra, id);
         for (const unsigned seme : {7u}) {
             ProgrammaProva p(seme);
-            p.parole(kParole);
-            p.cartella.creaImmagini(kParole);
+            p.parole(Parole);
+            p.cartella.creaImmagini(Parole);
             Casuale atteso(seme);
             auto *v = p.apri<Visore>(id);
             for (int passo = 0; passo < 4; ++passo) {
                 if (passo > 0)
                     clic(v->Command1);
-                const int n = atteso.posizione(kParole.size());
+                const int n = atteso.posizione(Parole.size());
                 QCOMPARE(v->Estratto, qint16(n));
-                QCOMPARE(v->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), kParole.at(n - 1)));
+                QCOMPARE(v->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), Parole.at(n - 1)));
                 QVERIFY(v->Image1->immagineValida());
                 QCOMPARE(sfondo(v), ColoreCasuale(atteso));
-                QCOMPARE(nomeDi(v), id == IdFinestra::FormVedi2 ? kParole.at(n - 1) : QString());
+                QCOMPARE(nomeDi(v), id == IdFinestra::FormVedi2 ? Parole.at(n - 1) : QString());
             }
             QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
             v->chiudiSenzaDomande();
@@ -331,8 +331,8 @@ private slots:
         QFETCH(IdFinestra, id);
         QFETCH(bool, daMenu);
         ProgrammaProva p;
-        p.parole(kParole);
-        p.cartella.creaImmagini(kParole);
+        p.parole(Parole);
+        p.cartella.creaImmagini(Parole);
         p.stato.Esatti = 3;
         p.stato.Errati = 2;
         p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};

@@ -66,7 +66,7 @@ void tocca(QWidget *w, QPoint p)
 }
 
 // Each word's picture has a size of its own: the size shown tells which word was drawn.
-const QMap<QString, QSize> kImmagini{
+const QMap<QString, QSize> Immagini{
     {QStringLiteral("CASA"), QSize(120, 90)},
     {QStringLiteral("CANE"), QSize(100, 100)},
     {QStringLiteral("GATTO"), QSize(90, 120)},
@@ -78,8 +78,8 @@ struct Prova : ProgrammaProva
     Prova(unsigned seme, bool scambio, const QStringList &parole) : ProgrammaProva(seme)
     {
         for (const QString &p : parole)
-            if (kImmagini.contains(p))
-                ImmagineSostitutiva(p, kImmagini.value(p)).save(cartella.percorso("images0/" + p + ".jpg"), "JPG");
+            if (Immagini.contains(p))
+                ImmagineSostitutiva(p, Immagini.value(p)).save(cartella.percorso("images0/" + p + ".jpg"), "JPG");
         this->parole(parole);
         f = apri<FinestraPuzzle>(scambio ? IdFinestra::pag1 : IdFinestra::pag2);
         g = f->GiocoPuzzle1;
@@ -106,7 +106,7 @@ Pezzi mischia(Casuale &casuale, const GiocoPuzzle *g, int righe, int colonne)
     return p.disposizione();
 }
 
-const QStringList kTre{QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO")};
+const QStringList Tre{QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO")};
 } // namespace
 
 // The puzzle control, and the swap and sliding puzzle windows around it.
@@ -367,7 +367,7 @@ private slots:
         QFETCH(int, righe);
         QFETCH(int, colonne);
         Casuale replica(21);
-        Prova t(21, scambio, kTre);
+        Prova t(21, scambio, Tre);
         QCOMPARE(t.f->findChild<GiocoPuzzle *>(QStringLiteral("GiocoPuzzle1")), t.g);
         QCOMPARE(t.g->puzzleascambio(), scambio);
         QCOMPARE(t.g->spessorelinea(), 2);
@@ -379,7 +379,7 @@ private slots:
         // One draw, a shuffle on the design grid of 3 by 3, then the level's shuffle.
         const int estratto = replica.posizione(3);
         QCOMPARE(int(t.f->Estratto), estratto);
-        QCOMPARE(t.g->picture().size(), kImmagini.value(kTre[estratto - 1]));
+        QCOMPARE(t.g->picture().size(), Immagini.value(Tre[estratto - 1]));
         QCOMPARE(t.f->ImmagineModello->immagine(), t.g->picture());
         mischia(replica, t.g, 3, 3);
         QCOMPARE(t.g->stato().disposizione(), mischia(replica, t.g, righe, colonne));
@@ -406,7 +406,7 @@ private slots:
         QFETCH(int, indice);
         QFETCH(int, righe);
         QFETCH(int, colonne);
-        Prova t(indice + 3, scambio, kTre);
+        Prova t(indice + 3, scambio, Tre);
         const QImage immagine = t.g->picture();
         const qint16 estratto = t.f->Estratto;
         // Twice: choosing the level already checked shuffles the same picture again.
@@ -428,7 +428,7 @@ private slots:
         QTest::addColumn<QStringList>("parole");
         QTest::newRow("pag1, one word") << true << QStringList{QStringLiteral("GATTO")};
         QTest::newRow("pag2, one word") << false << QStringList{QStringLiteral("GATTO")};
-        QTest::newRow("pag1, three words") << true << kTre;
+        QTest::newRow("pag1, three words") << true << Tre;
     }
     void giocaAncora()
     {
@@ -443,7 +443,7 @@ private slots:
             // A new draw and its picture, the level kept, two shuffles.
             const int estratto = replica.posizione(int(parole.size()));
             QCOMPARE(int(t.f->Estratto), estratto);
-            QCOMPARE(t.g->picture().size(), kImmagini.value(parole[estratto - 1]));
+            QCOMPARE(t.g->picture().size(), Immagini.value(parole[estratto - 1]));
             QCOMPARE(t.f->ImmagineModello->immagine(), t.g->picture());
             QCOMPARE(t.segnati(), QStringList{QStringLiteral("molto facile")});
             mischia(replica, t.g, 2, 2);
@@ -465,7 +465,7 @@ private slots:
     {
         QFETCH(bool, scambio);
         QFETCH(bool, chiusura);
-        Prova t(12, scambio, kTre);
+        Prova t(12, scambio, Tre);
         const IdFinestra id = scambio ? IdFinestra::pag1 : IdFinestra::pag2;
         t.stato.Esatti = 4;
         t.stato.Errati = 2;
