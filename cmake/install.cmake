@@ -60,6 +60,8 @@ elseif(UNIX AND NOT APPLE)
     DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
   install(DIRECTORY "${LETTORIA_PACKAGING_DIR}/icons/hicolor"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
+  # Who holds what, under which licence, where Debian looks for it.
+  install(FILES "${LETTORIA_PACKAGING_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/lettoria2")
 endif()
 
 # Packages: `cpack` in the build folder (a .deb on Linux, a .zip on Windows).
@@ -86,7 +88,6 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lettoria2.github.io/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt texts of the message boxes in Italian, and the faces the program's
 # fonts stand in for (Arial, Times New Roman, Comic Sans MS).

@@ -78,6 +78,7 @@ check "program /usr/lib/lettoria2/lettoria2, executable" has -rwxr-xr-x ./usr/li
 check "sound module beside the program" has -rw-r--r-- ./usr/lib/lettoria2/lettoria2_suoni.so
 check "desktop entry" has -rw-r--r-- "./usr/share/applications/$id.desktop"
 check "metainfo" has -rw-r--r-- "./usr/share/metainfo/$id.metainfo.xml"
+check "copyright file" has -rw-r--r-- ./usr/share/doc/lettoria2/copyright
 check "scalable icon" has -rw-r--r-- "./usr/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 24 32 48 64 128 256 512; do
   check "${size}px icon" has -rw-r--r-- "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -114,6 +115,8 @@ check "metainfo launches the desktop entry" grep -qF "<launchable type=\"desktop
 check "metainfo names the binary" grep -qF '<binary>lettoria2</binary>' "$metainfo"
 check "metainfo release is $version" grep -qF "<release version=\"$version\"" "$metainfo"
 check "metainfo describes in Italian" grep -qF '<p xml:lang="it">' "$metainfo"
+check "metainfo licence" grep -qF '<project_license>GPL-3.0-or-later' "$metainfo"
+check "copyright names the GPL" grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/lettoria2/copyright"
 check "launcher does not point into the build folder" bash -c "! grep -qF '$build' '$root/usr/bin/lettoria2'"
 
 # --- Starting the unpacked launcher -------------------------------------------
