@@ -14,6 +14,8 @@ PACKAGES=(
 )
 # Only for the tests: sanitizers' runtime and libFuzzer come with clang.
 TEST_PACKAGES=(clang libclang-rt-14-dev)
+# The benchmark watches the program's start-up on an X server of its own.
+BENCH_PACKAGES=(xvfb libxcb1-dev)
 
 install_missing() {
   local missing=()
@@ -28,28 +30,33 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() {
+build() { # build DIR [TARGETS...] -- [CMAKE OPTIONS...]
   local dir=$1; shift
+  local targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do targets+=(--target "$1"); shift; done
+  [ $# -gt 0 ] && shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 case "${1:-}" in
   run)
     install_missing "${PACKAGES[@]}"
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # The program alone; the tests and the benchmark are built by "test".
+    build build lettoria2 lettoria2_suoni lettoria_data -- -DCMAKE_BUILD_TYPE=RelWithDebInfo
     exec build/programma/lettoria2
     ;;
   test)
-    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     werror=OFF
     [ "${CI:-}" = "true" ] && werror=ON
     echo "== Build and tests"
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTORIA_WERROR=$werror
+    build build -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTORIA_WERROR=$werror
     ctest --test-dir build --output-on-failure --parallel "$(nproc)"
     echo "== The same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-    build build-asan -DCMAKE_BUILD_TYPE=Debug -DLETTORIA_SANITIZE=ON -DLETTORIA_BENCH=OFF -DLETTORIA_WERROR=$werror
-    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+    build build-asan -- -DCMAKE_BUILD_TYPE=Debug -DLETTORIA_SANITIZE=ON -DLETTORIA_BENCH=OFF -DLETTORIA_WERROR=$werror
+    # Only the unit and window tests: the data, the package and the benchmark have nothing new to show there.
+    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" -L 'unita|finestre'
     echo "== Fuzzing the word-list and settings readers"
     tests/fuzz/run.sh "${FUZZ_SECONDS:-60}"
     ;;
