@@ -68,6 +68,7 @@ struct Impostazioni
     QString cartellaProgramma;
     QString solo; // only figures whose name starts with this
     QString eseguibile;
+    QString sonda; // another build's start-up probe, to compare with
 };
 
 struct Conteggio
@@ -101,7 +102,9 @@ void errore(const QString &figura, const QString &testo)
 
 void figuraAvvio(const Impostazioni &imp)
 {
-    const QString programma = QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria2_avvio"));
+    const QString programma = !imp.sonda.isEmpty()
+                                  ? imp.sonda
+                                  : QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria2_avvio"));
     const QString pavimento = QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria_pavimento"));
     if (!QFileInfo::exists(programma) || !QFileInfo::exists(pavimento)) {
         errore(QStringLiteral("startup"), QStringLiteral("the probes %1 and %2 are not built").arg(programma, pavimento));
@@ -592,7 +595,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption programma(QStringLiteral("program"), QStringLiteral("The program folder (pictures and lists)."),
                                        QStringLiteral("folder"), QStringLiteral(LETTORIA_CARTELLA_PROGRAMMA));
     const QCommandLineOption figlia(QStringLiteral("memory-child"), QStringLiteral("(internal) the memory run."), QStringLiteral("items"));
-    opzioni.addOptions({rapido, solo, programma, figlia});
+    const QCommandLineOption sonda(QStringLiteral("startup-probe"),
+                                   QStringLiteral("Time another build's start-up probe against the floor."), QStringLiteral("file"));
+    opzioni.addOptions({rapido, solo, programma, figlia, sonda});
     opzioni.process(app);
 
     Impostazioni imp;
@@ -600,6 +605,7 @@ int main(int argc, char *argv[])
     imp.solo = opzioni.value(solo);
     imp.cartellaProgramma = QDir(opzioni.value(programma)).absolutePath();
     imp.eseguibile = QCoreApplication::applicationFilePath();
+    imp.sonda = opzioni.value(sonda);
     if (opzioni.isSet(figlia))
         return figliaMemoria(imp, opzioni.value(figlia).toInt());
 
