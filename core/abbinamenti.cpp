@@ -49,12 +49,12 @@ int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot)
     return sinistraPrimoNome + slot * distanzaNomi;
 }
 
-Estrazione estrai(Casuale &casuale, int coppie, int numeroParole)
+Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole)
 {
     Estrazione e;
     if (!coppieValide(coppie))
         return e;
-    const QList<int> posizioni = EstraiPosizioni(casuale, coppie, numeroParole);
+    const QList<int> posizioni = EstraiParole(casuale, parole, coppie, true);
     if (posizioni.isEmpty())
         return e;
     std::copy(posizioni.begin(), posizioni.end(), e.Scelta.begin());

@@ -5,6 +5,7 @@
 #include <array>
 
 class Casuale;
+class ParoleDellaLista;
 
 // The rules of the drag exercises: K names dragged under their K pictures.
 // Name i (`Label1(i)`) belongs to picture i and to box i (`Label2(i)`); box K
@@ -24,8 +25,8 @@ int slotDelNome(int coppie, int disposizione, int nome);
 int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot);
 
 // The draw of one exercise: the K words (their list positions, as
-// EstraiPosizioni draws them) and the arrangement of the names. Not valid
-// when the list has fewer than K words.
+// EstraiParole draws them, each with its picture) and the arrangement of the
+// names. Not valid when the list has too few words.
 struct Estrazione
 {
     int coppie = 0;
@@ -34,7 +35,7 @@ struct Estrazione
     int Estratto = 0;
     bool valida() const { return coppie > 0; }
 };
-Estrazione estrai(Casuale &casuale, int coppie, int numeroParole);
+Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole);
 
 enum class Esito {
     Nessuno,   // nothing happens (a name already placed, an index out of range, an exercise already done)

@@ -7,6 +7,7 @@
 
 struct Stato;
 class Casuale;
+class ParoleDellaLista;
 
 // The rule of the click exercises (one name and k pictures, k names and one
 // picture): which words are shown, which one is right, and how an answer is
@@ -15,13 +16,17 @@ class EsercizioClic
 {
 public:
     enum class Esito { Ignorata, Sbagliata, Giusta };
+    // One name and k pictures: every word shows its picture. k names and one
+    // picture: only the right word's picture is shown.
+    enum class Modo { UnNomeImmagini, NomiUnaImmagine };
 
-    explicit EsercizioClic(int k);
+    EsercizioClic(int k, Modo modo);
     int k() const { return k_; }
 
-    // Draws the k words into Scelta, then the right one into Estratto. With
-    // fewer than k words in the list nothing is drawn and the result is false.
-    bool genera(const Stato &stato, Casuale &casuale);
+    // Draws the k words into Scelta, then the right one into Estratto; a word
+    // whose picture is shown always has one. With too few words in the list
+    // nothing is drawn and the result is false.
+    bool genera(const ParoleDellaLista &parole, Casuale &casuale);
     // The answer at `indice`: right when it is Estratto, which ends the
     // exercise; once it has ended, further answers are ignored.
     Esito rispondi(int indice);
@@ -38,5 +43,6 @@ public:
 
 private:
     int k_;
+    Modo modo_;
     bool inAttesa_ = false;
 };

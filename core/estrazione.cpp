@@ -1,18 +1,73 @@
 #include "core/estrazione.h"
 
 #include "core/casuale.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
 
-QList<int> EstraiPosizioni(Casuale &casuale, int quante, int numeroParole)
+#include <QSet>
+
+ParoleDellaLista::ParoleDellaLista(const Stato &stato, const Ambiente &ambiente)
+{
+    const int n = stato.NumeroParole;
+    chiavi_.resize(static_cast<size_t>(n));
+    immagini_.resize(static_cast<size_t>(n));
+    QSet<QString> viste;
+    QSet<QString> visteConImmagine;
+    for (int i = 0; i < n; ++i) {
+        const QString &parola = stato.Parole[static_cast<size_t>(i + 1)];
+        const QString chiave = parola.trimmed().toCaseFolded();
+        chiavi_[static_cast<size_t>(i)] = chiave;
+        if (chiave.isEmpty())
+            continue;
+        const bool immagine = FileEsiste(PercorsoImmagine(ambiente, parola));
+        immagini_[static_cast<size_t>(i)] = immagine;
+        if (!viste.contains(chiave)) {
+            viste.insert(chiave);
+            if (!immagine)
+                senzaImmagine_.append(parola.trimmed());
+        }
+        if (immagine)
+            visteConImmagine.insert(chiave);
+    }
+    diverse_ = static_cast<int>(viste.size());
+    diverseConImmagine_ = static_cast<int>(visteConImmagine.size());
+}
+
+bool ParoleDellaLista::mostrabile(int posizione) const
+{
+    return posizione >= 1 && posizione <= numeroParole() && !chiavi_[static_cast<size_t>(posizione - 1)].isEmpty();
+}
+
+bool ParoleDellaLista::conImmagine(int posizione) const
+{
+    return mostrabile(posizione) && immagini_[static_cast<size_t>(posizione - 1)];
+}
+
+bool ParoleDellaLista::stessaParola(int a, int b) const
+{
+    return mostrabile(a) && mostrabile(b) && chiavi_[static_cast<size_t>(a - 1)] == chiavi_[static_cast<size_t>(b - 1)];
+}
+
+QList<int> EstraiParole(Casuale &casuale, const ParoleDellaLista &parole, int quante, bool conImmagine)
 {
     QList<int> prese;
-    if (quante < 1 || numeroParole < quante)
+    const int disponibili = conImmagine ? parole.diverseConImmagine() : parole.diverse();
+    if (quante < 1 || disponibili < quante)
         return prese;
     prese.reserve(quante);
+    const auto ammessa = [&](int posizione) {
+        if (!(conImmagine ? parole.conImmagine(posizione) : parole.mostrabile(posizione)))
+            return false;
+        for (int presa : std::as_const(prese))
+            if (presa == posizione || parole.stessaParola(presa, posizione))
+                return false;
+        return true;
+    };
     while (prese.size() < quante) {
         int posizione;
         do
-            posizione = casuale.posizione(numeroParole);
-        while (prese.contains(posizione));
+            posizione = casuale.posizione(parole.numeroParole());
+        while (!ammessa(posizione));
         prese.append(posizione);
     }
     return prese;

@@ -3,7 +3,9 @@
 #include "core/esercizioclic.h"
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
+#include "core/requisiti.h"
 #include "core/stato.h"
+#include "tests/support/provecomuni.h"
 
 #include <QSet>
 #include <QTest>
@@ -14,6 +16,29 @@ using Rilasci = QList<QPair<int, int>>; // name, box
 
 Q_DECLARE_METATYPE(abbinamenti::Esito)
 Q_DECLARE_METATYPE(EsercizioClic::Esito)
+
+namespace {
+// A list in use; the words in `conImmagine` have a picture file.
+struct Lista : ContestoProva
+{
+    Lista(const QStringList &tutte, const QStringList &conImmagine)
+    {
+        parole(tutte);
+        for (const QString &p : conImmagine)
+            cartella.scrivi(QStringLiteral("images0/") + p.trimmed() + QStringLiteral(".jpg"), "x");
+    }
+    Lista(const QStringList &tutte) : Lista(tutte, tutte) {}
+    ParoleDellaLista leggi() const { return ParoleDellaLista(stato, cartella.ambiente()); }
+};
+
+QStringList numerate(int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out.append(QStringLiteral("P%1").arg(i));
+    return out;
+}
+} // namespace
 
 // The rules of the exercises: the words of an item, the right answer of the
 // click exercises, the arrangements and the matching rule of the drag ones.
@@ -36,18 +61,17 @@ private slots:
     {
         QFETCH(int, k);
         QFETCH(int, parole);
-        Stato stato;
-        QStringList lista;
-        for (int i = 0; i < parole; ++i)
-            lista.append(QStringLiteral("P%1").arg(i));
-        ImpostaParole(stato, lista);
+        const QStringList lista = numerate(parole);
+        const Lista l(lista);
+        const ParoleDellaLista tutte = l.leggi();
+        const Stato &stato = l.stato;
         Casuale casuale(7);
-        EsercizioClic clic(k);
+        EsercizioClic clic(k, EsercizioClic::Modo::UnNomeImmagini);
         QVector<QSet<int>> perPosto(k);
         QSet<int> giuste;
         QSet<int> disposizioni;
         for (int volta = 0; volta < 1500; ++volta) {
-            QVERIFY(clic.genera(stato, casuale));
+            QVERIFY(clic.genera(tutte, casuale));
             QSet<int> diverse;
             for (int i = 0; i < k; ++i) {
                 const int s = clic.Scelta[i];
@@ -60,7 +84,7 @@ private slots:
             QVERIFY(clic.Estratto >= 0 && clic.Estratto < k);
             giuste.insert(clic.Estratto);
             if (k <= MassimoCoppie) {
-                const Estrazione e = estrai(casuale, k, parole);
+                const Estrazione e = estrai(casuale, k, tutte);
                 QVERIFY(e.valida());
                 QCOMPARE(QSet<int>(e.Scelta.begin(), e.Scelta.begin() + k).size(), k);
                 disposizioni.insert(e.Estratto);
@@ -89,14 +113,13 @@ private slots:
         QFETCH(int, k);
         QFETCH(int, parole);
         Casuale casuale(1);
-        QVERIFY(EstraiPosizioni(casuale, k, parole).isEmpty());
-        Stato stato;
-        ImpostaParole(stato, QStringList(parole, QStringLiteral("CASA")));
-        EsercizioClic clic(k);
-        QVERIFY(!clic.genera(stato, casuale));
+        const ParoleDellaLista poche = Lista(numerate(parole)).leggi();
+        QVERIFY(EstraiParole(casuale, poche, k, false).isEmpty());
+        EsercizioClic clic(k, EsercizioClic::Modo::NomiUnaImmagine);
+        QVERIFY(!clic.genera(poche, casuale));
         QCOMPARE(clic.rispondi(0), EsercizioClic::Esito::Ignorata);
         if (k <= MassimoCoppie)
-            QVERIFY(!estrai(casuale, k, parole).valida());
+            QVERIFY(!estrai(casuale, k, poche).valida());
     }
 
     // Every arrangement puts each name in exactly one slot; no two are alike;
@@ -122,11 +145,91 @@ private slots:
             QCOMPARE(nomeNelloSlot(coppie, -1, 0), -1);
         }
         Casuale casuale(3);
+        const ParoleDellaLista dieci = Lista(numerate(10)).leggi();
         int conti[6] = {};
         for (int n = 0; n < 6000; ++n)
-            ++conti[estrai(casuale, 3, 10).Estratto];
+            ++conti[estrai(casuale, 3, dieci).Estratto];
         for (int c : conti)
             QVERIFY2(c > 850 && c < 1150, qPrintable(QString::number(c)));
+    }
+
+    // Empty words never come out, the same word in two letter cases comes out
+    // once, and a word without its picture never where its picture is looked at.
+    void soloParoleMostrabili_data()
+    {
+        QTest::addColumn<QStringList>("lista");
+        QTest::addColumn<QStringList>("conImmagine");
+        QTest::addColumn<int>("diverse");
+        QTest::addColumn<int>("diverseConImmagine");
+        QTest::newRow("blank lines") << QStringList{"", "CASA", "  ", "CANE", "\t"} << QStringList{"CASA", "CANE"} << 2 << 2;
+        QTest::newRow("Casa and CASA") << QStringList{"Casa", "CASA", " casa", "cane", "LUPO"} << QStringList{"CASA", "CANE", "LUPO"} << 3 << 3;
+        QTest::newRow("missing pictures") << QStringList{"CASA", "NUVOLA", "CANE", "ROTTA"} << QStringList{"CASA", "CANE"} << 4 << 2;
+    }
+    void soloParoleMostrabili()
+    {
+        QFETCH(QStringList, lista);
+        QFETCH(QStringList, conImmagine);
+        QFETCH(int, diverse);
+        QFETCH(int, diverseConImmagine);
+        const Lista l(lista, conImmagine);
+        const ParoleDellaLista parole = l.leggi();
+        QCOMPARE(parole.diverse(), diverse);
+        QCOMPARE(parole.diverseConImmagine(), diverseConImmagine);
+        const auto chiave = [&](int pos) { return l.stato.Parole[pos].trimmed().toUpper(); };
+        Casuale casuale(5);
+        for (int volta = 0; volta < 300; ++volta) {
+            EsercizioClic immagini(2, EsercizioClic::Modo::UnNomeImmagini);
+            EsercizioClic nomi(diverse, EsercizioClic::Modo::NomiUnaImmagine);
+            QVERIFY(immagini.genera(parole, casuale));
+            QVERIFY(nomi.genera(parole, casuale));
+            for (const EsercizioClic *e : {&immagini, &nomi}) {
+                QSet<QString> viste;
+                for (int i = 0; i < e->k(); ++i) {
+                    const QString parola = chiave(e->Scelta[i]);
+                    QVERIFY2(!parola.isEmpty(), "an empty word came out");
+                    QVERIFY2(!viste.contains(parola), qPrintable(parola + " came out twice"));
+                    viste.insert(parola);
+                    if (e == &immagini || i == e->Estratto)
+                        QVERIFY2(conImmagine.contains(parola), qPrintable(parola + " has no picture"));
+                }
+            }
+            const Estrazione coppie = estrai(casuale, 2, parole);
+            QVERIFY(coppie.valida());
+            QVERIFY(conImmagine.contains(chiave(coppie.Scelta[0])) && conImmagine.contains(chiave(coppie.Scelta[1])));
+            QVERIFY(chiave(coppie.Scelta[0]) != chiave(coppie.Scelta[1]));
+        }
+    }
+
+    // What the menu says when the list cannot serve an activity.
+    void listaInsufficiente_data()
+    {
+        QTest::addColumn<QStringList>("lista");
+        QTest::addColumn<QStringList>("conImmagine");
+        QTest::addColumn<int>("parole");
+        QTest::addColumn<int>("immagini");
+        QTest::addColumn<QString>("motivo");
+        const QStringList tre{"CASA", "CANE", "LUPO"};
+        QTest::newRow("enough") << tre << tre << 3 << 3 << QString();
+        QTest::newRow("blank lines do not count") << QStringList{"CASA", "", "  ", "CANE"} << tre << 3 << 0
+                                                  << "Per questa attività servono almeno 3 parole, ma la lista in uso ne ha 2.";
+        QTest::newRow("one word twice") << QStringList{"Casa", "CASA"} << tre << 2 << 0
+                                        << "Per questa attività servono almeno 2 parole, ma la lista in uso ne ha 1.";
+        QTest::newRow("empty") << QStringList{""} << tre << 1 << 1 << "La lista in uso non contiene parole.";
+        QTest::newRow("pictures missing") << QStringList{"CASA", "NUVOLA", "ROTTA"} << tre << 3 << 3
+                                          << "Per questa attività servono almeno 3 parole con la loro immagine, ma la lista in uso ne ha 1.";
+        QTest::newRow("no picture at all") << QStringList{"NUVOLA", "ROTTA"} << tre << 1 << 1
+                                           << "Nessuna parola della lista in uso ha la sua immagine.";
+        QTest::newRow("no need") << QStringList{} << tre << 0 << 0 << QString();
+    }
+    void listaInsufficiente()
+    {
+        QFETCH(QStringList, lista);
+        QFETCH(QStringList, conImmagine);
+        QFETCH(int, parole);
+        QFETCH(int, immagini);
+        QFETCH(QString, motivo);
+        const Lista l(lista, conImmagine);
+        QCOMPARE(MotivoListaInsufficiente(l.stato, l.cartella.ambiente(), {parole, immagini}), motivo);
     }
 
     void rispostaClic_data()
@@ -143,12 +246,11 @@ private slots:
     {
         QFETCH(QList<int>, clic);
         QFETCH(QList<EsercizioClic::Esito>, esiti);
-        Stato stato;
-        ImpostaParole(stato, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+        const ParoleDellaLista abc = Lista({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}).leggi();
         Casuale casuale(2);
-        EsercizioClic e(3);
+        EsercizioClic e(3, EsercizioClic::Modo::UnNomeImmagini);
         do
-            QVERIFY(e.genera(stato, casuale));
+            QVERIFY(e.genera(abc, casuale));
         while (e.Estratto != 1);
         for (int n = 0; n < clic.size(); ++n)
             QCOMPARE(e.rispondi(clic[n]), esiti[n]);

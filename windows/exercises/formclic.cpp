@@ -4,8 +4,9 @@
 #include "core/suoni.h"
 #include "windows/exercises/pulsanteavanti.h"
 
-FormClic::FormClic(IdFinestra id, int k, const CorniceEsercizio &cornice, const Contesto &c, Navigazione &n)
-    : FormEsercizio(id, cornice, c, n), esercizio_(k)
+FormClic::FormClic(IdFinestra id, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
+                   const Contesto &c, Navigazione &n)
+    : FormEsercizio(id, cornice, c, n), esercizio_(k, modo)
 {
 }
 

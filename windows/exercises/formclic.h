@@ -14,8 +14,8 @@ public:
     const EsercizioClic &esercizio() const { return esercizio_; }
 
 protected:
-    FormClic(IdFinestra id, int k, const CorniceEsercizio &cornice, const Contesto &contesto,
-             Navigazione &navigazione);
+    FormClic(IdFinestra id, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
+             const Contesto &contesto, Navigazione &navigazione);
 
     // The answer check of a click on answer `Index`.
     void rispondi(int Index);

@@ -98,6 +98,7 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
 
 void FormEsercizio::Form_Load()
 {
+    parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
     ctx.stato.Esatti = 0;
     ctx.stato.Errati = 0;
     mostraContatori();

@@ -2,8 +2,12 @@
 
 #include "windows/finestra.h"
 
+#include "core/estrazione.h"
+
 #include <QList>
 #include <QRect>
+
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -83,6 +87,8 @@ protected:
     QMenu *inserisciMenu(const QString &nome, const QString &testo);
     QAction *inserisciVoce(const QString &nome, const QString &testo);
 
+    // The words of the list in use as this window may draw them, taken when it loads.
+    const ParoleDellaLista &parole() const { return *parole_; }
     // Both counters shown as they stand.
     void mostraContatori();
     // The list cannot fill an exercise: says why and goes back to the menu.
@@ -92,6 +98,7 @@ private:
     void mnuAzzera_Click();
 
     CorniceEsercizio cornice_;
+    std::unique_ptr<ParoleDellaLista> parole_;
     bool primoGenerato_ = false;
     bool rifiutata_ = false;
 };

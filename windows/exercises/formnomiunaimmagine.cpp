@@ -48,7 +48,7 @@ Disposizione disposizione(int k)
 } // namespace
 
 FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c, Navigazione &n)
-    : FormClic(id, k, disposizione(k).cornice, c, n)
+    : FormClic(id, k, EsercizioClic::Modo::NomiUnaImmagine, disposizione(k).cornice, c, n)
 {
     const Disposizione d = disposizione(this->k());
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), d.image1);
@@ -69,7 +69,7 @@ QList<QWidget *> FormNomiUnaImmagine::controlliParola() const
 
 void FormNomiUnaImmagine::GeneraEsercizio()
 {
-    const bool pronto = esercizio_.genera(ctx.stato, ctx.casuale);
+    const bool pronto = esercizio_.genera(parole(), ctx.casuale);
     Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, esercizio_.Estratto))
                               : QString());
     for (int i = 0; i < k(); ++i) {

@@ -152,7 +152,7 @@ void FormTrascinamento::GeneraEsercizio()
     esercizio_.ricomincia();
 
     const Stato &st = ctx.stato;
-    const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), st.NumeroParole);
+    const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), parole());
     if (!e.valida()) {
         for (NomeTrascinabile *n : std::as_const(Label1)) {
             n->setText(QString());

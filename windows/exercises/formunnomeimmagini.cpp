@@ -49,7 +49,7 @@ Disposizione disposizione(int k)
 } // namespace
 
 FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, Navigazione &n)
-    : FormClic(id, k, disposizione(k).cornice, c, n)
+    : FormClic(id, k, EsercizioClic::Modo::UnNomeImmagini, disposizione(k).cornice, c, n)
 {
     const Disposizione d = disposizione(this->k());
     for (int i = 0; i < this->k(); ++i) {
@@ -79,7 +79,7 @@ QList<QWidget *> FormUnNomeImmagini::risposte() const
 
 void FormUnNomeImmagini::GeneraEsercizio()
 {
-    const bool pronto = esercizio_.genera(ctx.stato, ctx.casuale);
+    const bool pronto = esercizio_.genera(parole(), ctx.casuale);
     for (int i = 0; i < k(); ++i)
         Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, i)) : QString());
     Label1->setText(pronto ? esercizio_.parola(ctx.stato, esercizio_.Estratto) : QString());
