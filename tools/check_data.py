@@ -264,7 +264,7 @@ def check_lists(data, errors):
         for group, test in GROUPS.get(name, {}).items():
             n = sum(1 for w in ws if test(w))
             if n < 2:
-                errors.append(f"{name}: {group} in only {n} words, two at least")
+                errors.append(f"{name}: {group} in {n} of its words, two at least")
     for name, parts in UNIONS.items():
         if name in found and all(p in found for p in parts):
             union = set().union(*(found[p] for p in parts))
@@ -507,7 +507,7 @@ def self_test():
     planted("a weapon", add_picture("BOMBA"), "BOMBA: banned")
     planted("lookalikes", add_picture("DROMEDARIO"), "cannot tell")
     planted("one CQU word only", edit_list("1qu.txt", lambda ws: [w for w in ws if "CQU" not in w]
-                                           + [w for w in ws if "CQU" in w][:1]), "CQU in only 1 words")
+                                           + [w for w in ws if "CQU" in w][:1]), "CQU in 1 of its words")
     planted("progressive JPEG", lambda d: open(os.path.join(d, "images0", "ROSA.jpg"), "r+b").write(
         open(os.path.join(d, "images0", "ROSA.jpg"), "rb").read().replace(b"\xFF\xC0", b"\xFF\xC2", 1)),
         "baseline")
