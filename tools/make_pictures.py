@@ -1,14 +1,23 @@
 #!/usr/bin/env python3
-"""Regenerate data/images0 from the Fluent Emoji SVGs and tools/pictures.tsv.
+"""Regenerate data/images0 from tools/pictures.tsv.
 
 Every picture is a 512 x 512 baseline JPEG on white, named after its word
-in capitals. The emoji is drawn about 440 px wide in the middle; a plural
-word may ask for two or three copies, drawn smaller side by side.
+in capitals. A row of pictures.tsv reads
+
+    WORD <TAB> SOURCE [<TAB> COPIES [<TAB> BACKDROP]]
+
+SOURCE is a Fluent Emoji name (`cloud`, or `flat:cloud` for the flat style),
+an OpenMoji code (`openmoji:1FACF`), or a drawing of tools/drawings
+(`drawn:lavagna`, a whole 512 x 512 scene). The emoji is drawn about 440 px
+wide in the middle; a plural word may ask for two or three copies, drawn
+smaller side by side. A BACKDROP, one of the drawings in BACKDROPS, goes
+under the emoji and decides where the emoji sits on it.
 
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert, and the pinned
 npm packages: run `npm ci --prefix tools` first.
 
-Usage: tools/make_pictures.py [output folder]   (default: data/images0)
+Usage: tools/make_pictures.py [output folder [WORD...]]
+       (default: data/images0, every word; naming words redraws only those)
 """
 import os
 import subprocess
@@ -17,7 +26,9 @@ import tempfile
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(TOOLS)
-EMOJI = os.path.join(TOOLS, "node_modules", "fluentui-emoji", "icons")
+FLUENT = os.path.join(TOOLS, "node_modules", "fluentui-emoji", "icons")
+OPENMOJI = os.path.join(TOOLS, "node_modules", "openmoji", "color", "svg")
+DRAWINGS = os.path.join(TOOLS, "drawings")
 MAPPING = os.path.join(TOOLS, "pictures.tsv")
 
 CANVAS = 512
@@ -32,9 +43,15 @@ LAYOUTS = {
     3: (228, [(142, 24), (24, 260), (260, 260)]),
 }
 
+# Drawings that go under an emoji, and where the emoji goes on them.
+BACKDROPS = {
+    "cielo": (400, [(56, 76)]),                   # a cloud on a pale blue sky
+    "vasca": (150, [(108, 168), (250, 262)]),     # two fish in a tank
+}
+
 
 def read_mapping(path=MAPPING):
-    """Rows of (word, emoji name, style, copies), in file order."""
+    """Rows of (word, source, copies, backdrop), in file order."""
     rows = []
     with open(path, encoding="utf-8") as f:
         for lineno, line in enumerate(f, 1):
@@ -44,16 +61,16 @@ def read_mapping(path=MAPPING):
             fields = line.split("\t")
             if len(fields) < 2 or len(fields) > 4:
                 sys.exit(f"{path}:{lineno}: expected 2 to 4 tab-separated fields")
-            word, name = fields[0], fields[1]
-            style = fields[2] if len(fields) > 2 and fields[2] else "modern"
-            copies = int(fields[3]) if len(fields) > 3 and fields[3] else 1
-            if style not in ("modern", "flat"):
-                sys.exit(f"{path}:{lineno}: unknown style {style!r}")
+            word, source = fields[0], fields[1]
+            copies = int(fields[2]) if len(fields) > 2 and fields[2] else 1
+            backdrop = fields[3] if len(fields) > 3 else ""
             if copies not in LAYOUTS:
                 sys.exit(f"{path}:{lineno}: copies must be 1, 2 or 3")
+            if backdrop and backdrop not in BACKDROPS:
+                sys.exit(f"{path}:{lineno}: unknown backdrop {backdrop!r}")
             if word != word.upper() or not word.isalpha():
                 sys.exit(f"{path}:{lineno}: {word!r} is not an upper-case word")
-            rows.append((word, name, style, copies))
+            rows.append((word, source, copies, backdrop))
     words = [r[0] for r in rows]
     dupes = sorted({w for w in words if words.count(w) > 1})
     if dupes:
@@ -61,19 +78,40 @@ def read_mapping(path=MAPPING):
     return rows
 
 
-def svg_path(name, style):
-    path = os.path.join(EMOJI, style, name + ".svg")
+def svg_path(source):
+    kind, _, name = source.rpartition(":")
+    if kind == "openmoji":
+        path = os.path.join(OPENMOJI, name + ".svg")
+    elif kind == "drawn":
+        path = os.path.join(DRAWINGS, name + ".svg")
+    elif kind in ("", "flat"):
+        path = os.path.join(FLUENT, kind or "modern", name + ".svg")
+    else:
+        sys.exit(f"unknown source {source!r}")
     if not os.path.isfile(path):
-        sys.exit(f"no {style} emoji named {name!r} ({path}); run npm ci --prefix tools")
+        sys.exit(f"no picture {source!r} ({path}); run npm ci --prefix tools")
     return path
 
 
-def render(word, name, style, copies, out_dir, tmp):
-    size, spots = LAYOUTS[copies]
-    png = os.path.join(tmp, word + ".png")
+def rasterise(svg, size, png):
     subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-a",
-                    "-o", png, svg_path(name, style)], check=True)
+                    "-o", png, svg], check=True)
+
+
+def render(word, source, copies, backdrop, out_dir, tmp):
     cmd = ["convert", "-size", f"{CANVAS}x{CANVAS}", "xc:white"]
+    if source.startswith("drawn:"):
+        size, spots = CANVAS, [(0, 0)]
+    elif backdrop:
+        under = os.path.join(tmp, word + "-backdrop.png")
+        rasterise(os.path.join(DRAWINGS, backdrop + ".svg"), CANVAS, under)
+        cmd += [under, "-geometry", "+0+0", "-composite"]
+        size, spots = BACKDROPS[backdrop]
+        spots = spots[:copies]
+    else:
+        size, spots = LAYOUTS[copies]
+    png = os.path.join(tmp, word + ".png")
+    rasterise(svg_path(source), size, png)
     for x, y in spots:
         cmd += [png, "-geometry", f"+{x}+{y}", "-composite"]
     # Flatten onto white, plain (baseline) JPEG, no metadata so that
@@ -91,6 +129,7 @@ def render(word, name, style, copies, out_dir, tmp):
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "data", "images0")
+    only = set(sys.argv[2:])
     os.makedirs(out_dir, exist_ok=True)
     rows = read_mapping()
     wanted = {w + ".jpg" for w, *_ in rows}
@@ -99,7 +138,8 @@ def main():
             os.remove(os.path.join(out_dir, old))
     with tempfile.TemporaryDirectory() as tmp:
         for row in rows:
-            render(*row, out_dir, tmp)
+            if not only or row[0] in only:
+                render(*row, out_dir, tmp)
     print(f"{len(rows)} pictures in {out_dir}")
 
 

@@ -3,7 +3,9 @@
 
 si1.wav .. si4.wav: four short cheerful sounds for a right answer, each with
 its own tune and timbre. no.wav: a soft falling "uh-oh" for a wrong answer,
-meant to invite another try rather than to scold.
+meant to invite another try rather than to scold: its peak is lower than
+theirs, yet its energy above 400 Hz stays within a few dB of theirs
+(tools/check_data.py measures it), so that small speakers play it.
 
 All are 16-bit PCM mono at 44.1 kHz, shorter than 1.5 s, made from sine
 partials with smooth envelopes (no clicks). Only the standard library is
@@ -106,9 +108,11 @@ def si4():
 
 
 def no():
-    # A soft "uh-oh": two low round notes falling a minor third, gently bent.
-    return mix(0.9, (0.0, tone(note("E4"), 0.3, FLUTE, attack=0.03, decay=2.5)),
-               (0.32, tone(note("C#4"), 0.55, FLUTE, attack=0.03, decay=3, glide=-1)))
+    # A soft "uh-oh": two round notes falling a minor third, gently bent.
+    # A4 and F#4 rather than lower: small classroom speakers give little
+    # below 400 Hz, and the notes and their overtones must reach the child.
+    return mix(0.9, (0.0, tone(note("A4"), 0.3, FLUTE, attack=0.03, decay=2.5)),
+               (0.32, tone(note("F#4"), 0.55, FLUTE, attack=0.03, decay=3, glide=-1)))
 
 
 def write(path, samples, peak=PEAK):
@@ -125,7 +129,7 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "data", "suoni")
     os.makedirs(out_dir, exist_ok=True)
     for name, make, peak in (("si1", si1, PEAK), ("si2", si2, PEAK), ("si3", si3, PEAK),
-                             ("si4", si4, PEAK), ("no", no, 0.5)):
+                             ("si4", si4, PEAK), ("no", no, 0.45)):
         samples = make()
         write(os.path.join(out_dir, name + ".wav"), samples, peak)
         print(f"{name}.wav  {len(samples) / RATE:.2f} s")

@@ -23,12 +23,12 @@ FormAvvio::FormAvvio(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
         int top;
     };
     const Riga righe[] = {
-        {5, QStringLiteral("Programma di Lettoria 2, software libero per la scuola "), 3120},
-        {2, QStringLiteral("Archivi di parole e immagini del progetto Lettoria 2"), 3480},
+        {5, QStringLiteral("Lettoria 2, programma per imparare a leggere"), 3120},
+        {2, QStringLiteral("Parole, suoni e alcuni disegni: Lettoria 2"), 3480},
         {1, QStringLiteral("Immagini utilizzate ricavate da:"), 4080},
         {3, QStringLiteral("\"Fluent Emoji\", ed. Microsoft (licenza MIT)"), 4440},
-        {4, QStringLiteral("\"Playwrite IT Trad\" (corsivo), ed. TypeTogether (licenza OFL)"), 4800},
-        {6, QStringLiteral("\"Parole e suoni\", ed. progetto Lettoria 2"), 5160},
+        {4, QStringLiteral("\"OpenMoji\", ed. HfG Gmünd (licenza CC BY-SA)"), 4800},
+        {6, QStringLiteral("Corsivo: \"Playwrite IT Trad\", ed. TypeTogether"), 5160},
     };
     for (const Riga &r : righe) {
         auto *l = controllo(new QLabel(r.testo, area()), QStringLiteral("Label1_%1").arg(r.indice), 360, r.top, 6615, 495);
