@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream
+  python3
 )
 # Only for the tests: sanitizers' runtime and libFuzzer come with clang.
 TEST_PACKAGES=(clang libclang-rt-14-dev)

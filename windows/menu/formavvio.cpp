@@ -23,8 +23,8 @@ FormAvvio::FormAvvio(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
         int top;
     };
     const Riga righe[] = {
-        {5, QStringLiteral("Lettoria 2, programma per imparare a leggere"), 3120},
-        {2, QStringLiteral("Parole, suoni e alcuni disegni: Lettoria 2"), 3480},
+        {5, QStringLiteral("Programma di Lettoria 2, software libero (GPL) "), 3120},
+        {2, QStringLiteral("Archivi di Lettoria 2: parole, suoni, disegni"), 3480},
         {1, QStringLiteral("Immagini utilizzate ricavate da:"), 4080},
         {3, QStringLiteral("\"Fluent Emoji\", ed. Microsoft (licenza MIT)"), 4440},
         {4, QStringLiteral("\"OpenMoji\", ed. HfG Gmünd (licenza CC BY-SA)"), 4800},
