@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSet>
 
 namespace {
 // A red check mark, drawn so it stays sharp at any button size.
@@ -63,9 +64,16 @@ void FormVedi3::Form_Activate()
     QFont f = List1->font();
     f.setFamily(FontParola(ctx.stato));
     List1->setFont(f);
+    // Each word once, whatever its letter case; a line with no word is no word to choose.
     const Stato &s = ctx.stato;
-    for (int i = 1; i <= s.NumeroParole; ++i)
+    QSet<QString> viste;
+    for (int i = 1; i <= s.NumeroParole; ++i) {
+        const QString chiave = s.Parole[i].trimmed().toCaseFolded();
+        if (chiave.isEmpty() || viste.contains(chiave))
+            continue;
+        viste.insert(chiave);
         List1->AddItem(s.Parole[i]);
+    }
     // With the focus in the list its first word would look chosen while nothing is.
     Command1->setFocus();
 }

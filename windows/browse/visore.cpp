@@ -30,8 +30,13 @@ Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, Navigazione 
 void Visore::CaricaImmagine()
 {
     const Stato &s = ctx.stato;
-    // An empty list has no word to draw; the menu never opens a viewer on one.
-    Estratto = s.NumeroParole > 0 ? static_cast<qint16>(ctx.casuale.posizione(s.NumeroParole)) : qint16(0);
+    if (!parole_)
+        parole_ = std::make_unique<ParoleDellaLista>(s, ctx.ambiente);
+    // A word with its picture; a list without pictures shows its words on
+    // white boxes, and one without words (the menu never opens a viewer on
+    // one) shows nothing.
+    const QList<int> estratta = EstraiParole(ctx.casuale, *parole_, 1, parole_->diverseConImmagine() > 0);
+    Estratto = estratta.isEmpty() ? qint16(0) : static_cast<qint16>(estratta.first());
     Image1->CaricaFile(Estratto > 0 ? PercorsoImmagine(ctx.ambiente, s.Parole[Estratto]) : QString());
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/estrazione.h"
 #include "windows/finestra.h"
+
+#include <memory>
 
 #include <QRect>
 
@@ -39,4 +42,7 @@ protected:
 
 private:
     void Command1_Click();
+
+    // The words of the list in use as the viewer draws them, taken when it opens.
+    std::unique_ptr<ParoleDellaLista> parole_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/creazioneliste.h"
 #include "core/dialoghi.h"
+#include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
 #include "windows/navigazione.h"
@@ -62,12 +63,25 @@ const QString OPZIONI::MessaggioNessunaLista = QStringLiteral("Non hai scelto ne
 const QString OPZIONI::MessaggioListaVuota =
     QStringLiteral("Devi inserire almeno alcune parole nalla lista prima di salvarla.");
 const QString OPZIONI::DomandaSovrascrivi = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
+const QString OPZIONI::MessaggioNomeMancante = QStringLiteral("Scrivi un nome per la lista prima di salvarla.");
 const QString OPZIONI::FiltroApri = QStringLiteral("*.TXT (*.txt)");
 const QString OPZIONI::FiltroSalva = QStringLiteral("Files di testo (*.txt)");
 
 QString OPZIONI::messaggioApertura(const QString &percorso, const QString &motivo)
 {
     return QStringLiteral("Non è stato possibile aprire la lista:\n%1\n%2").arg(mostrabile(percorso), motivo);
+}
+
+QString OPZIONI::messaggioSenzaImmagine(const QStringList &parole)
+{
+    // A long list of names is cut: the teacher needs to know, not to read them all.
+    constexpr int Mostrate = 30;
+    QString nomi = parole.mid(0, Mostrate).join(QStringLiteral(", "));
+    if (parole.size() > Mostrate)
+        nomi += QStringLiteral(" e altre %1").arg(parole.size() - Mostrate);
+    return QStringLiteral("Queste parole della lista non hanno un'immagine in images0: negli esercizi non saranno "
+                          "mai quelle da riconoscere dall'immagine.\n%1")
+        .arg(nomi);
 }
 
 QString OPZIONI::messaggioSalvataggio(const QString &percorso, const QString &motivo)
@@ -130,6 +144,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
         o->setProperty("Index", i);
         o->setFont(carattere(QStringLiteral("Times New Roman"), 8.25, true));
         o->setCursor(Qt::PointingHandCursor);
+        o->installEventFilter(this);
         gruppoOpzioni_->addButton(o, i);
         Option1[static_cast<size_t>(i)] = o;
         // A click on the option already marked still picks it: it is the way back.
@@ -299,13 +314,20 @@ void OPZIONI::caricaLista(const QString &percorso)
     ctx.stato.FileInUso = percorso;
     ImpostaParole(ctx.stato, lettura.parole);
     Label1->setText(mostrabile(percorso));
+    // Said once, when the list is chosen: those words are never the one a
+    // child has to find by its picture.
+    const QStringList senza = ParoleDellaLista(ctx.stato, ctx.ambiente).senzaImmagine();
+    if (!senza.isEmpty())
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, messaggioSenzaImmagine(senza));
 }
 
 void OPZIONI::Command2_Click()
 {
     mostraSopra(Frame5);
     TrovaImmagini();
+    // Ready for the arrows, with no word marked that the teacher did not pick.
     List1->setFocus();
+    List1->setCurrentRow(-1);
 }
 
 void OPZIONI::Command3_Click()
@@ -349,16 +371,49 @@ void OPZIONI::sposta(QListWidget *da, QListWidget *a)
     a->insertItem(static_cast<int>(posto), voce);
     voce->setSelected(false);
     a->scrollToItem(voce);
-    // The next word is ready for the next Enter.
+    // The arrows go on from where the word was, but nothing is marked: a
+    // second Enter moves nothing the teacher did not pick.
     da->clearSelection();
-    if (da->count() > 0) {
-        const int prossima = std::min(riga, da->count() - 1);
-        da->setCurrentRow(prossima, QItemSelectionModel::ClearAndSelect);
+    if (da->count() > 0)
+        da->setCurrentRow(std::min(riga, da->count() - 1), QItemSelectionModel::NoUpdate);
+}
+
+bool OPZIONI::tastoScelta(int indice, QKeyEvent *tasto)
+{
+    const int ultima = Stato::NumeroListePredefinite - 1;
+    int verso = -1;
+    switch (tasto->key()) {
+    case Qt::Key_Up: verso = indice - 1; break;
+    case Qt::Key_Down: verso = indice + 1; break;
+    case Qt::Key_Left: verso = indice - OpzioniPerColonna; break;
+    case Qt::Key_Right: verso = indice + OpzioniPerColonna; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Option1_Click(indice);
+        return true;
+    case Qt::Key_Escape:
+        nascondi(Frame1);
+        Command6->setFocus();
+        return true;
+    default:
+        return false;
     }
+    // Moving the focus chooses nothing: only Enter, Space or a click do.
+    Option1[static_cast<size_t>(std::clamp(verso, 0, ultima))]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 bool OPZIONI::eventFilter(QObject *oggetto, QEvent *evento)
 {
+    if (auto *o = qobject_cast<QRadioButton *>(oggetto); o && o->parentWidget() == Frame1) {
+        // A radio button clicks itself on the arrows and on Space's release;
+        // the chooser decides instead, on the press.
+        if (evento->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(evento)->isAutoRepeat())
+            return tastoScelta(o->property("Index").toInt(), static_cast<QKeyEvent *>(evento));
+        if (evento->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(evento)->key() == Qt::Key_Space)
+            return true;
+    }
     if (evento->type() == QEvent::KeyRelease && (oggetto == List1 || oggetto == List2)) {
         const auto *tasto = static_cast<QKeyEvent *>(evento);
         if (!tasto->isAutoRepeat() && (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter)) {
@@ -382,6 +437,11 @@ void OPZIONI::Command5_Click()
     if (scelto.isEmpty())
         return;
     const QString percorso = NomeFileLista(scelto);
+    // ".txt" alone, or a folder: there is no name to give the file.
+    if (QFileInfo(percorso).completeBaseName().trimmed().isEmpty() || QFileInfo(percorso).fileName().startsWith(QLatin1Char('.'))) {
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioNomeMancante);
+        return;
+    }
     // Asked for hidden files too: nothing is overwritten unasked.
     if (QFileInfo(percorso).isFile()
         && ctx.dialoghi.messaggio(Dialoghi::Icona::Critica, TitoloProgramma, DomandaSovrascrivi,

@@ -5,6 +5,7 @@
 #include <array>
 
 class QButtonGroup;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -24,7 +25,10 @@ public:
     static const QString MessaggioNessunaLista;
     static const QString MessaggioListaVuota;
     static const QString DomandaSovrascrivi;
+    static const QString MessaggioNomeMancante;
     static QString messaggioApertura(const QString &percorso, const QString &motivo);
+    // The words of a list just chosen that have no picture.
+    static QString messaggioSenzaImmagine(const QStringList &parole);
     static QString messaggioSalvataggio(const QString &percorso, const QString &motivo);
     // The file dialogs' filters.
     static const QString FiltroApri;
@@ -79,6 +83,9 @@ private:
     void mostraSopra(QGroupBox *frame);
     void nascondi(QGroupBox *frame);
     void disponiScelta();
+    // The chooser's keys: arrows move between the options, Enter or Space
+    // choose, Escape closes it. True when the key was the chooser's.
+    bool tastoScelta(int indice, QKeyEvent *tasto);
 
     QButtonGroup *gruppoOpzioni_ = nullptr;
 };
