@@ -1,6 +1,7 @@
 #include "windows/gestorefinestre.h"
 
 #include "windows/finestra.h"
+#include "windows/guardiadoppioclic.h"
 
 #include <QTimer>
 
@@ -29,6 +30,8 @@ void RestituisciMemoriaLibera()
 GestoreFinestre::GestoreFinestre(const Contesto &contesto, FabbricaFinestre fabbrica, QObject *parent)
     : QObject(parent), contesto_(contesto), fabbrica_(std::move(fabbrica))
 {
+    // Lives and dies with the windows it watches.
+    new GuardiaDoppioClic(this);
 }
 
 GestoreFinestre::~GestoreFinestre()

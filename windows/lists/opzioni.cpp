@@ -5,6 +5,7 @@
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
+#include "windows/guardiadoppioclic.h"
 #include "windows/navigazione.h"
 #include "windows/lists/segnalestop.h"
 #include "windows/pulsanteicona.h"
@@ -151,6 +152,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
         connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     disponiScelta();
+    GuardiaDoppioClic::nuovaSchermata(Frame1);
     Frame1->hide();
 
     // The list maker, hidden until asked for.
@@ -197,6 +199,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
     connect(Command4, &QPushButton::clicked, this, &OPZIONI::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &OPZIONI::Command5_Click);
     connect(Command3, &QPushButton::clicked, this, &OPZIONI::Command3_Click);
+    GuardiaDoppioClic::nuovaSchermata(Frame5);
     Frame5->hide();
 }
 

@@ -2,6 +2,8 @@
 #include "core/scaling/clsresize.h"
 #include "tests/support/provefinestre.h"
 #include "windows/menu/formavvio.h"
+#include "windows/exercises/formesercizio.h"
+#include "windows/exercises/pulsanteavanti.h"
 #include "windows/menu/formmenu.h"
 #include "windows/registro.h"
 
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLabel>
 #include <QTest>
 
 class TestMenu : public QObject
@@ -110,6 +113,62 @@ private slots:
             svuotaEventi();
         }
         QCOMPARE(pulsanti, 14);
+    }
+
+    // A double click (or a quick second tap) on a button that opens a window:
+    // its second half lands on the new window and must answer nothing there.
+    void doppioClic_data()
+    {
+        QTest::addColumn<IdFinestra>("da");
+        QTest::addColumn<QString>("pulsante");
+        QTest::newRow("Form1") << IdFinestra::FormMenu << "SSCommand1";
+        QTest::newRow("Form4") << IdFinestra::FormMenu << "SSCommand4";
+        QTest::newRow("Form7") << IdFinestra::FormMenu << "SSCommand7";
+        QTest::newRow("Immagine e nome") << IdFinestra::FormMenu << "SSCommand10";
+        QTest::newRow("the start window's Avvio") << IdFinestra::FormAvvio << "Command1";
+        QTest::newRow("the chooser of the lists") << IdFinestra::OPZIONI << "Command6";
+    }
+    void doppioClic()
+    {
+        QFETCH(IdFinestra, da);
+        QFETCH(QString, pulsante);
+        ProgrammaProva p;
+        const QStringList parole{"CASA", "CANE", "LUPO", "ORSO"};
+        p.parole(parole);
+        p.cartella.creaImmagini(parole);
+        QPointer<Finestra> prima = p.apri(da);
+        const QString inUso = p.stato.FileInUso;
+        clic(prima->findChild<QPushButton *>(pulsante));
+        svuotaEventi();
+        Finestra *nuova = nullptr;
+        for (QWidget *w : finestreVisibili())
+            nuova = qobject_cast<Finestra *>(w);
+        QVERIFY(nuova);
+        // The second half of the double click, on every control of the new screen.
+        QStringList prese;
+        const auto controlli = nuova->centralWidget()->findChildren<QWidget *>();
+        for (QWidget *w : controlli) {
+            if (!w->isVisible() || w->objectName().isEmpty())
+                continue;
+            QTest::mouseDClick(w, Qt::LeftButton);
+            QTest::mouseRelease(w, Qt::LeftButton);
+            svuotaEventi();
+        }
+        QCOMPARE(finestreVisibili(), QList<QWidget *>{nuova});
+        QVERIFY(p.suoni.suonati.isEmpty());
+        QVERIFY(p.dialoghi.chiamate.isEmpty());
+        QCOMPARE(p.stato.FileInUso, inUso);
+        if (auto *e = qobject_cast<FormEsercizio *>(nuova)) {
+            QCOMPARE(e->EtichettaEsatti->text() + e->EtichettaErrati->text(), QStringLiteral(" 0 0"));
+            QVERIFY(!e->Command1->isEnabled());
+        }
+        // Its own click is taken as usual.
+        if (auto *menu = qobject_cast<FormMenu *>(nuova)) {
+            clic(menu->Option3);
+            QCOMPARE(p.stato.Carattere, QStringLiteral("minuscolo"));
+        }
+        nuova->chiudiSenzaDomande();
+        svuotaEventi();
     }
 
     void esci()
