@@ -1,3 +1,8 @@
+// Start-up, the settings file, the type style and the random colours.
+#include "core/avvio.h"
+#include "core/carattere.h"
+#include "core/casuale.h"
+#include "core/colori.h"
 #include "core/cp1252.h"
 #include "core/impostazioni.h"
 #include "core/profilo.h"
@@ -5,184 +10,321 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QMap>
+#include <QSysInfo>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+QByteArray utf16(const QString &s, bool be = false)
+{
+    QByteArray b(be ? "\xFE\xFF" : "\xFF\xFE");
+    for (const QChar c : s) {
+        const char basso = static_cast<char>(c.unicode() & 0xFF), alto = static_cast<char>(c.unicode() >> 8);
+        b.append(be ? alto : basso).append(be ? basso : alto);
+    }
+    return b;
+}
+const QString danneggiate = QString::fromUtf8("C'è stato un errore nel recuperare le configurazioni!");
+const QString nonSalvate = QString::fromUtf8("C'è stato un errore nel salvare le configurazioni!");
+// Sources of the Windows facts: Wine's conformance tests (run on Windows too)
+// and the IniFileFormatReverseEngineering tests (run on Windows 10).
+const char *const wine = "wine dlls/kernel32/tests/profile.c ";
+const char *const re = "IniFileFormatReverseEngineering ";
+} // namespace
 
 class TestImpostazioni : public QObject
 {
     Q_OBJECT
 
-    // A settings file with the given bytes, and the state pointing at it.
+    QStringList fontRegistrati;
+    std::function<void(const QString &)> registra()
+    {
+        return [this](const QString &f) { fontRegistrati.append(f); };
+    }
     static void conFile(ContestoProva &c, const QByteArray &contenuto)
     {
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        QFile f(c.stato.FileImpostazioni);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
+        if (!contenuto.isNull())
+            c.cartella.scrivi(c.cartella.ambiente().fileImpostazioni(), contenuto);
     }
 
 private slots:
-    void profiloLettura()
+    void init() { fontRegistrati.clear(); }
+
+    // One row per case: the value Windows' GetPrivateProfileString gives for
+    // "Carattere" in [IMPOSTAZIONI], and ours where we differ on purpose.
+    void leggeComeWindows_data()
     {
-        const QByteArray ini = "; commento\r\n[altro]\r\nCarattere=no\r\n[ impostazioni ]\r\n"
-                               "  SUONI ATTIVATI  =  Vero  \r\nvuota=\r\nvirgolette=\"  a b \"\r\n";
-        const QString s = QStringLiteral("IMPOSTAZIONI");
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("suoni attivati")), std::optional<QString>(QStringLiteral("Vero")));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("vuota")), std::optional<QString>(QString()));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("virgolette")), std::optional<QString>(QStringLiteral("\"  a b \"")));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("Carattere")), std::nullopt);
-        QCOMPARE(profilo::valore(ini, QStringLiteral("nessuna"), QStringLiteral("x")), std::nullopt);
-        // The first of two equal keys wins.
-        QCOMPARE(profilo::valore("[A]\r\nk=1\r\nk=2\r\n", QStringLiteral("a"), QStringLiteral("K")),
-                 std::optional<QString>(QStringLiteral("1")));
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("windows"); // null: no such key
+        QTest::addColumn<QString>("nostro");  // null: as Windows
+        QTest::addColumn<QString>("fonte");
+        const QByteArray s = "[IMPOSTAZIONI]\r\n";
+        const QString c = QStringLiteral("corsivo"), no;
+        QTest::newRow("CR LF") << s + "Carattere=corsivo\r\n" << c << no << QString(wine) + "test_GetPrivateProfileString CR+LF";
+        QTest::newRow("CR only") << QByteArray("[IMPOSTAZIONI]\rCarattere=corsivo\r") << c << no << QString(wine) + "test_GetPrivateProfileString CR only";
+        QTest::newRow("LF only") << QByteArray("[IMPOSTAZIONI]\nCarattere=corsivo\n") << c << no << QString(wine) + "test_profile_delete_on_close";
+        QTest::newRow("names in any case") << QByteArray("[impostazioni]\r\nCARATTERE=corsivo") << c << no << QString(wine) + "case does not match";
+        QTest::newRow("blanks around") << QByteArray(" [ IMPOSTAZIONI ] \r\n\tCarattere \t= \vcorsivo\t \r\n") << c << no << QString(wine) + "test_profile_sections_names; " + re + "WhiteSpace_Tests";
+        QTest::newRow("double quotes") << s + "Carattere=\"corsivo\"" << c << no << QString(wine) + "quotation marks which are stripped";
+        QTest::newRow("single quotes") << s + "Carattere='corsivo'" << c << no << QString(re) + "Quotes_Tests single quotation marks";
+        QTest::newRow("blanks inside quotes") << s + "Carattere=\" cor sivo \"" << " cor sivo " << no << QString(re) + "Quotes_Tests spaces inside quotes";
+        QTest::newRow("outermost quotes only") << s + "Carattere=\"\"corsivo\"\"" << "\"corsivo\"" << no << QString(re) + "Quotes_Tests quotes in quotes";
+        QTest::newRow("quotes that differ") << s + "Carattere=\"corsivo'" << "\"corsivo'" << no << QString(re) + "Quotes_Tests different quotes";
+        QTest::newRow("empty quotes") << s + "Carattere=\"\"" << "" << no << "wine dlls/kernel32/profile.c PROFILE_CopyEntry";
+        QTest::newRow("empty value") << s + "Carattere=" << "" << no << QString(wine) + "test_profile_string name2=";
+        QTest::newRow("no '=' is no key") << s + "Carattere" << QString() << no << QString(wine) + "test_profile_string name3";
+        QTest::newRow("comment") << s + ";Carattere=corsivo" << QString() << no << QString(re) + "Semicolon_Tests semicolon at begin of key";
+        QTest::newRow("key twice: the first") << s + "Carattere=corsivo\r\nCarattere=min" << c << no << QString(re) + "Reading_Tests duplicate keys";
+        QTest::newRow("section twice: the first") << s + "x=1\r\n" + s + "Carattere=corsivo" << QString() << no << QString(re) + "Reading_Tests duplicate sections";
+        QTest::newRow("other section") << QByteArray("[ALTRO]\r\nCarattere=corsivo") << QString() << no << QString(wine) + "lpAppName is missing";
+        QTest::newRow("before any section") << "Carattere=corsivo\r\n" + s << QString() << no << QString(wine) + "test_profile_string key=val_no_section";
+        QTest::newRow("no closing bracket") << QByteArray("[IMPOSTAZIONI\r\nCarattere=corsivo") << c << no << QString(re) + "SquareBracket_Tests missing closing bracket";
+        QTest::newRow("name ends at the first ]") << QByteArray("[IMPOSTAZIONI]x]\r\nCarattere=corsivo") << c << no << QString(re) + "SquareBracket_Tests closing bracket";
+        QTest::newRow("NUL ends the value") << s + QByteArray("Carattere=cor\0sivo", 18) << "cor" << no << "values are NUL-terminated strings";
+        QTest::newRow("^Z at the end") << s + "Carattere=corsivo\x1A\r\n\x1A" << c << no << "wine dlls/kernel32/profile.c PROFILE_isspaceW";
+        QTest::newRow("Windows-1252") << s + "Carattere=citt\xE0 \x80" << QString::fromUtf8("città €") << no << "ANSI code page of an Italian Windows";
+        QTest::newRow("UTF-16LE") << utf16(QString::fromUtf8("[IMPOSTAZIONI]\r\nCarattere=Łódź\r\n")) << QString::fromUtf8("Łódź") << no << QString(re) + "UTF16LE_Tests reading";
+        QTest::newRow("UTF-16BE is not read") << utf16("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n", true) << QString() << no << QString(re) + "UTF16BE_Tests reading";
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + s + "Carattere=corsivo" << QString() << c << QString(re) + "UTF8_Tests first line is broken";
+        QTest::newRow("long value") << s + "Carattere=" + QByteArray(300, 'x') << QString(99, 'x') << QString(300, 'x') << "the older program's 100-character buffer";
+    }
+    void leggeComeWindows()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, windows);
+        QFETCH(QString, nostro);
+        QFETCH(QString, fonte);
+        const std::optional<QString> letto = profilo::valore(file, QStringLiteral("IMPOSTAZIONI"), QStringLiteral("Carattere"));
+        const QString atteso = nostro.isNull() ? windows : nostro;
+        QVERIFY2(letto.has_value() == !atteso.isNull(), qPrintable(fonte));
+        QCOMPARE(letto.value_or(QString()), atteso);
+        QVERIFY(nostro.isNull() || nostro != windows);
     }
 
-    void profiloScrittura()
+    // One row per case: the file WritePrivateProfileString leaves after
+    // setting "Carattere" in [IMPOSTAZIONI], and ours where we differ on purpose.
+    void scriveComeWindows_data()
     {
-        const QString s = QStringLiteral("IMPOSTAZIONI");
-        // New file.
-        QByteArray b = profilo::conValore({}, s, QStringLiteral("Carattere"), QStringLiteral("corsivo"));
-        QCOMPARE(b, QByteArray("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n"));
-        // A new key goes after the last line of its section; others stay as they are.
-        const QByteArray prima = "[A]\r\nx=1\r\n\r\n[impostazioni]\r\ncarattere=min\r\n\r\n[B]\r\ny=2\r\n";
-        b = profilo::conValore(prima, s, QStringLiteral("Suoni attivati"), QStringLiteral("Vero"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[impostazioni]\r\ncarattere=min\r\nSuoni attivati=Vero\r\n\r\n[B]\r\ny=2\r\n"));
-        // An existing key is replaced in place, whatever its case.
-        b = profilo::conValore(b, s, QStringLiteral("Carattere"), QStringLiteral("corsivo"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[impostazioni]\r\nCarattere=corsivo\r\nSuoni attivati=Vero\r\n\r\n[B]\r\ny=2\r\n"));
-        // A missing section is added at the end after a blank line.
-        b = profilo::conValore("[A]\r\nx=1\r\n", s, QStringLiteral("k"), QStringLiteral("v"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[IMPOSTAZIONI]\r\nk=v\r\n"));
-        // Windows-1252 on disk.
-        b = profilo::conValore({}, s, QStringLiteral("File in uso"), QString::fromUtf8("/città/€.txt"));
-        QCOMPARE(b, QByteArray("[IMPOSTAZIONI]\r\nFile in uso=/citt\xE0/\x80.txt\r\n"));
+        QTest::addColumn<QByteArray>("prima");
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QByteArray>("windows");
+        QTest::addColumn<QByteArray>("nostro"); // null: as Windows
+        QTest::addColumn<QString>("fonte");
+        const QByteArray s = "[IMPOSTAZIONI]\r\n", no;
+        const QString c = QStringLiteral("corsivo");
+        QTest::newRow("new file") << QByteArray() << c << s + "Carattere=corsivo\r\n" << no << QString(re) + "Writing_Tests existing empty file";
+        QTest::newRow("new section: no blank line") << QByteArray("[A]\r\nx=1\r\n") << c << "[A]\r\nx=1\r\n" + s + "Carattere=corsivo\r\n" << no << QString(wine) + "test_WritePrivateProfileString make an addition";
+        QTest::newRow("new key after the last") << s + "x=1\r\n\r\n[A]\r\n" << c << s + "x=1\r\nCarattere=corsivo\r\n\r\n[A]\r\n" << no << QString(re) + "Writing_Tests chronological order";
+        QTest::newRow("key keeps its spelling") << QByteArray("[impostazioni]\r\n  carattere = min\r\nz=1\r\n") << c << QByteArray("[impostazioni]\r\ncarattere=corsivo\r\nz=1\r\n") << no << QString(re) + "Casing_Tests existing key";
+        QTest::newRow("no closing bracket") << QByteArray("[IMPOSTAZIONI\r\nCarattere=min\r\n") << c << QByteArray("[IMPOSTAZIONI\r\nCarattere=corsivo\r\n") << no << QString(re) + "SquareBracket_Tests missing closing bracket";
+        QTest::newRow("section twice: the first") << s + "x=1\r\n" + s + "Carattere=min\r\n" << c << s + "x=1\r\nCarattere=corsivo\r\n" + s + "Carattere=min\r\n" << no << "wine dlls/kernel32/profile.c PROFILE_Find";
+        QTest::newRow("other lines stay") << "; nota\r\n[A]\r\ny=2\r\n" + s + "Carattere=min\r\n" << c << "; nota\r\n[A]\r\ny=2\r\n" + s + "Carattere=corsivo\r\n" << no << QString(wine) + "test_profile_string the file is quite usable";
+        QTest::newRow("Windows-1252") << s + "Carattere=min\r\n" << QString::fromUtf8("città €") << s + "Carattere=citt\xE0 \x80\r\n" << no << "ANSI code page of an Italian Windows";
+        QTest::newRow("UTF-16LE stays") << utf16("[IMPOSTAZIONI]\r\nCarattere=min\r\n") << c << utf16("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n") << no << QString(re) + "UTF16LE_Tests writing";
+        QTest::newRow("UTF-8 mark stays") << "\xEF\xBB\xBF" + s + "Carattere=min\r\n" << c << "\xEF\xBB\xBF" + s + "Carattere=min\r\n" + s + "Carattere=corsivo\r\n" << "\xEF\xBB\xBF" + s + "Carattere=corsivo\r\n" << QString(re) + "UTF8_Tests writing";
+        QTest::newRow("no Windows-1252 byte") << QByteArray() << QString::fromUtf8("Łódź") << s + "Carattere=?\xF3" "d?\r\n" << utf16(QString::fromUtf8("[IMPOSTAZIONI]\r\nCarattere=Łódź\r\n")) << "wine dlls/kernel32/profile.c PROFILE_WriteLine (CP_ACP)";
+        QTest::newRow("quotes kept") << QByteArray() << "\"x\"" << s + "Carattere=\"x\"\r\n" << s + "Carattere=\"\"x\"\"\r\n" << QString(re) + "WritePrivateProfileString: nothing is escaped";
+        QTest::newRow("line end in a value") << QByteArray() << "a\r\n[B]" << s + "Carattere=a\r\n[B]\r\n" << s + "Carattere=a??[B]\r\n" << QString(re) + "WritePrivateProfileString: nothing is escaped";
     }
-
-    void salvaScriveIByteAttesi()
+    void scriveComeWindows()
     {
-        ContestoProva c;
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        c.stato.SuoniAttivati = false;
-        c.stato.Carattere = QStringLiteral("minuscolo");
-        c.stato.FileInUso = QString::fromUtf8("/home/maestra/città.txt");
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
-        QCOMPARE(leggiFile(c.stato.FileImpostazioni),
-                 QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\n"
-                            "File in uso=/home/maestra/citt\xE0.txt\r\n"));
-        QVERIFY(c.dialoghi.chiamate.isEmpty());
-    }
-
-    void andataERitorno_data()
-    {
-        QTest::addColumn<bool>("suoni");
-        QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("defaults") << true << "maiuscolo" << "/p/testilettoria2/tutte.txt";
-        QTest::newRow("corsivo, silent") << false << "corsivo" << "C:\\liste\\mia lista.txt";
-        // A path longer than 99 characters comes back whole.
-        QTest::newRow("long path") << true << "minuscolo" << QStringLiteral("/").repeated(1) + QStringLiteral("cartella/").repeated(20) + "x.txt";
-        // Found by fuzzing: a value between quotes came back without them.
-        QTest::newRow("quoted") << true << "corsivo" << "\"C:\\liste\\x.txt\"";
-        QTest::newRow("accents") << false << "maiuscolo" << QString::fromUtf8("/scuola/perché/città.txt");
-    }
-    void andataERitorno()
-    {
-        QFETCH(bool, suoni);
-        QFETCH(QString, carattere);
-        QFETCH(QString, file);
-        ContestoProva c;
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        c.stato.SuoniAttivati = suoni;
-        c.stato.Carattere = carattere;
-        c.stato.FileInUso = file;
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
-        Stato letto;
-        letto.FileImpostazioni = c.stato.FileImpostazioni;
-        letto.SuoniAttivati = !suoni;
-        QVERIFY(LeggiImpostazioni(letto, c.dialoghi));
-        QCOMPARE(letto.SuoniAttivati, suoni);
-        QCOMPARE(letto.Carattere, carattere);
-        QCOMPARE(letto.FileInUso, file);
+        QFETCH(QByteArray, prima);
+        QFETCH(QString, valore);
+        QFETCH(QByteArray, windows);
+        QFETCH(QByteArray, nostro);
+        QFETCH(QString, fonte);
+        const QByteArray scritto = profilo::conValore(prima, QStringLiteral("IMPOSTAZIONI"), QStringLiteral("Carattere"), valore);
+        QVERIFY2(scritto == (nostro.isNull() ? windows : nostro), qPrintable(fonte + QStringLiteral(": ") + QString::fromLatin1(scritto.toPercentEncoding())));
+        QVERIFY(nostro.isNull() || nostro != windows);
+        // What we write reads back.
+        QString letto = valore;
+        letto.replace(QLatin1Char('\r'), QLatin1Char('?')).replace(QLatin1Char('\n'), QLatin1Char('?'));
+        QCOMPARE(profilo::valore(scritto, QStringLiteral("impostazioni"), QStringLiteral("carattere")), std::optional<QString>(letto));
     }
 
     void regoleDiLettura_data()
     {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<bool>("suoni");
-        QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("file");
-        const QByteArray f = "File in uso=/x.txt\r\n";
-        QTest::newRow("vero small v is off") << "[IMPOSTAZIONI]\r\nSuoni attivati=vero\r\nCarattere=maiuscolo\r\n" + f << false << "maiuscolo" << "/x.txt";
-        QTest::newRow("any capital V is on") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vxyz\r\nCarattere=maiuscolo\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("MAIUSCOLO is corsivo") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=MAIUSCOLO\r\n" + f << true << "corsivo" << "/x.txt";
-        QTest::newRow("min prefix") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=mini\r\n" + f << true << "minuscolo" << "/x.txt";
-        QTest::newRow("mai before min") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=maiu\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("no sounds key: off") << "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n" + f << false << "corsivo" << "/x.txt";
-        QTest::newRow("no style key: maiuscolo") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("no file key") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\n") << true << "maiuscolo" << "Non Capisco";
-        QTest::newRow("trailing blanks of the path") << QByteArray("[IMPOSTAZIONI]\r\nFile in uso=/x y.txt   \r\n") << false << "maiuscolo" << "/x y.txt";
-        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n[[[\r\n") << false << "maiuscolo" << "Non Capisco";
-        QTest::newRow("keys twice: first wins") << "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\nCarattere=minuscolo\r\n" + f << false << "corsivo" << "/x.txt";
+        QTest::addColumn<QString>("letto"); // sounds (V or F), style, path, voice (V or F); null: damaged
+        const QByteArray s = "[IMPOSTAZIONI]\r\n", f = "File in uso=/x.txt\r\n";
+        QTest::newRow("vero, MAIUSCOLO") << s + "Suoni attivati=vero\r\nCarattere=MAIUSCOLO\r\n" + f << "F corsivo /x.txt V";
+        QTest::newRow("any capital V, min prefix") << s + "Suoni attivati=Vxyz\r\nCarattere=mini\r\n" + f << "V minuscolo /x.txt V";
+        QTest::newRow("mai before min, no keys") << s + "Carattere=maiu" << "F maiuscolo Non Capisco V";
+        QTest::newRow("trailing blanks of the path") << s + "File in uso=\"/x y.txt   \"\r\n" << "F maiuscolo /x y.txt V";
+        QTest::newRow("quoted values") << s + "Suoni attivati=\"Vero\"\r\nCarattere=\"minuscolo\"\r\nFile in uso=\"/x.txt\"" << "V minuscolo /x.txt V";
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + s + "Suoni attivati=Vero\r\nCarattere=corsivo\r\n" + f << "V corsivo /x.txt V";
+        QTest::newRow("voice off") << s + "Voce attivata=Falso" << "F maiuscolo Non Capisco F";
+        QTest::newRow("voice vero is off") << s + "Voce attivata=vero" << "F maiuscolo Non Capisco F";
+        QTest::newRow("voice empty is on") << s + "Voce attivata=" << "F maiuscolo Non Capisco V";
+        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n") << "F maiuscolo Non Capisco V";
+        QTest::newRow("empty sounds") << s + "Suoni attivati=" << QString();
+        QTest::newRow("blank style") << s + "Carattere=   " << QString();
+        QTest::newRow("empty quotes") << s + "File in uso=\"\"" << QString();
     }
     void regoleDiLettura()
     {
         QFETCH(QByteArray, ini);
-        QFETCH(bool, suoni);
-        QFETCH(QString, carattere);
+        QFETCH(QString, letto);
+        ContestoProva c;
+        conFile(c, ini);
+        c.stato.VoceAttivata = !letto.endsWith(QLatin1Char('V'));
+        QCOMPARE(LeggiImpostazioni(c.stato, c.dialoghi), !letto.isNull());
+        if (letto.isNull()) { // a damaged file is deleted and said so; the program ends
+            QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
+            QCOMPARE(c.dialoghi.testi(), QStringList{danneggiate});
+            QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
+            return;
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(QChar(c.stato.SuoniAttivati ? 'V' : 'F'), c.stato.Carattere, c.stato.FileInUso, QChar(c.stato.VoceAttivata ? 'V' : 'F')), letto);
+        QVERIFY(c.dialoghi.chiamate.isEmpty());
+    }
+
+    void salvaScriveIByteAttesi_data()
+    {
+        QTest::addColumn<QByteArray>("prima");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("dopo");
+        const QByteArray s = "[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\n";
+        QTest::newRow("new file") << QByteArray() << QString::fromUtf8("/maestra/città.txt") << s + "File in uso=/maestra/citt\xE0.txt\r\nVoce attivata=Falso\r\n";
+        // An older file gains the voice key in its section; the other program's section stays.
+        QTest::newRow("older file") << QByteArray("[ALTRO]\r\nx=1\r\n[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=corsivo\r\nFile in uso=/a.txt\r\n[Z]\r\n")
+                                    << "/b.txt" << "[ALTRO]\r\nx=1\r\n" + s + "File in uso=/b.txt\r\nVoce attivata=Falso\r\n[Z]\r\n";
+        QTest::newRow("outside Windows-1252") << QByteArray() << QString::fromUtf8("/Łódź/Ștefan/Ключ.txt")
+                                              << utf16(QString::fromUtf8("[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\nFile in uso=/Łódź/Ștefan/Ключ.txt\r\nVoce attivata=Falso\r\n"));
+    }
+    void salvaScriveIByteAttesi()
+    {
+        QFETCH(QByteArray, prima);
         QFETCH(QString, file);
         ContestoProva c;
-        conFile(c, ini);
-        QVERIFY(LeggiImpostazioni(c.stato, c.dialoghi));
-        QCOMPARE(c.stato.SuoniAttivati, suoni);
-        QCOMPARE(c.stato.Carattere, carattere);
-        QCOMPARE(c.stato.FileInUso, file);
+        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
+        conFile(c, prima);
+        c.stato.SuoniAttivati = c.stato.VoceAttivata = false;
+        c.stato.Carattere = QStringLiteral("minuscolo");
+        c.stato.FileInUso = file;
+        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
+        QTEST(leggiFile(c.stato.FileImpostazioni), "dopo");
+        // Read back at the next start, the path is the same.
+        Stato letto;
+        letto.FileImpostazioni = c.stato.FileImpostazioni;
+        QVERIFY(LeggiImpostazioni(letto, c.dialoghi) && !letto.VoceAttivata);
+        QCOMPARE(letto.FileInUso, file);
         QVERIFY(c.dialoghi.chiamate.isEmpty());
-        QVERIFY(QFile::exists(c.stato.FileImpostazioni));
     }
 
-    void fileDanneggiato_data()
+    // The start-up with what a classroom PC may hold: the list the settings
+    // name ("%1" is the program folder; mia.txt holds `mia`), the font, the default list.
+    void avvio_data()
     {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::newRow("empty sounds") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=\r\n");
-        QTest::newRow("empty style") << QByteArray("[IMPOSTAZIONI]\r\nCarattere=   \r\n");
-        QTest::newRow("empty file key") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nFile in uso=\r\n");
+        QTest::addColumn<int>("font"); // 1: in the program folder, 2: installed
+        QTest::addColumn<bool>("lista");
+        QTest::addColumn<QByteArray>("inUso");
+        QTest::addColumn<QByteArray>("mia");
+        QTest::addColumn<int>("parole"); // 1: mia.txt is in use, 3: the default list
+        QTest::addColumn<QStringList>("messaggi");
+        const QByteArray m = "%1/mia.txt";
+        QTest::newRow("quoted path") << 3 << true << "\"" + m + "\"" << QByteArray("ORSO") << 1 << QStringList{};
+        QTest::newRow("deleted list") << 3 << true << m << QByteArray() << 3 << QStringList{};
+        QTest::newRow("named pipe") << 3 << true << m << QByteArray("fifo") << 3 << QStringList{};
+        QTest::newRow("picture renamed .txt") << 3 << true << m << QByteArray("jpeg") << 3 << QStringList{};
+        QTest::newRow("installed font is enough") << 2 << true << QByteArray() << QByteArray() << 3 << QStringList{};
+        QTest::newRow("no font") << 0 << true << QByteArray() << QByteArray() << 3 << QStringList{MessaggioFontMancante};
+        QTest::newRow("no list") << 3 << false << QByteArray() << QByteArray() << 0 << QStringList{MessaggioListaMancante};
+        QTest::newRow("neither") << 0 << false << QByteArray() << QByteArray() << 0 << QStringList{MessaggioFontMancante + QStringLiteral("\r\n") + MessaggioListaMancante};
+        QTest::newRow("settings folder is a file") << 3 << true << QByteArray() << QByteArray("occupata") << 3 << QStringList{};
     }
-    void fileDanneggiato()
+    void avvio()
     {
-        QFETCH(QByteArray, ini);
+        QFETCH(int, font);
+        QFETCH(QByteArray, inUso);
+        QFETCH(QByteArray, mia);
+        QFETCH(int, parole);
         ContestoProva c;
-        conFile(c, ini);
-        QVERIFY(!LeggiImpostazioni(c.stato, c.dialoghi));
-        QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
-        QCOMPARE(c.dialoghi.chiamate.size(), 1);
-        QCOMPARE(c.dialoghi.chiamate[0].testo, QString::fromUtf8("C'è stato un errore nel recuperare le configurazioni!"));
-        QCOMPARE(c.dialoghi.chiamate[0].titolo, QStringLiteral("Lettoria 2"));
-        QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
-    }
-
-    void impostazioniIniziali()
-    {
-        ContestoProva c;
-        c.stato.Carattere = QStringLiteral("corsivo");
-        c.stato.SuoniAttivati = false;
-        QVERIFY(ImpostazioniIniziali(c.stato, c.cartella.ambiente(), c.dialoghi));
-        QCOMPARE(c.stato.Carattere, QStringLiteral("maiuscolo"));
-        QVERIFY(c.stato.SuoniAttivati);
-        QCOMPARE(c.stato.FileInUso, c.cartella.ambiente().cartellaProgramma + QStringLiteral("/testilettoria2/tutte.txt"));
-        // Nothing is written.
-        QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
-    }
-
-    void scritturaFallita()
-    {
-        ContestoProva c;
-        // The settings folder is a file: nothing can be written into it.
-        c.cartella.scrivi(QStringLiteral("../config/ImpostazioniProgrammiQuorla"), "non una cartella");
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
-        QCOMPARE(c.dialoghi.chiamate.size(), 3);
-        for (const auto &ch : c.dialoghi.chiamate) {
-            QCOMPARE(ch.testo, QString::fromUtf8("C'è stato un errore nel salvare le configurazioni!"));
+        const Ambiente &a = c.cartella.ambiente();
+        const QString programma = a.fileFontProgramma(), installato = a.cartellaFont + QStringLiteral("/indis1.ttf");
+        for (const QString &f : {programma, installato})
+            if (font & (f == programma ? 1 : 2))
+                c.cartella.scrivi(f, "font");
+        QFETCH(bool, lista);
+        if (lista)
+            c.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "CANE", "GATTO"});
+        const QString percorsoMia = c.cartella.percorso(QStringLiteral("mia.txt"));
+#ifdef Q_OS_UNIX
+        if (mia == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(percorsoMia).constData(), 0600), 0);
+#endif
+        if (mia == "occupata")
+            c.cartella.scrivi(a.cartellaImpostazioni, "occupata");
+        else if (!mia.isEmpty() && mia != "fifo")
+            c.cartella.scrivi(percorsoMia, mia == "jpeg" ? leggiFile(c.cartella.creaImmagine(QStringLiteral("X.jpg"))) : mia);
+        if (!inUso.isEmpty())
+            conFile(c, "[IMPOSTAZIONI]\r\nFile in uso=" + QString::fromUtf8(inUso).arg(a.cartellaProgramma).toUtf8());
+        QCOMPARE(Main(c.stato, a, c.dialoghi, registra()).tipo, EsitoAvvio::Tipo::Prosegui);
+        QCOMPARE(c.stato.FileInUso, parole == 1 ? percorsoMia : a.listaPredefinita());
+        QCOMPARE(c.stato.NumeroParole, qint16(parole));
+        QTEST(c.dialoghi.testi(), "messaggi");
+        for (const auto &ch : c.dialoghi.chiamate)
             QCOMPARE(ch.icona, Dialoghi::Icona::Esclamazione);
+        QCOMPARE(fontRegistrati, font & 1 ? QStringList{programma} : font ? QStringList{installato} : QStringList{});
+        if (mia == "occupata") { // on exit: one message for each setting, the file in the way untouched
+            QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
+            QCOMPARE(c.dialoghi.testi(), QStringList(3, nonSalvate));
+            QCOMPARE(leggiFile(a.cartellaImpostazioni), QByteArray("occupata"));
         }
+    }
+
+    void primoEsecondoAvvio()
+    {
+        ContestoProva c;
+        const Ambiente &a = c.cartella.ambiente();
+        c.cartella.scrivi(QStringLiteral("indis1.ttf"), "font");
+        c.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "Cane"});
+        const QString mia = c.cartella.creaLista(QStringLiteral("mia.txt"), {"ORSO"});
+        QVERIFY(Main(c.stato, a, c.dialoghi, registra()).blocco);
+        // The font is copied and announced; folder and readme made; no settings file yet.
+        QCOMPARE(leggiFile(a.cartellaFont + QStringLiteral("/indis1.ttf")), QByteArray("font"));
+        QCOMPARE(c.dialoghi.testi(), QStringList{TestoFontInstallato()});
+        QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Nessuna);
+        QVERIFY(TestoFontInstallato().startsWith(QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\r\n ----------------------- \r\n")));
+        QCOMPARE(TestoFontInstallato().count(QStringLiteral("\r\n")), 3);
+        QVERIFY(QFile::exists(a.fileLeggimi()) && !QFile::exists(a.fileImpostazioni()));
+        QVERIFY(c.stato.Carattere == QStringLiteral("maiuscolo") && c.stato.SuoniAttivati && c.stato.VoceAttivata);
+        QCOMPARE(c.stato.Parole[2], QStringLiteral("Cane")); // as read
+        // Leaving: No keeps the program; Yes writes the settings.
+        c.stato.FileInUso = mia;
+        c.stato.Carattere = QStringLiteral("corsivo");
+        c.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
+        QVERIFY(!ConfermaUscita(c.stato, c.dialoghi) && !QFile::exists(a.fileImpostazioni()));
+        QVERIFY(ConfermaUscita(c.stato, c.dialoghi));
+        QCOMPARE(c.dialoghi.chiamate[1].testo, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(c.dialoghi.chiamate[1].pulsanti, Dialoghi::Pulsanti::SiNo);
+        c.cartella.scrivi(a.fileLeggimi(), "mio");
+        // The next start: no font message, the readme left alone, the settings read.
+        ContestoProva d;
+        QCOMPARE(Main(d.stato, a, d.dialoghi, registra()).tipo, EsitoAvvio::Tipo::Prosegui);
+        QVERIFY(d.dialoghi.chiamate.isEmpty());
+        QCOMPARE(leggiFile(a.fileLeggimi()), QByteArray("mio"));
+        QVERIFY(d.stato.Carattere == QStringLiteral("corsivo") && d.stato.FileInUso == mia);
+        QCOMPARE(fontRegistrati.size(), 2); // registered in every run
+    }
+
+    void secondaCopiaRifiutata()
+    {
+        ContestoProva c, d;
+        // A lock left by a copy that crashed does not count; one held by a running copy does.
+        c.cartella.scrivi(QStringLiteral("../tmp/Lettoria2.lock"), "999999\nLettoria2\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        const EsitoAvvio primo = Main(c.stato, c.cartella.ambiente(), c.dialoghi, registra());
+        QCOMPARE(primo.tipo, EsitoAvvio::Tipo::Prosegui);
+        d.stato.FileInUso = QStringLiteral("x");
+        QCOMPARE(Main(d.stato, c.cartella.ambiente(), d.dialoghi, registra()).tipo, EsitoAvvio::Tipo::SecondaCopia);
+        QCOMPARE(d.dialoghi.testi(), QStringList{QString::fromUtf8("E' già stata avviata una copia di questo programma!")});
+        QVERIFY(d.dialoghi.chiamate[0].titolo == QStringLiteral("Error") && d.dialoghi.chiamate[0].icona == Dialoghi::Icona::Critica);
+        QCOMPARE(d.stato.FileInUso, QStringLiteral("x")); // nothing else was done
     }
 
     void nonScriveSopraUnFileIlleggibile()
@@ -191,7 +333,7 @@ private slots:
         conFile(c, "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n");
         QFile::setPermissions(c.stato.FileImpostazioni, QFileDevice::WriteOwner);
         if (QFile(c.stato.FileImpostazioni).open(QIODevice::ReadOnly))
-            QSKIP("this user reads every file (root)");
+            QSKIP("this user reads every file (root): an unreadable file cannot be made");
         QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
         QFile::setPermissions(c.stato.FileImpostazioni, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(leggiFile(c.stato.FileImpostazioni), QByteArray("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n"));
@@ -201,28 +343,75 @@ private slots:
     {
         ContestoProva c;
         const Ambiente &a = c.cartella.ambiente();
+        const QString altro = c.cartella.scrivi(QStringLiteral("../config/ImpostazioniProgrammiQuorla/Altro.INI"), "x");
         QVERIFY(CreaCartellaImpostazioni(a));
-        const QByteArray atteso = cp1252::encode(QString::fromUtf8(
-            "Questa cartella contiene i files di impostazione dei programmi presenti nel sito del progetto Lettoria 2.\r\n"
-            " \r\n"
+        QVERIFY(QFile::exists(altro)); // an existing folder is left alone
+        QCOMPARE(leggiFile(a.fileLeggimi()), cp1252::encode(QString::fromUtf8(
+            "Questa cartella contiene i files di impostazione dei programmi presenti nel sito del progetto Lettoria 2.\r\n \r\n"
             "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il file *.ini "
-            "relativo al programma in quata cartella.\r\n"
-            " \r\n"
-            "Non cancellare questo file.\r\n"));
-        QCOMPARE(leggiFile(a.fileLeggimi()), atteso);
-        QVERIFY(atteso.contains("pu\xF2 essere"));
-        // An existing folder is left alone; the readme is written again.
-        const QString altro = QDir(a.cartellaImpostazioni).filePath(QStringLiteral("Altro.INI"));
-        QFile f(altro);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-        f.close();
-        QFile::remove(a.fileLeggimi());
-        QVERIFY(CreaCartellaImpostazioni(a));
-        QVERIFY(QFile::exists(altro));
-        QCOMPARE(leggiFile(a.fileLeggimi()), atteso);
+            "relativo al programma in quata cartella.\r\n \r\nNon cancellare questo file.\r\n")));
+    }
+
+    void crediti()
+    {
+        FakeDialoghi d;
+        MostraCrediti(d);
+        QCOMPARE(d.chiamate.size(), 1);
+        QVERIFY(d.chiamate[0].icona == Dialoghi::Icona::Informazione && d.chiamate[0].titolo == QStringLiteral("Lettoria 2"));
+        const QStringList r = d.chiamate[0].testo.split(QStringLiteral("\r\n"));
+        QCOMPARE(r.size(), 7);
+        QVERIFY(r[0].startsWith(QStringLiteral(" Programma di ")) && r[0].endsWith(QStringLiteral("  ")) && r[3] == QStringLiteral(" ----------------------- ")
+                && r[4].startsWith(QStringLiteral("Archivi di ")) && r[6].startsWith(QStringLiteral("mail: ")));
+    }
+
+    // The process runs under a Turkish system locale (see main): casing is Italian all the same.
+    void trasformaCarattere_data()
+    {
+        QTest::addColumn<QString>("carattere");
+        QTest::addColumn<QStringList>("attese");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("maiuscolo") << "maiuscolo" << QStringList{"PIZZA", QString::fromUtf8("CITTÀ"), "  ORSO", "Fuori"} << "Arial";
+        QTest::newRow("minuscolo") << "minuscolo" << QStringList{"pizza", QString::fromUtf8("città"), "  orso", "Fuori"} << "Arial";
+        QTest::newRow("corsivo") << "corsivo" << QStringList{"pizza", QString::fromUtf8("città"), "  orso", "Fuori"} << "Indis1";
+    }
+    void trasformaCarattere()
+    {
+        QCOMPARE(QLocale::system().language(), QLocale::Turkish);
+        QFETCH(QString, carattere);
+        ContestoProva c;
+        c.parole({QStringLiteral("pizza"), QString::fromUtf8("CITTÀ"), QStringLiteral("  Orso")});
+        c.stato.Parole[4] = QStringLiteral("Fuori"); // beyond the list: untouched
+        c.stato.Carattere = carattere;
+        TrasformaCarattere(c.stato);
+        QTEST((QStringList{c.stato.Parole.begin() + 1, c.stato.Parole.begin() + 5}), "attese");
+        QTEST(FontParola(c.stato), "font");
+        c.parole({});
+        TrasformaCarattere(c.stato);
+        QVERIFY(c.stato.NumeroParole == 0 && c.stato.Parole[0].isEmpty());
+    }
+
+    // 18 entries, one pink three times: 16 colours, pink a sixth of the time.
+    void coloreCasuale()
+    {
+        Casuale r(7);
+        QMap<quint32, int> conteggio;
+        for (int i = 0; i < 18000; ++i)
+            ++conteggio[ColoreCasuale(r)];
+        QCOMPARE(conteggio.size(), 16);
+        for (int k = 1; k <= colori::NumeroColori; ++k)
+            QVERIFY(conteggio.contains(colori::inRgb(colori::voce(k))));
+        QVERIFY2(conteggio.value(0xFFC0FF) > 2600 && conteggio.value(0xFFC0FF) < 3400, qPrintable(QString::number(conteggio.value(0xFFC0FF))));
     }
 };
 
-QTEST_GUILESS_MAIN(TestImpostazioni)
+int main(int argc, char *argv[])
+{
+    // A classroom PC may run in any language: the checks run under a Turkish one.
+    qputenv("LC_ALL", "tr_TR.UTF-8");
+    QCoreApplication app(argc, argv);
+    TestImpostazioni prova;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&prova, argc, argv);
+}
+
 #include "tst_impostazioni.moc"
