@@ -1,9 +1,8 @@
-// Saves a file over and over until it is killed, for the test that cuts a
-// save short: the settings file through the settings writer, a word list
-// through the whole-file writer, or a word list written in place (the way
-// that loses files, to show that the test catches it). The writer times four
-// saves, then sends itself SIGKILL at the given point (0 to 1) of a save,
-// two saves later: the test chooses where in a save the kill lands.
+// Saves a file over and over until it is killed, for the test that cuts a save
+// short: the settings through SalvaImpostazioni, a word list through
+// ScriviFileIntero, or a word list written in place (the way that loses files,
+// to show that the test catches it). It times four saves, then sends itself
+// SIGKILL at the given point (0 to 1) of a save, two saves later.
 #include "core/dialoghi.h"
 #include "core/impostazioni.h"
 #include "core/salvataggio.h"
@@ -18,9 +17,8 @@
 #include <sys/time.h>
 #endif
 
-class Muti : public Dialoghi
+struct Muti : Dialoghi
 {
-public:
     Risposta messaggio(Icona, const QString &, const QString &, Pulsanti) override { return Risposta::Ok; }
     QString apriFile(const QString &, const QString &) override { return {}; }
     QString salvaFile(const QString &, const QString &) override { return {}; }
@@ -30,47 +28,41 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
+#ifdef Q_OS_UNIX
     if (a.size() < 6)
         return 2;
-    const QString tipo = a[1];
-    const QString percorso = a[2];
     Muti muti;
     const auto salva = [&](unsigned long i) {
-        const QString valore = a[(i % 2) ? 3 : 4];
-        if (tipo == QLatin1String("impostazioni")) {
+        const QString &valore = a[(i % 2) ? 3 : 4];
+        const QByteArray testo = (valore.toLatin1() + "\r\n").repeated(50000);
+        QFile f(a[2]);
+        if (a[1] == QLatin1String("impostazioni")) {
             Stato s;
-            s.FileImpostazioni = percorso;
+            s.FileImpostazioni = a[2];
             s.Carattere = valore;
             s.SuoniAttivati = i % 2;
             s.FileInUso = QStringLiteral("/liste/") + valore.repeated(200);
             SalvaImpostazioni(s, muti);
-            return;
-        }
-        const QByteArray testo = (valore.toLatin1() + "\r\n").repeated(50000);
-        if (tipo == QLatin1String("lista")) {
-            ScriviFileIntero(percorso, testo);
-        } else {
-            QFile f(percorso);
-            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                f.write(testo);
+        } else if (a[1] == QLatin1String("lista")) {
+            ScriviFileIntero(a[2], testo);
+        } else if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            f.write(testo);
         }
     };
-#ifndef Q_OS_UNIX
-    return 3; // the kill is timed with a POSIX interval timer
-#else
     QElapsedTimer t;
     t.start();
     unsigned long i = 0;
     for (; i < 4; ++i)
         salva(i);
-    const double ciclo = static_cast<double>(t.nsecsElapsed()) / 4 / 1000; // microseconds
+    const auto ritardo = static_cast<long>(t.nsecsElapsed() / 4000.0 * (2 + a[5].toDouble())) + 1; // microseconds
     std::signal(SIGALRM, [](int) { std::raise(SIGKILL); });
-    const auto ritardo = static_cast<long>(ciclo * (2 + a[5].toDouble())) + 1;
     itimerval timer{};
     timer.it_value.tv_sec = ritardo / 1000000;
     timer.it_value.tv_usec = ritardo % 1000000;
     setitimer(ITIMER_REAL, &timer, nullptr);
     for (;; ++i)
         salva(i);
+#else
+    return 3; // the kill is timed with a POSIX interval timer
 #endif
 }

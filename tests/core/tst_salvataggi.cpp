@@ -53,7 +53,6 @@ private slots:
         const QByteArray vecchio = atteso(tipo, percorso, prima, true);
         const QByteArray nuovo = atteso(tipo, percorso, dopo, false);
         QVERIFY(!vecchio.isEmpty() && !nuovo.isEmpty() && vecchio != nuovo);
-
         QRandomGenerator caso(20261206);
         const int punti = 12;
         int visteVecchio = 0, visteNuovo = 0, rotti = 0;
