@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/impostazioni.h"
 #include "core/profilo.h"
+#include "core/suoni.h"
 #include "tests/support/provecomuni.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSysInfo>
 #include <QTest>
 
@@ -357,8 +359,8 @@ private slots:
         QTEST(FontParola(c.stato), "font");
     }
 
-    // 18 entries, one pink three times: 16 colours, pink a sixth of the time.
-    void coloreCasuale()
+    // 18 colours, one pink three times: 16 colours, pink a sixth of the time.
+    void coloriESuoniCasuali()
     {
         Casuale r(7);
         QMap<quint32, int> conteggio;
@@ -368,6 +370,12 @@ private slots:
         for (int k = 1; k <= colori::NumeroColori; ++k)
             QVERIFY(conteggio.contains(colori::inRgb(colori::voce(k))));
         QVERIFY2(conteggio.value(0xFFC0FF) > 2600 && conteggio.value(0xFFC0FF) < 3400, qPrintable(QString::number(conteggio.value(0xFFC0FF))));
+        // A right answer sounds any of si1.wav..si4.wav.
+        ContestoProva c;
+        for (int i = 0; i < 200; ++i)
+            SuonoGiusto(c.stato, c.cartella.ambiente(), c.casuale, c.suoni);
+        const QStringList nomi = c.suoni.nomi();
+        QCOMPARE(QSet<QString>(nomi.begin(), nomi.end()), (QSet<QString>{"si1.wav", "si2.wav", "si3.wav", "si4.wav"}));
     }
 };
 
