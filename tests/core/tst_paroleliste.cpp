@@ -174,6 +174,19 @@ private slots:
         QVERIFY(!FileEsiste(c.cartella.scrivi(QStringLiteral(".nascosto"), "1")) && !FileEsiste(QString()) && !FileEsiste(QStringLiteral("/dev/null")));
     }
 
+    // Each of the 34 predefined lists names a list that ships with the program.
+    void listePredefiniteSpedite()
+    {
+        Stato s;
+        RiempiListePredefinite(s);
+        const QString cartella = QFINDTESTDATA("../../data/testilettoria2");
+        for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+            const QString &nome = s.ListePredefinite[static_cast<size_t>(i)][1];
+            QVERIFY2(FileEsiste(TrovaFile(cartella, nome)), qPrintable(nome));
+        }
+        QVERIFY(s.ListePredefinite.back()[0].isEmpty() && s.ListePredefinite.back()[1].isEmpty());
+    }
+
     void percorsoImmagine()
     {
         ContestoProva c;
