@@ -1,5 +1,3 @@
-#include "core/impostazioni.h"
-#include "core/salvataggio.h"
 #include "tests/support/provecomuni.h"
 
 #include <QProcess>
@@ -12,24 +10,6 @@
 class TestSalvataggi : public QObject
 {
     Q_OBJECT
-
-    // What the writer process writes for a value, computed here the same way.
-    static QByteArray atteso(const QString &tipo, const QString &percorso, const QString &valore, bool suoni)
-    {
-        QFile::remove(percorso);
-        if (tipo == QLatin1String("impostazioni")) {
-            Stato s;
-            s.FileImpostazioni = percorso;
-            s.Carattere = valore;
-            s.SuoniAttivati = suoni;
-            s.FileInUso = QStringLiteral("/liste/") + valore.repeated(200);
-            FakeDialoghi d;
-            SalvaImpostazioni(s, d);
-        } else {
-            ScriviFileIntero(percorso, (valore.toLatin1() + "\r\n").repeated(50000));
-        }
-        return leggiFile(percorso);
-    }
 
 private slots:
     void interrotti_data()
@@ -49,22 +29,27 @@ private slots:
 #endif
         QTemporaryDir dir;
         const QString percorso = dir.filePath(QStringLiteral("file"));
-        const QString prima = QStringLiteral("minuscolo"), dopo = QStringLiteral("corsivo");
-        const QByteArray vecchio = atteso(tipo, percorso, prima, true);
-        const QByteArray nuovo = atteso(tipo, percorso, dopo, false);
+        // The writer, saving "minuscolo" and "corsivo" in turn until the kill at `punto`.
+        const auto scrittore = [&](const QString &punto) {
+            QProcess p;
+            p.start(QStringLiteral(LETTORIA_SCRITTORE), {tipo, percorso, QStringLiteral("minuscolo"), QStringLiteral("corsivo"), punto});
+            return p.waitForFinished(30000) ? p.exitStatus() : QProcess::NormalExit;
+        };
+        QCOMPARE(scrittore(QStringLiteral("nuovo")), QProcess::NormalExit);
+        const QByteArray nuovo = leggiFile(percorso);
+        QCOMPARE(scrittore(QStringLiteral("vecchio")), QProcess::NormalExit);
+        const QByteArray vecchio = leggiFile(percorso);
         QVERIFY(!vecchio.isEmpty() && !nuovo.isEmpty() && vecchio != nuovo);
+
         QRandomGenerator caso(20261206);
         const int punti = 12;
         int visteVecchio = 0, visteNuovo = 0, rotti = 0;
         for (int i = 0; i < punti; ++i) {
-            QFile::remove(percorso);
-            ScriviFileIntero(percorso, vecchio);
+            QFile f(percorso);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(vecchio) == vecchio.size());
+            f.close();
             // One kill in each twelfth of a save, somewhere within it.
-            const double punto = (i + caso.generateDouble()) / punti;
-            QProcess scrittore;
-            scrittore.start(QStringLiteral(LETTORIA_SCRITTORE), {tipo, percorso, prima, dopo, QString::number(punto)});
-            QVERIFY(scrittore.waitForFinished(30000));
-            QCOMPARE(scrittore.exitStatus(), QProcess::CrashExit);
+            QCOMPARE(scrittore(QString::number((i + caso.generateDouble()) / punti)), QProcess::CrashExit);
             const QByteArray ora = leggiFile(percorso);
             visteVecchio += ora == vecchio;
             visteNuovo += ora == nuovo;
