@@ -318,6 +318,8 @@ QString IndiceCartelle::trova(const QString &cartella, const QString &nome)
     const QString chiave = nome.toLower();
     const QMutexLocker blocco(&mutex_);
     Cartella &c = cartelle_[info.absoluteFilePath()];
+    // A name missing from the index also reads the folder again: a file may
+    // have come within the clock's resolution.
     if (!c.modificata.isValid() || c.modificata != modificata || !c.nomi.contains(chiave)) {
         c.modificata = modificata;
         c.nomi.clear();

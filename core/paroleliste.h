@@ -44,8 +44,7 @@ inline const QString MotivoNonTesto =
 QString TrovaFile(const QString &cartella, const QString &nome);
 
 // The names in folders by their lower-case form, each folder listed once and
-// again only when it changes (or a name is missing: a file may have come
-// within the clock's resolution). Safe to share between threads.
+// again only when it changes or a name is missing. Safe to share between threads.
 class IndiceCartelle
 {
 public:
