@@ -1,5 +1,7 @@
 #include "core/ambiente.h"
 
+#include "core/paroleliste.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -10,6 +12,8 @@ QString unisci(const QString &cartella, const QString &nome)
     return QDir(cartella).filePath(nome);
 }
 } // namespace
+
+Ambiente::Ambiente() : indice(std::make_shared<IndiceCartelle>()) {}
 
 QString Ambiente::fileImpostazioni() const { return unisci(cartellaImpostazioni, QStringLiteral("Lettoria2.INI")); }
 QString Ambiente::fileLeggimi() const { return unisci(cartellaImpostazioni, QStringLiteral("leggimi.txt")); }

@@ -2,14 +2,23 @@
 
 #include <QString>
 
+#include <memory>
+
+class IndiceCartelle;
+
 // Where things live on this machine. The program folder is the folder of the
 // executable; tests point every path at a temporary folder.
 struct Ambiente
 {
+    Ambiente();
+
     QString cartellaProgramma;   // images0, testilettoria2, suoni, indis1.ttf
     QString cartellaImpostazioni; // Lettoria2.INI and leggimi.txt
     QString cartellaFont;        // the user's font folder
     QString fileBlocco;          // lock that keeps a second copy from starting
+    // The names in the picture folder, read once and shared by every copy of
+    // this Ambiente: a window finds many pictures without listing the folder each time.
+    std::shared_ptr<IndiceCartelle> indice;
 
     QString fileImpostazioni() const;
     QString fileLeggimi() const;

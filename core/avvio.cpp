@@ -69,8 +69,12 @@ EsitoAvvio Main(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi,
 
     // 2. The cursive font: copied once into the user's font folder; registered in every run.
     InstallaFontCorsivo(ambiente, dialoghi);
-    if (registraFont && FileEsiste(ambiente.fileFontProgramma()))
-        registraFont(ambiente.fileFontProgramma());
+    QString font = ambiente.fileFontProgramma();
+    if (!FileEsiste(font))
+        font = QDir(ambiente.cartellaFont).filePath(QStringLiteral("indis1.ttf"));
+    const bool fontMancante = !FileEsiste(font);
+    if (registraFont && !fontMancante)
+        registraFont(font);
 
     // 3. The random generator was seeded from the clock when it was made.
 
@@ -85,11 +89,25 @@ EsitoAvvio Main(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi,
         return esito;
     }
 
-    // 7, 8. The list in use, or the default one when it is gone.
+    // 7, 8. The list in use, or the default one when it is gone or cannot be
+    // read (a pipe, a picture renamed .txt): such a file never becomes the list.
+    const QString predefinita = ambiente.listaPredefinita();
     QFileInfo inUso(stato.FileInUso);
     if (!FileEsiste(TrovaFile(inUso.absolutePath(), inUso.fileName())))
-        stato.FileInUso = ambiente.listaPredefinita();
-    CaricaParole(stato, stato.FileInUso);
+        stato.FileInUso = predefinita;
+    if (!CaricaParole(stato, stato.FileInUso) && stato.FileInUso != predefinita) {
+        stato.FileInUso = predefinita;
+        CaricaParole(stato, predefinita);
+    }
+
+    // What the installation lacks, told once.
+    QStringList mancanti;
+    if (fontMancante)
+        mancanti.append(MessaggioFontMancante);
+    if (!FileEsiste(TrovaFile(ambiente.cartellaListe(), QFileInfo(predefinita).fileName())))
+        mancanti.append(MessaggioListaMancante);
+    if (!mancanti.isEmpty())
+        dialoghi.avvisa(Dialoghi::Icona::Esclamazione, mancanti.join(QStringLiteral("\r\n")));
 
     // 9. The predefined lists.
     RiempiListePredefinite(stato);

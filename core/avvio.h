@@ -14,6 +14,10 @@ inline const QString MessaggioSecondaCopia = QStringLiteral("E' già stata avvia
 inline const QString DomandaUscita = QStringLiteral("Vuoi uscire dal programma?");
 
 QString TestoFontInstallato();
+inline const QString MessaggioFontMancante =
+    QStringLiteral("Non trovo il file del corsivo 'indis1.ttf': le parole in corsivo avranno un altro carattere.");
+inline const QString MessaggioListaMancante = QStringLiteral(
+    "Non trovo la lista di parole predefinita 'tutte.txt': scegline un'altra in \"Cambia lista di parole\".");
 QString TestoCrediti();
 
 struct EsitoAvvio
@@ -27,7 +31,9 @@ struct EsitoAvvio
 
 // The start-up, up to the point where the start window is shown.
 // `registraFont` makes a font file usable by this process (the window layer
-// plugs in QFontDatabase); it is called in every run with the shipped font.
+// plugs in QFontDatabase); it is called in every run with the shipped font
+// (or the installed copy when the shipped one is gone). A missing cursive
+// font or default list is told in one message; the program goes on.
 EsitoAvvio Main(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi,
                 const std::function<void(const QString &)> &registraFont);
 

@@ -7,7 +7,9 @@
 void TrasformaCarattere(Stato &stato)
 {
     const bool maiuscolo = stato.Carattere == QLatin1String("maiuscolo");
-    const QLocale locale = QLocale::system();
+    // Italian rules whatever the system's language: under a Turkish locale
+    // "pizza" would become "PİZZA" and lose its picture.
+    const QLocale locale(QLocale::Italian, QLocale::Italy);
     for (int i = 0; i <= stato.NumeroParole; ++i) {
         QString &parola = stato.Parole[static_cast<size_t>(i)];
         parola = maiuscolo ? locale.toUpper(parola) : locale.toLower(parola);

@@ -31,6 +31,10 @@ void OrdineAlfabetico::ordina(QStringList &parole) const
     parole = std::move(ordinate);
 }
 
+namespace {
+// The word a picture file stands for: its name less the ".jpg" extension
+// (any letter case), in upper case. Empty for a name that is no picture of a
+// word, or whose word could not find it again or live in a list file.
 QString ParolaDaImmagine(const QString &nomeFile)
 {
     static const QString estensione = QStringLiteral(".jpg");
@@ -44,6 +48,7 @@ QString ParolaDaImmagine(const QString &nomeFile)
         return {};
     return parola;
 }
+} // namespace
 
 QStringList TrovaImmagini(const QString &cartella)
 {

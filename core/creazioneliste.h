@@ -36,11 +36,6 @@ private:
     QCollator collatore_;
 };
 
-// The word a picture file stands for: its name less the ".jpg" extension
-// (any letter case), in upper case. Empty for a name that is no picture of a
-// word, or whose word could not find it again or live in a list file.
-QString ParolaDaImmagine(const QString &nomeFile);
-
 // The words of the pictures in a folder, each once, in alphabetical order.
 // Only plain files count. A missing or unreadable folder gives no words.
 QStringList TrovaImmagini(const QString &cartella);

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi)
 {
@@ -17,6 +18,7 @@ bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dial
     if (!FileEsiste(stato.FileImpostazioni)) {
         stato.Carattere = QStringLiteral("maiuscolo");
         stato.SuoniAttivati = true;
+        stato.VoceAttivata = true;
         stato.FileInUso = ambiente.listaPredefinita();
         return true;
     }
@@ -41,8 +43,10 @@ bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi)
     const QString fileInUso = profilo::leggi(file, SezioneImpostazioni, ChiaveFileInUso, QStringLiteral("Non Capisco"));
     if (fileInUso.isEmpty())
         return danneggiato();
+    const QString voce = profilo::leggi(file, SezioneImpostazioni, ChiaveVoce, QString());
 
     stato.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
+    stato.VoceAttivata = voce.isEmpty() || voce.startsWith(QLatin1Char('V'));
     if (carattere.startsWith(QLatin1String("mai")))
         stato.Carattere = QStringLiteral("maiuscolo");
     else if (carattere.startsWith(QLatin1String("min")))
@@ -62,17 +66,18 @@ int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi)
         {ChiaveSuoni, stato.SuoniAttivati ? QStringLiteral("Vero") : QStringLiteral("Falso")},
         {ChiaveCarattere, stato.Carattere},
         {ChiaveFileInUso, stato.FileInUso},
+        {ChiaveVoce, stato.VoceAttivata ? QStringLiteral("Vero") : QStringLiteral("Falso")},
     };
-    // The three keys reach the disk in one write, so a crash leaves the old
-    // file or the new one, never a file with only some keys changed.
-    bool ok = true;
+    // One write, so a crash leaves the old file or the new one, never a file
+    // with only some keys changed.
     QByteArray contenuto;
     QFile file(stato.FileImpostazioni);
-    if (file.exists()) {
-        ok = file.open(QIODevice::ReadOnly); // never write over a file we could not read
+    // Never write over a file we could not read (nor replace a pipe or a device).
+    bool ok = ApriInLettura(file) || !QFileInfo::exists(stato.FileImpostazioni);
+    if (file.isOpen())
         contenuto = file.readAll();
-        file.close();
-    }
+    ok = ok && file.error() == QFileDevice::NoError;
+    file.close();
     if (ok) {
         for (const auto &[chiave, valore] : voci)
             contenuto = profilo::conValore(contenuto, SezioneImpostazioni, chiave, valore);

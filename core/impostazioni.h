@@ -10,6 +10,8 @@ inline const QString SezioneImpostazioni = QStringLiteral("IMPOSTAZIONI");
 inline const QString ChiaveSuoni = QStringLiteral("Suoni attivati");
 inline const QString ChiaveCarattere = QStringLiteral("Carattere");
 inline const QString ChiaveFileInUso = QStringLiteral("File in uso");
+// Not known to older programs: absent or empty, the voice is on.
+inline const QString ChiaveVoce = QStringLiteral("Voce attivata");
 
 inline const QString MessaggioImpostazioniDanneggiate =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
@@ -20,8 +22,9 @@ inline const QString MessaggioErroreSalvataggio = QStringLiteral("C'è stato un 
 // and the program must end.
 bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi);
 bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi);
-// Three independent writes; each failure shows its own message.
-// Returns the number of writes that failed.
+// The keys reach the disk in one whole-file write that keeps every other
+// line. When it fails, one message for each of the three settings.
+// Returns the number of settings that were not saved.
 int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi);
 // Creates the settings folder when missing and (re)writes the readme.
 // Failures are silent: the program runs without them.

@@ -2,13 +2,12 @@
 
 #include "core/ambiente.h"
 #include "core/cp1252.h"
+#include "core/salvataggio.h"
 #include "core/stato.h"
 
 #include <QDir>
 #include <QBuffer>
-#include <QDateTime>
 #include <QDirIterator>
-#include <QHash>
 #include <QStringDecoder>
 #include <QFile>
 #include <QFileInfo>
@@ -209,23 +208,38 @@ QStringList LeggiElementi(QIODevice &dispositivo, int massimo)
     return parole;
 }
 
+namespace {
+// Text has no NUL byte and hardly any control characters; a picture or random
+// bytes have plenty. UTF-16 with its byte-order mark is text, NULs and all.
+bool sembraTesto(const QByteArray &inizio)
+{
+    if (inizio.startsWith("\xFF\xFE") || inizio.startsWith("\xFE\xFF"))
+        return true;
+    qsizetype controlli = 0;
+    for (const char ch : inizio) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == 0)
+            return false;
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != 0x1A) || c == 0x7F)
+            ++controlli;
+    }
+    return controlli * 32 <= inizio.size();
+}
+} // namespace
+
 LetturaLista LeggiListaParole(const QString &percorso, int massimo)
 {
     LetturaLista esito;
-    const QFileInfo info(percorso);
-    if (info.isDir()) {
-        esito.errore = QStringLiteral("è una cartella, non un file");
-        return esito;
-    }
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        esito.errore = file.exists() ? QStringLiteral("impossibile leggere il file (%1)").arg(file.errorString())
-                                     : QStringLiteral("il file non esiste");
+    if (!ApriInLettura(file, &esito.errore))
+        return esito;
+    if (!sembraTesto(file.peek(8192))) {
+        esito.errore = MotivoNonTesto;
         return esito;
     }
     esito.parole = LeggiElementi(file, massimo);
     if (file.error() != QFileDevice::NoError) {
-        esito.errore = file.errorString();
+        esito.errore = MotivoErrore(file.error(), percorso);
         esito.parole.clear();
         return esito;
     }
@@ -295,50 +309,47 @@ void RiempiListePredefinite(Stato &stato)
     stato.ListePredefinite[Stato::NumeroListePredefinite] = {};
 }
 
-namespace {
-
-// The names in a folder by their lower-case form, kept until the folder
-// changes, so finding a picture whose word was re-cased does not list the
-// whole folder again for every picture.
-struct IndiceCartella
+QString IndiceCartelle::trova(const QString &cartella, const QString &nome)
 {
-    QDateTime modificata;
-    QHash<QString, QString> nomi;
-};
-
-QString cercaSenzaMaiuscole(const QString &cartella, const QString &nome)
-{
-    static QHash<QString, IndiceCartella> indici;
     const QFileInfo info(cartella);
     if (!info.isDir())
         return {};
     const QDateTime modificata = info.lastModified();
-    IndiceCartella &indice = indici[info.absoluteFilePath()];
+    const QString chiave = nome.toLower();
+    const QMutexLocker blocco(&mutex_);
+    Cartella &c = cartelle_[info.absoluteFilePath()];
     // A name missing from the index also reads the folder again: a file may
-    // have been added within the clock's resolution.
-    if (!indice.modificata.isValid() || indice.modificata != modificata || !indice.nomi.contains(nome.toLower())) {
-        indice.modificata = modificata;
-        indice.nomi.clear();
+    // have come within the clock's resolution.
+    if (!c.modificata.isValid() || c.modificata != modificata || !c.nomi.contains(chiave)) {
+        c.modificata = modificata;
+        c.nomi.clear();
         QDirIterator it(cartella, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         while (it.hasNext()) {
             it.next();
-            indice.nomi.insert(it.fileName().toLower(), it.fileName());
+            c.nomi.insert(it.fileName().toLower(), it.fileName());
         }
     }
-    return indice.nomi.value(nome.toLower());
+    return c.nomi.value(chiave);
 }
 
-} // namespace
-
-QString TrovaFile(const QString &cartella, const QString &nome)
+namespace {
+QString trovaCon(IndiceCartelle &indice, const QString &cartella, const QString &nome)
 {
     const QString esatto = QDir(cartella).filePath(nome);
     if (QFileInfo::exists(esatto))
         return esatto;
-    const QString trovato = cercaSenzaMaiuscole(cartella, nome);
+    const QString trovato = indice.trova(cartella, nome);
     if (!trovato.isEmpty() && QFileInfo::exists(QDir(cartella).filePath(trovato)))
         return QDir(cartella).filePath(trovato);
     return esatto;
+}
+} // namespace
+
+QString TrovaFile(const QString &cartella, const QString &nome)
+{
+    // A list is looked up now and then: a passing index is enough.
+    IndiceCartelle indice;
+    return trovaCon(indice, cartella, nome);
 }
 
 QString PercorsoImmagine(const Ambiente &ambiente, const QString &parola)
@@ -350,7 +361,7 @@ QString PercorsoImmagine(const Ambiente &ambiente, const QString &parola)
     if (nome.contains(QLatin1Char('/')) || nome.contains(QLatin1Char('\\')) || nome.contains(QLatin1String(".."))
         || nome.contains(QChar(0)))
         return {};
-    return TrovaFile(ambiente.cartellaImmagini(), nome + QStringLiteral(".jpg"));
+    return trovaCon(*ambiente.indice, ambiente.cartellaImmagini(), nome + QStringLiteral(".jpg"));
 }
 
 bool FileEsiste(const QString &percorso)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 
@@ -12,10 +15,12 @@ struct Ambiente;
 // whatever follows it up to the comma or line end is skipped; an empty line
 // is an empty item. Blanks that end an unquoted item are dropped.
 // At most `massimo` items are read, and the file is read only as far as that.
+// A folder, a named pipe, a device or a file that is not text (a picture,
+// random bytes) is refused with its reason, and never waited on.
 struct LetturaLista
 {
     bool aperta = false;      // false when the file could not be opened or read
-    QString errore;           // the reason, when not aperta
+    QString errore;           // the reason in Italian, when not aperta
     QStringList parole;
 };
 
@@ -31,9 +36,30 @@ void ImpostaParole(Stato &stato, const QStringList &parole);
 // The 34 predefined lists, rows 0..33.
 void RiempiListePredefinite(Stato &stato);
 
+inline const QString MotivoNonTesto =
+    QStringLiteral("Non è un file di testo: forse è un'immagine o un altro tipo di documento");
+
 // `nome` inside `cartella`, whatever the letter case of the name on disk.
 // Returns the existing file's path, or the path as given when none matches.
 QString TrovaFile(const QString &cartella, const QString &nome);
+
+// The names in folders by their lower-case form, each folder listed once and
+// again only when it changes or a name is missing. Safe to share between threads.
+class IndiceCartelle
+{
+public:
+    // The name on disk of `nome` in `cartella`, whatever its letter case; empty when none.
+    QString trova(const QString &cartella, const QString &nome);
+
+private:
+    struct Cartella
+    {
+        QDateTime modificata;
+        QHash<QString, QString> nomi;
+    };
+    QMutex mutex_;
+    QHash<QString, Cartella> cartelle_;
+};
 // The picture of a word: images0 + the word without its leading blanks + ".jpg",
 // found regardless of letter case. A word holding a path separator or ".."
 // has no picture: the result is empty.

@@ -9,138 +9,185 @@
 namespace profilo {
 namespace {
 
-QList<QByteArray> righe(const QByteArray &contenuto)
+enum class Codifica { Ansi, Utf8, Utf16 };
+
+struct Testo
 {
-    QList<QByteArray> out;
-    qsizetype inizio = 0;
-    const qsizetype n = contenuto.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = contenuto[i];
-        if (c == '\r' || c == '\n') {
-            out.append(contenuto.mid(inizio, i - inizio));
-            if (c == '\r' && i + 1 < n && contenuto[i + 1] == '\n')
-                ++i;
-            inizio = i + 1;
-        }
+    QString testo;
+    Codifica codifica = Codifica::Ansi;
+};
+
+Testo decodifica(const QByteArray &b)
+{
+    if (b.startsWith("\xFF\xFE")) {
+        // Code unit by code unit, so that even a broken surrogate goes back unchanged.
+        QString t(b.size() / 2 - 1, Qt::Uninitialized);
+        for (qsizetype i = 0; i < t.size(); ++i)
+            t[i] = QChar(static_cast<unsigned char>(b[2 + 2 * i]) | static_cast<unsigned char>(b[3 + 2 * i]) << 8);
+        return {t, Codifica::Utf16};
     }
-    if (inizio < n)
-        out.append(contenuto.mid(inizio));
+    if (b.startsWith("\xEF\xBB\xBF"))
+        return {QString::fromUtf8(b.mid(3)), Codifica::Utf8};
+    return {cp1252::decode(b), Codifica::Ansi};
+}
+
+QByteArray codifica(const QString &t, Codifica c)
+{
+    switch (c) {
+    case Codifica::Utf16: {
+        QByteArray b("\xFF\xFE");
+        b.reserve(2 + 2 * t.size());
+        for (const QChar ch : t)
+            b.append(static_cast<char>(ch.unicode() & 0xFF)).append(static_cast<char>(ch.unicode() >> 8));
+        return b;
+    }
+    case Codifica::Utf8:
+        return "\xEF\xBB\xBF" + t.toUtf8();
+    case Codifica::Ansi:
+        break;
+    }
+    return cp1252::encode(t);
+}
+
+// Blanks as the profile functions skip them: ^Z is the end mark of old DOS files.
+bool blank(QChar c) { return (c.unicode() >= 0x09 && c.unicode() <= 0x0D) || c.unicode() == 0x1A || c == QLatin1Char(' '); }
+
+QString senzaBlank(QStringView s)
+{
+    qsizetype a = 0, b = s.size();
+    while (a < b && blank(s[a]))
+        ++a;
+    while (b > a && blank(s[b - 1]))
+        --b;
+    return s.mid(a, b - a).toString();
+}
+
+struct Riga
+{
+    enum Tipo { Vuota, Altro, Sezione, Chiave };
+    Tipo tipo = Vuota;
+    qsizetype inizio = 0; // of the line, without its line end
+    qsizetype fine = 0;
+    QString nome;
+    QString valore; // as written, blanks removed
+};
+
+QList<Riga> righe(const QString &t)
+{
+    QList<Riga> out;
+    const qsizetype n = t.size();
+    for (qsizetype i = 0; i < n;) {
+        Riga r;
+        r.inizio = i;
+        while (i < n && t[i] != QLatin1Char('\r') && t[i] != QLatin1Char('\n'))
+            ++i;
+        r.fine = i;
+        if (i < n)
+            i += (t[i] == QLatin1Char('\r') && i + 1 < n && t[i + 1] == QLatin1Char('\n')) ? 2 : 1;
+        const QString riga = senzaBlank(QStringView(t).mid(r.inizio, r.fine - r.inizio));
+        if (riga.startsWith(QLatin1Char('['))) {
+            r.tipo = Riga::Sezione;
+            const qsizetype chiusa = riga.indexOf(QLatin1Char(']'));
+            r.nome = senzaBlank(QStringView(riga).mid(1, chiusa < 0 ? -1 : chiusa - 1));
+        } else if (const qsizetype uguale = riga.indexOf(QLatin1Char('=')); uguale >= 0 && !riga.startsWith(QLatin1Char(';'))) {
+            r.tipo = Riga::Chiave;
+            r.nome = senzaBlank(QStringView(riga).left(uguale));
+            r.valore = senzaBlank(QStringView(riga).mid(uguale + 1));
+        } else if (!riga.isEmpty()) {
+            r.tipo = Riga::Altro;
+        }
+        out.append(r);
+    }
     return out;
 }
 
-QString testo(const QByteArray &b) { return cp1252::decode(b); }
-
-// "[name]" on a line gives name (trimmed); otherwise nothing.
-std::optional<QString> nomeSezione(const QString &riga)
+// What a reader gets from a value as written.
+QString letto(QString v)
 {
-    const QString t = riga.trimmed();
-    if (!t.startsWith(QLatin1Char('[')))
-        return std::nullopt;
-    const qsizetype chiusa = t.indexOf(QLatin1Char(']'));
-    if (chiusa < 0)
-        return std::nullopt;
-    return t.mid(1, chiusa - 1).trimmed();
-}
-
-// "key=value" gives key (trimmed); lines without '=' are not keys.
-std::optional<QString> nomeChiave(const QString &riga)
-{
-    const qsizetype uguale = riga.indexOf(QLatin1Char('='));
-    if (uguale < 0)
-        return std::nullopt;
-    return riga.left(uguale).trimmed();
-}
-
-QString valoreDi(const QString &riga)
-{
-    // Quotes are kept: whatever the program writes reads back the same.
-    return riga.mid(riga.indexOf(QLatin1Char('=')) + 1).trimmed();
+    if (const qsizetype nul = v.indexOf(QChar(0)); nul >= 0)
+        v.truncate(nul);
+    if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) && v.back() == v.front())
+        return v.mid(1, v.size() - 2);
+    return v;
 }
 
 bool stesso(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+struct Posizione
+{
+    qsizetype sezione = -1; // index of the first section of the name
+    qsizetype chiave = -1;  // the first key of the name in it
+    qsizetype ultima = -1;  // its last line that is not blank
+};
+
+Posizione trova(const QList<Riga> &tutte, const QString &sezione, const QString &chiave)
+{
+    Posizione p;
+    for (qsizetype i = 0; i < tutte.size(); ++i) {
+        const Riga &r = tutte[i];
+        if (r.tipo == Riga::Sezione) {
+            if (p.sezione >= 0)
+                break;
+            if (stesso(r.nome, sezione))
+                p.sezione = p.ultima = i;
+        } else if (p.sezione >= 0 && r.tipo != Riga::Vuota) {
+            p.ultima = i;
+            if (r.tipo == Riga::Chiave && stesso(r.nome, chiave)) {
+                p.chiave = i;
+                break;
+            }
+        }
+    }
+    return p;
+}
 
 } // namespace
 
 std::optional<QString> valore(const QByteArray &contenuto, const QString &sezione, const QString &chiave)
 {
-    bool dentro = false;
-    for (const QByteArray &b : righe(contenuto)) {
-        const QString riga = testo(b);
-        if (const auto s = nomeSezione(riga)) {
-            dentro = stesso(*s, sezione);
-            continue;
-        }
-        if (!dentro)
-            continue;
-        if (const auto k = nomeChiave(riga); k && stesso(*k, chiave))
-            return valoreDi(riga);
-    }
-    return std::nullopt;
+    const QList<Riga> tutte = righe(decodifica(contenuto).testo);
+    const Posizione p = trova(tutte, sezione, chiave);
+    if (p.chiave < 0)
+        return std::nullopt;
+    return letto(tutte[p.chiave].valore);
 }
 
 QByteArray conValore(const QByteArray &contenuto, const QString &sezione, const QString &chiave,
                      const QString &nuovo)
 {
-    const QByteArray rigaNuova = cp1252::encode(chiave + QLatin1Char('=') + nuovo);
-    QList<QByteArray> tutte = righe(contenuto);
+    QString v = nuovo;
+    for (QChar &c : v)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.isNull())
+            c = QLatin1Char('?');
+    if (letto(senzaBlank(v)) != v)
+        v = QLatin1Char('"') + v + QLatin1Char('"');
 
-    qsizetype inizioSezione = -1; // index of the section header
-    qsizetype ultimaDellaSezione = -1; // last non-blank line inside the section
-    for (qsizetype i = 0; i < tutte.size(); ++i) {
-        const QString riga = testo(tutte[i]);
-        if (const auto s = nomeSezione(riga)) {
-            if (inizioSezione >= 0)
-                break; // past our section
-            if (stesso(*s, sezione)) {
-                inizioSezione = i;
-                ultimaDellaSezione = i;
-            }
-            continue;
-        }
-        if (inizioSezione < 0)
-            continue;
-        if (!riga.trimmed().isEmpty())
-            ultimaDellaSezione = i;
-        if (const auto k = nomeChiave(riga); k && stesso(*k, chiave)) {
-            tutte[i] = rigaNuova;
-            return tutte.join("\r\n") + "\r\n";
-        }
-    }
-
-    if (inizioSezione >= 0) {
-        tutte.insert(ultimaDellaSezione + 1, rigaNuova);
+    Testo t = decodifica(contenuto);
+    const QList<Riga> tutte = righe(t.testo);
+    const Posizione p = trova(tutte, sezione, chiave);
+    const QString crlf = QStringLiteral("\r\n");
+    if (p.chiave >= 0) {
+        const Riga &r = tutte[p.chiave];
+        t.testo.replace(r.inizio, r.fine - r.inizio, r.nome + QLatin1Char('=') + v);
+    } else if (p.sezione >= 0) {
+        t.testo.insert(tutte[p.ultima].fine, crlf + chiave + QLatin1Char('=') + v);
     } else {
-        // A new section goes at the end, after a blank line when the file has text.
-        while (!tutte.isEmpty() && tutte.back().trimmed().isEmpty())
-            tutte.removeLast();
-        if (!tutte.isEmpty())
-            tutte.append(QByteArray());
-        tutte.append(cp1252::encode(QLatin1Char('[') + sezione + QLatin1Char(']')));
-        tutte.append(rigaNuova);
+        if (!t.testo.isEmpty() && !t.testo.endsWith(QLatin1Char('\n')) && !t.testo.endsWith(QLatin1Char('\r')))
+            t.testo += crlf;
+        t.testo += QLatin1Char('[') + sezione + QLatin1Char(']') + crlf + chiave + QLatin1Char('=') + v + crlf;
     }
-    return tutte.join("\r\n") + "\r\n";
+    if (t.codifica == Codifica::Ansi && !cp1252::canEncode(t.testo))
+        t.codifica = Codifica::Utf16;
+    return codifica(t.testo, t.codifica);
 }
 
 QString leggi(const QString &file, const QString &sezione, const QString &chiave, const QString &predefinito)
 {
     QFile f(file);
     QByteArray contenuto;
-    if (f.open(QIODevice::ReadOnly))
+    if (ApriInLettura(f))
         contenuto = f.read(1024 * 1024); // a settings file is a few lines; ignore anything past 1 MB
     return valore(contenuto, sezione, chiave).value_or(predefinito);
-}
-
-bool scrivi(const QString &file, const QString &sezione, const QString &chiave, const QString &nuovo)
-{
-    QByteArray contenuto;
-    QFile f(file);
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly))
-            return false; // never write over a file we could not read
-        contenuto = f.readAll();
-        f.close();
-    }
-    return ScriviFileIntero(file, conValore(contenuto, sezione, chiave, nuovo));
 }
 
 } // namespace profilo

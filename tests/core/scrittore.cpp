@@ -1,17 +1,25 @@
-// Writes a file over and over until it is killed: the settings file through
-// the settings writer, or a word list through the whole-file writer. Used by
-// the test that kills a save half-way.
+// Saves a file over and over until it is killed, for the test that cuts a save
+// short: the settings through SalvaImpostazioni, a word list through
+// ScriviFileIntero, or a word list written in place (the way that loses files,
+// to show that the test catches it). It times four saves, then sends itself
+// SIGKILL at the given point (0 to 1) of a save, two saves later. Given
+// "vecchio" or "nuovo" instead, it makes one whole save of that kind and ends.
 #include "core/dialoghi.h"
 #include "core/impostazioni.h"
 #include "core/salvataggio.h"
 #include "core/stato.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
-class Muti : public Dialoghi
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/time.h>
+#endif
+
+struct Muti : Dialoghi
 {
-public:
     Risposta messaggio(Icona, const QString &, const QString &, Pulsanti) override { return Risposta::Ok; }
     QString apriFile(const QString &, const QString &) override { return {}; }
     QString salvaFile(const QString &, const QString &) override { return {}; }
@@ -21,27 +29,45 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() < 5)
+#ifdef Q_OS_UNIX
+    if (a.size() < 6)
         return 2;
-    const QString tipo = a[1];
-    const QString percorso = a[2];
-    const QByteArray prima = a[3].toLatin1();
-    const QByteArray dopo = a[4].toLatin1();
-    QFile pronto(percorso + QStringLiteral(".pronto"));
-    pronto.open(QIODevice::WriteOnly);
-    pronto.close();
     Muti muti;
-    for (unsigned long i = 0;; ++i) {
-        const QByteArray &valore = (i % 2) ? prima : dopo;
-        if (tipo == QLatin1String("impostazioni")) {
+    const auto salva = [&](unsigned long i) {
+        const QString &valore = a[(i % 2) ? 3 : 4];
+        const QByteArray testo = (valore.toLatin1() + "\r\n").repeated(50000);
+        QFile f(a[2]);
+        if (a[1] == QLatin1String("impostazioni")) {
             Stato s;
-            s.FileImpostazioni = percorso;
-            s.Carattere = QString::fromLatin1(valore);
+            s.FileImpostazioni = a[2];
+            s.Carattere = valore;
             s.SuoniAttivati = i % 2;
-            s.FileInUso = QStringLiteral("/liste/") + QString::fromLatin1(valore).repeated(200);
+            s.FileInUso = QStringLiteral("/liste/") + valore.repeated(200);
             SalvaImpostazioni(s, muti);
-        } else {
-            ScriviFileIntero(percorso, (valore + "\r\n").repeated(5000));
+        } else if (a[1] == QLatin1String("lista")) {
+            ScriviFileIntero(a[2], testo);
+        } else if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            f.write(testo);
         }
+    };
+    if (a[5] == QLatin1String("vecchio") || a[5] == QLatin1String("nuovo")) {
+        salva(a[5] == QLatin1String("vecchio"));
+        return 0;
     }
+    QElapsedTimer t;
+    t.start();
+    unsigned long i = 0;
+    for (; i < 4; ++i)
+        salva(i);
+    const auto ritardo = static_cast<long>(t.nsecsElapsed() / 4000.0 * (2 + a[5].toDouble())) + 1; // microseconds
+    std::signal(SIGALRM, [](int) { std::raise(SIGKILL); });
+    itimerval timer{};
+    timer.it_value.tv_sec = ritardo / 1000000;
+    timer.it_value.tv_usec = ritardo % 1000000;
+    setitimer(ITIMER_REAL, &timer, nullptr);
+    for (;; ++i)
+        salva(i);
+#else
+    return 3; // the kill is timed with a POSIX interval timer
+#endif
 }

@@ -1,228 +1,374 @@
+// Start-up, the settings file, the type style and the random colours.
+#include "core/avvio.h"
+#include "core/carattere.h"
+#include "core/casuale.h"
+#include "core/colori.h"
 #include "core/cp1252.h"
 #include "core/impostazioni.h"
 #include "core/profilo.h"
+#include "core/suoni.h"
 #include "tests/support/provecomuni.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSysInfo>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+QByteArray utf16(const QString &s, bool be = false)
+{
+    QByteArray b(be ? "\xFE\xFF" : "\xFF\xFE");
+    for (const QChar c : s) {
+        const char basso = static_cast<char>(c.unicode() & 0xFF), alto = static_cast<char>(c.unicode() >> 8);
+        b.append(be ? alto : basso).append(be ? basso : alto);
+    }
+    return b;
+}
+#ifdef Q_OS_UNIX
+// A check that waits on a pipe is ended by SIGALRM instead of hanging.
+struct Sveglia { Sveglia() { ::alarm(10); } ~Sveglia() { ::alarm(0); } };
+#else
+struct Sveglia {};
+#endif
+const QString danneggiate = QString::fromUtf8("C'è stato un errore nel recuperare le configurazioni!");
+const QString nonSalvate = QString::fromUtf8("C'è stato un errore nel salvare le configurazioni!");
+} // namespace
 
 class TestImpostazioni : public QObject
 {
     Q_OBJECT
 
-    // A settings file with the given bytes, and the state pointing at it.
+    QStringList fontRegistrati;
+    std::function<void(const QString &)> registra()
+    {
+        return [this](const QString &f) { fontRegistrati.append(f); };
+    }
     static void conFile(ContestoProva &c, const QByteArray &contenuto)
     {
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        QFile f(c.stato.FileImpostazioni);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
+        if (!contenuto.isNull())
+            c.cartella.scrivi(c.cartella.ambiente().fileImpostazioni(), contenuto);
     }
 
 private slots:
-    void profiloLettura()
-    {
-        const QByteArray ini = "; commento\r\n[altro]\r\nCarattere=no\r\n[ impostazioni ]\r\n"
-                               "  SUONI ATTIVATI  =  Vero  \r\nvuota=\r\nvirgolette=\"  a b \"\r\n";
-        const QString s = QStringLiteral("IMPOSTAZIONI");
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("suoni attivati")), std::optional<QString>(QStringLiteral("Vero")));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("vuota")), std::optional<QString>(QString()));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("virgolette")), std::optional<QString>(QStringLiteral("\"  a b \"")));
-        QCOMPARE(profilo::valore(ini, s, QStringLiteral("Carattere")), std::nullopt);
-        QCOMPARE(profilo::valore(ini, QStringLiteral("nessuna"), QStringLiteral("x")), std::nullopt);
-        // The first of two equal keys wins.
-        QCOMPARE(profilo::valore("[A]\r\nk=1\r\nk=2\r\n", QStringLiteral("a"), QStringLiteral("K")),
-                 std::optional<QString>(QStringLiteral("1")));
-    }
+    void init() { fontRegistrati.clear(); }
 
-    void profiloScrittura()
+    // One row per case: what Windows' GetPrivateProfileString reads as
+    // "Carattere" in [IMPOSTAZIONI] (`valore` null), or the file that
+    // WritePrivateProfileString leaves when it sets it to `valore`; and ours
+    // where we differ on purpose. Sources: "wine profile.c" is Wine's
+    // conformance suite (dlls/kernel32/tests/profile.c, also run on Windows);
+    // IniFileFormatReverseEngineering's tests were run on Windows 10.
+    void profiloComeWindows_data()
     {
-        const QString s = QStringLiteral("IMPOSTAZIONI");
-        // New file.
-        QByteArray b = profilo::conValore({}, s, QStringLiteral("Carattere"), QStringLiteral("corsivo"));
-        QCOMPARE(b, QByteArray("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n"));
-        // A new key goes after the last line of its section; others stay as they are.
-        const QByteArray prima = "[A]\r\nx=1\r\n\r\n[impostazioni]\r\ncarattere=min\r\n\r\n[B]\r\ny=2\r\n";
-        b = profilo::conValore(prima, s, QStringLiteral("Suoni attivati"), QStringLiteral("Vero"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[impostazioni]\r\ncarattere=min\r\nSuoni attivati=Vero\r\n\r\n[B]\r\ny=2\r\n"));
-        // An existing key is replaced in place, whatever its case.
-        b = profilo::conValore(b, s, QStringLiteral("Carattere"), QStringLiteral("corsivo"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[impostazioni]\r\nCarattere=corsivo\r\nSuoni attivati=Vero\r\n\r\n[B]\r\ny=2\r\n"));
-        // A missing section is added at the end after a blank line.
-        b = profilo::conValore("[A]\r\nx=1\r\n", s, QStringLiteral("k"), QStringLiteral("v"));
-        QCOMPARE(b, QByteArray("[A]\r\nx=1\r\n\r\n[IMPOSTAZIONI]\r\nk=v\r\n"));
-        // Windows-1252 on disk.
-        b = profilo::conValore({}, s, QStringLiteral("File in uso"), QString::fromUtf8("/città/€.txt"));
-        QCOMPARE(b, QByteArray("[IMPOSTAZIONI]\r\nFile in uso=/citt\xE0/\x80.txt\r\n"));
+        QTest::addColumn<QByteArray>("prima");
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QByteArray>("windows");
+        QTest::addColumn<QByteArray>("nostro"); // null: as Windows
+        QTest::addColumn<QString>("fonte");
+        const QByteArray s = "[IMPOSTAZIONI]\r\n", c = "corsivo", nessuna = "(no key)", no;
+        const QString leggi, corsivo = QStringLiteral("corsivo");
+        const QString wine = QStringLiteral("wine profile.c "), re = QStringLiteral("IniFileFormatReverseEngineering ");
+        QTest::newRow("CR LF") << s + "Carattere=corsivo\r\n" << leggi << c << no << wine + "test_GetPrivateProfileString CR+LF";
+        QTest::newRow("CR only") << QByteArray("[IMPOSTAZIONI]\rCarattere=corsivo\r") << leggi << c << no << wine + "test_GetPrivateProfileString CR only";
+        QTest::newRow("LF only") << QByteArray("[IMPOSTAZIONI]\nCarattere=corsivo\n") << leggi << c << no << wine + "test_profile_delete_on_close";
+        QTest::newRow("names in any case") << QByteArray("[impostazioni]\r\nCARATTERE=corsivo") << leggi << c << no << wine + "case does not match";
+        QTest::newRow("blanks around") << QByteArray(" [ IMPOSTAZIONI ] \r\n\tCarattere \t= \vcorsivo\t \r\n") << leggi << c << no << wine + "test_profile_sections_names; " + re + "WhiteSpace_Tests";
+        QTest::newRow("double quotes") << s + "Carattere=\"corsivo\"" << leggi << c << no << wine + "quotation marks which are stripped";
+        QTest::newRow("single quotes") << s + "Carattere='corsivo'" << leggi << c << no << re + "Quotes_Tests single quotation marks";
+        QTest::newRow("blanks inside quotes") << s + "Carattere=\" cor sivo \"" << leggi << QByteArray(" cor sivo ") << no << re + "Quotes_Tests spaces inside quotes";
+        QTest::newRow("outermost quotes only") << s + "Carattere=\"\"corsivo\"\"" << leggi << QByteArray("\"corsivo\"") << no << re + "Quotes_Tests quotes in quotes";
+        QTest::newRow("quotes that differ") << s + "Carattere=\"corsivo'" << leggi << QByteArray("\"corsivo'") << no << re + "Quotes_Tests different quotes";
+        QTest::newRow("empty quotes") << s + "Carattere=\"\"" << leggi << QByteArray("") << no << "wine kernel32/profile.c PROFILE_CopyEntry";
+        QTest::newRow("empty value") << s + "Carattere=" << leggi << QByteArray("") << no << wine + "test_profile_string name2=";
+        QTest::newRow("no '=' is no key") << s + "Carattere" << leggi << nessuna << no << wine + "test_profile_string name3";
+        QTest::newRow("comment") << s + ";Carattere=corsivo" << leggi << nessuna << no << re + "Semicolon_Tests semicolon at begin of key";
+        QTest::newRow("key twice: the first") << s + "Carattere=corsivo\r\nCarattere=min" << leggi << c << no << re + "Reading_Tests duplicate keys";
+        QTest::newRow("section twice: the first") << s + "x=1\r\n" + s + "Carattere=corsivo" << leggi << nessuna << no << re + "Reading_Tests duplicate sections";
+        QTest::newRow("other section") << QByteArray("[ALTRO]\r\nCarattere=corsivo") << leggi << nessuna << no << wine + "lpAppName is missing";
+        QTest::newRow("before any section") << "Carattere=corsivo\r\n" + s << leggi << nessuna << no << wine + "test_profile_string key=val_no_section";
+        QTest::newRow("no closing bracket") << QByteArray("[IMPOSTAZIONI\r\nCarattere=corsivo") << leggi << c << no << re + "SquareBracket_Tests missing closing bracket";
+        QTest::newRow("name ends at the first ]") << QByteArray("[IMPOSTAZIONI]x]\r\nCarattere=corsivo") << leggi << c << no << re + "SquareBracket_Tests closing bracket";
+        QTest::newRow("NUL ends the value") << s + QByteArray("Carattere=cor\0sivo", 18) << leggi << QByteArray("cor") << no << "values are NUL-terminated strings";
+        QTest::newRow("^Z at the end") << s + "Carattere=corsivo\x1A\r\n\x1A" << leggi << c << no << "wine kernel32/profile.c PROFILE_isspaceW";
+        QTest::newRow("Windows-1252") << s + "Carattere=citt\xE0 \x80" << leggi << QByteArray("citt\xC3\xA0 \xE2\x82\xAC") << no << "ANSI code page of an Italian Windows";
+        QTest::newRow("UTF-16LE") << utf16(QString::fromUtf8("[IMPOSTAZIONI]\r\nCarattere=Łódź\r\n")) << leggi << QByteArray("Łódź") << no << re + "UTF16LE_Tests reading";
+        QTest::newRow("UTF-16BE is not read") << utf16("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n", true) << leggi << nessuna << no << re + "UTF16BE_Tests reading";
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + s + "Carattere=corsivo" << leggi << nessuna << c << re + "UTF8_Tests first line is broken";
+        QTest::newRow("long value") << s + "Carattere=" + QByteArray(300, 'x') << leggi << QByteArray(99, 'x') << QByteArray(300, 'x') << "the older program's 100-character buffer";
+        QTest::newRow("new file") << QByteArray() << corsivo << s + "Carattere=corsivo\r\n" << no << re + "Writing_Tests existing empty file";
+        QTest::newRow("new section: no blank line") << QByteArray("[A]\r\nx=1\r\n") << corsivo << "[A]\r\nx=1\r\n" + s + "Carattere=corsivo\r\n" << no << wine + "test_WritePrivateProfileString make an addition";
+        QTest::newRow("new key after the last") << s + "x=1\r\n\r\n[A]\r\n" << corsivo << s + "x=1\r\nCarattere=corsivo\r\n\r\n[A]\r\n" << no << re + "Writing_Tests chronological order";
+        QTest::newRow("key keeps its spelling") << QByteArray("[impostazioni]\r\n  carattere = min\r\nz=1\r\n") << corsivo << QByteArray("[impostazioni]\r\ncarattere=corsivo\r\nz=1\r\n") << no << re + "Casing_Tests existing key";
+        QTest::newRow("written without bracket") << QByteArray("[IMPOSTAZIONI\r\nCarattere=min\r\n") << corsivo << QByteArray("[IMPOSTAZIONI\r\nCarattere=corsivo\r\n") << no << re + "SquareBracket_Tests missing closing bracket";
+        QTest::newRow("written in the first") << s + "x=1\r\n" + s + "Carattere=min\r\n" << corsivo << s + "x=1\r\nCarattere=corsivo\r\n" + s + "Carattere=min\r\n" << no << "wine kernel32/profile.c PROFILE_Find";
+        QTest::newRow("other lines stay") << "; nota\r\n[A]\r\ny=2\r\n" + s + "Carattere=min\r\n" << corsivo << "; nota\r\n[A]\r\ny=2\r\n" + s + "Carattere=corsivo\r\n" << no << wine + "test_profile_string the file is quite usable";
+        QTest::newRow("written in Windows-1252") << s + "Carattere=min\r\n" << QString::fromUtf8("città €") << s + "Carattere=citt\xE0 \x80\r\n" << no << "ANSI code page of an Italian Windows";
+        QTest::newRow("UTF-16LE stays") << utf16("[IMPOSTAZIONI]\r\nCarattere=min\r\n") << corsivo << utf16("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n") << no << re + "UTF16LE_Tests writing";
+        QTest::newRow("UTF-8 mark stays") << "\xEF\xBB\xBF" + s + "Carattere=min\r\n" << corsivo << "\xEF\xBB\xBF" + s + "Carattere=min\r\n" + s + "Carattere=corsivo\r\n" << "\xEF\xBB\xBF" + s + "Carattere=corsivo\r\n" << re + "UTF8_Tests writing";
+        QTest::newRow("no Windows-1252 byte") << QByteArray() << QString::fromUtf8("Łódź") << s + "Carattere=?\xF3" "d?\r\n" << utf16(QString::fromUtf8("[IMPOSTAZIONI]\r\nCarattere=Łódź\r\n")) << "wine kernel32/profile.c PROFILE_WriteLine (CP_ACP)";
+        QTest::newRow("quotes kept") << QByteArray() << "\"x\"" << s + "Carattere=\"x\"\r\n" << s + "Carattere=\"\"x\"\"\r\n" << re + "WritePrivateProfileString: nothing is escaped";
+        QTest::newRow("line end in a value") << QByteArray() << "a\r\n[B]" << s + "Carattere=a\r\n[B]\r\n" << s + "Carattere=a??[B]\r\n" << re + "WritePrivateProfileString: nothing is escaped";
     }
-
-    void salvaScriveIByteAttesi()
+    void profiloComeWindows()
     {
-        ContestoProva c;
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        c.stato.SuoniAttivati = false;
-        c.stato.Carattere = QStringLiteral("minuscolo");
-        c.stato.FileInUso = QString::fromUtf8("/home/maestra/città.txt");
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
-        QCOMPARE(leggiFile(c.stato.FileImpostazioni),
-                 QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\n"
-                            "File in uso=/home/maestra/citt\xE0.txt\r\n"));
-        QVERIFY(c.dialoghi.chiamate.isEmpty());
-    }
-
-    void andataERitorno_data()
-    {
-        QTest::addColumn<bool>("suoni");
-        QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("defaults") << true << "maiuscolo" << "/p/testilettoria2/tutte.txt";
-        QTest::newRow("corsivo, silent") << false << "corsivo" << "C:\\liste\\mia lista.txt";
-        // A path longer than 99 characters comes back whole.
-        QTest::newRow("long path") << true << "minuscolo" << QStringLiteral("/").repeated(1) + QStringLiteral("cartella/").repeated(20) + "x.txt";
-        // Found by fuzzing: a value between quotes came back without them.
-        QTest::newRow("quoted") << true << "corsivo" << "\"C:\\liste\\x.txt\"";
-        QTest::newRow("accents") << false << "maiuscolo" << QString::fromUtf8("/scuola/perché/città.txt");
-    }
-    void andataERitorno()
-    {
-        QFETCH(bool, suoni);
-        QFETCH(QString, carattere);
-        QFETCH(QString, file);
-        ContestoProva c;
-        QDir().mkpath(c.cartella.ambiente().cartellaImpostazioni);
-        c.stato.SuoniAttivati = suoni;
-        c.stato.Carattere = carattere;
-        c.stato.FileInUso = file;
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
-        Stato letto;
-        letto.FileImpostazioni = c.stato.FileImpostazioni;
-        letto.SuoniAttivati = !suoni;
-        QVERIFY(LeggiImpostazioni(letto, c.dialoghi));
-        QCOMPARE(letto.SuoniAttivati, suoni);
-        QCOMPARE(letto.Carattere, carattere);
-        QCOMPARE(letto.FileInUso, file);
+        QFETCH(QByteArray, prima);
+        QFETCH(QString, valore);
+        QFETCH(QByteArray, windows);
+        QFETCH(QByteArray, nostro);
+        QFETCH(QString, fonte);
+        const QString sezione = QStringLiteral("IMPOSTAZIONI"), chiave = QStringLiteral("Carattere");
+        QByteArray ottenuto = profilo::valore(prima, sezione, chiave).value_or(QStringLiteral("(no key)")).toUtf8();
+        if (!valore.isNull()) {
+            ottenuto = profilo::conValore(prima, sezione, chiave, valore);
+            // What we write reads back (a line end, which a line cannot hold, as '?').
+            QString letto = valore;
+            letto.replace(QLatin1Char('\r'), QLatin1Char('?')).replace(QLatin1Char('\n'), QLatin1Char('?'));
+            QCOMPARE(profilo::valore(ottenuto, QStringLiteral("impostazioni"), QStringLiteral("carattere")), std::optional<QString>(letto));
+        }
+        QVERIFY2(ottenuto == (nostro.isNull() ? windows : nostro), qPrintable(fonte + QStringLiteral(": ") + QString::fromLatin1(ottenuto.toPercentEncoding())));
+        QVERIFY(nostro.isNull() || nostro != windows);
     }
 
     void regoleDiLettura_data()
     {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<bool>("suoni");
-        QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("file");
-        const QByteArray f = "File in uso=/x.txt\r\n";
-        QTest::newRow("vero small v is off") << "[IMPOSTAZIONI]\r\nSuoni attivati=vero\r\nCarattere=maiuscolo\r\n" + f << false << "maiuscolo" << "/x.txt";
-        QTest::newRow("any capital V is on") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vxyz\r\nCarattere=maiuscolo\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("MAIUSCOLO is corsivo") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=MAIUSCOLO\r\n" + f << true << "corsivo" << "/x.txt";
-        QTest::newRow("min prefix") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=mini\r\n" + f << true << "minuscolo" << "/x.txt";
-        QTest::newRow("mai before min") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=maiu\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("no sounds key: off") << "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n" + f << false << "corsivo" << "/x.txt";
-        QTest::newRow("no style key: maiuscolo") << "[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\n" + f << true << "maiuscolo" << "/x.txt";
-        QTest::newRow("no file key") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\n") << true << "maiuscolo" << "Non Capisco";
-        QTest::newRow("trailing blanks of the path") << QByteArray("[IMPOSTAZIONI]\r\nFile in uso=/x y.txt   \r\n") << false << "maiuscolo" << "/x y.txt";
-        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n[[[\r\n") << false << "maiuscolo" << "Non Capisco";
-        QTest::newRow("keys twice: first wins") << "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\nCarattere=minuscolo\r\n" + f << false << "corsivo" << "/x.txt";
+        QTest::addColumn<QString>("letto"); // sounds (V or F), style, path, voice (V or F); null: damaged
+        const QByteArray s = "[IMPOSTAZIONI]\r\n", f = "File in uso=/x.txt\r\n";
+        QTest::newRow("vero, MAIUSCOLO") << s + "Suoni attivati=vero\r\nCarattere=MAIUSCOLO\r\n" + f << "F corsivo /x.txt V";
+        QTest::newRow("any capital V, min prefix") << s + "Suoni attivati=Vxyz\r\nCarattere=mini\r\n" + f << "V minuscolo /x.txt V";
+        QTest::newRow("mai before min, no keys") << s + "Carattere=maiu" << "F maiuscolo Non Capisco V";
+        QTest::newRow("trailing blanks of the path") << s + "File in uso=\"/x y.txt   \"\r\n" << "F maiuscolo /x y.txt V";
+        QTest::newRow("quoted values") << s + "Suoni attivati=\"Vero\"\r\nCarattere=\"minuscolo\"\r\nFile in uso=\"/x.txt\"" << "V minuscolo /x.txt V";
+        QTest::newRow("voice off") << s + "Voce attivata=Falso" << "F maiuscolo Non Capisco F";
+        QTest::newRow("voice empty is on") << s + "Voce attivata=" << "F maiuscolo Non Capisco V";
+        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n") << "F maiuscolo Non Capisco V";
+        QTest::newRow("empty sounds") << s + "Suoni attivati=" << QString();
+        QTest::newRow("blank style") << s + "Carattere=   " << QString();
+        QTest::newRow("empty quotes") << s + "File in uso=\"\"" << QString();
     }
     void regoleDiLettura()
     {
         QFETCH(QByteArray, ini);
-        QFETCH(bool, suoni);
-        QFETCH(QString, carattere);
-        QFETCH(QString, file);
+        QFETCH(QString, letto);
         ContestoProva c;
         conFile(c, ini);
-        QVERIFY(LeggiImpostazioni(c.stato, c.dialoghi));
-        QCOMPARE(c.stato.SuoniAttivati, suoni);
-        QCOMPARE(c.stato.Carattere, carattere);
-        QCOMPARE(c.stato.FileInUso, file);
+        c.stato.VoceAttivata = !letto.endsWith(QLatin1Char('V'));
+        QCOMPARE(LeggiImpostazioni(c.stato, c.dialoghi), !letto.isNull());
+        if (letto.isNull()) { // a damaged file is deleted and said so; the program ends
+            QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
+            QCOMPARE(c.dialoghi.testi(), QStringList{danneggiate});
+            QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
+            return;
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(QChar(c.stato.SuoniAttivati ? 'V' : 'F'), c.stato.Carattere, c.stato.FileInUso, QChar(c.stato.VoceAttivata ? 'V' : 'F')), letto);
         QVERIFY(c.dialoghi.chiamate.isEmpty());
-        QVERIFY(QFile::exists(c.stato.FileImpostazioni));
     }
 
-    void fileDanneggiato_data()
+    // An older file gains the voice key in its section; every other line stays byte for byte.
+    void salvaUnFileVecchio()
     {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::newRow("empty sounds") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=\r\n");
-        QTest::newRow("empty style") << QByteArray("[IMPOSTAZIONI]\r\nCarattere=   \r\n");
-        QTest::newRow("empty file key") << QByteArray("[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nFile in uso=\r\n");
-    }
-    void fileDanneggiato()
-    {
-        QFETCH(QByteArray, ini);
         ContestoProva c;
-        conFile(c, ini);
-        QVERIFY(!LeggiImpostazioni(c.stato, c.dialoghi));
-        QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
-        QCOMPARE(c.dialoghi.chiamate.size(), 1);
-        QCOMPARE(c.dialoghi.chiamate[0].testo, QString::fromUtf8("C'è stato un errore nel recuperare le configurazioni!"));
-        QCOMPARE(c.dialoghi.chiamate[0].titolo, QStringLiteral("Lettoria 2"));
-        QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
+        conFile(c, "[ALTRO]\r\nx=1\r\n[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=corsivo\r\nFile in uso=/a.txt\r\n[Z]\r\n");
+        c.stato.SuoniAttivati = c.stato.VoceAttivata = false;
+        c.stato.Carattere = QStringLiteral("minuscolo");
+        c.stato.FileInUso = QString::fromUtf8("/città.txt");
+        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 0);
+        QCOMPARE(leggiFile(c.stato.FileImpostazioni), QByteArray("[ALTRO]\r\nx=1\r\n[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\n"
+                                                                "File in uso=/citt\xE0.txt\r\nVoce attivata=Falso\r\n[Z]\r\n"));
     }
 
-    void impostazioniIniziali()
+    // The start-up with what a classroom PC may hold: the list the settings
+    // name ("%1" is the program folder; mia.txt holds `mia`), the font, the default list.
+    void avvio_data()
     {
-        ContestoProva c;
-        c.stato.Carattere = QStringLiteral("corsivo");
-        c.stato.SuoniAttivati = false;
-        QVERIFY(ImpostazioniIniziali(c.stato, c.cartella.ambiente(), c.dialoghi));
-        QCOMPARE(c.stato.Carattere, QStringLiteral("maiuscolo"));
-        QVERIFY(c.stato.SuoniAttivati);
-        QCOMPARE(c.stato.FileInUso, c.cartella.ambiente().cartellaProgramma + QStringLiteral("/testilettoria2/tutte.txt"));
-        // Nothing is written.
-        QVERIFY(!QFile::exists(c.stato.FileImpostazioni));
+        QTest::addColumn<int>("font"); // 1: in the program folder, 2: installed
+        QTest::addColumn<bool>("lista");
+        QTest::addColumn<QByteArray>("inUso");
+        QTest::addColumn<QByteArray>("mia");
+        QTest::addColumn<int>("parole"); // 1: mia.txt is in use, 3: the default list
+        QTest::addColumn<QStringList>("messaggi");
+        const QByteArray m = "%1/mia.txt";
+        QTest::newRow("quoted path") << 3 << true << "\"" + m + "\"" << QByteArray("ORSO") << 1 << QStringList{};
+        QTest::newRow("deleted list") << 3 << true << m << QByteArray() << 3 << QStringList{};
+        QTest::newRow("named pipe") << 3 << true << m << QByteArray("fifo") << 3 << QStringList{};
+        QTest::newRow("picture renamed .txt") << 3 << true << m << QByteArray("jpeg") << 3 << QStringList{};
+        QTest::newRow("installed font is enough") << 2 << true << QByteArray() << QByteArray() << 3 << QStringList{};
+        QTest::newRow("no font") << 0 << true << QByteArray() << QByteArray() << 3 << QStringList{MessaggioFontMancante};
+        QTest::newRow("no list") << 3 << false << QByteArray() << QByteArray() << 0 << QStringList{MessaggioListaMancante};
+        QTest::newRow("neither") << 0 << false << QByteArray() << QByteArray() << 0 << QStringList{MessaggioFontMancante + QStringLiteral("\r\n") + MessaggioListaMancante};
+        QTest::newRow("settings folder is a file") << 3 << true << QByteArray() << QByteArray("occupata") << 3 << QStringList{};
+        QTest::newRow("settings file is a pipe") << 3 << true << QByteArray() << QByteArray("fifo.ini") << 3 << QStringList{};
     }
-
-    void scritturaFallita()
+    void avvio()
     {
+        const Sveglia sveglia;
+        QFETCH(int, font);
+        QFETCH(QByteArray, inUso);
+        QFETCH(QByteArray, mia);
+        QFETCH(int, parole);
         ContestoProva c;
-        // The settings folder is a file: nothing can be written into it.
-        c.cartella.scrivi(QStringLiteral("../config/ImpostazioniProgrammiQuorla"), "non una cartella");
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
-        QCOMPARE(c.dialoghi.chiamate.size(), 3);
-        for (const auto &ch : c.dialoghi.chiamate) {
-            QCOMPARE(ch.testo, QString::fromUtf8("C'è stato un errore nel salvare le configurazioni!"));
+        const Ambiente &a = c.cartella.ambiente();
+        const QString programma = a.fileFontProgramma(), installato = a.cartellaFont + QStringLiteral("/indis1.ttf");
+        for (const QString &f : {programma, installato})
+            if (font & (f == programma ? 1 : 2))
+                c.cartella.scrivi(f, "font");
+        QFETCH(bool, lista);
+        if (lista)
+            c.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "CANE", "GATTO"});
+        const QString percorsoMia = c.cartella.percorso(QStringLiteral("mia.txt"));
+        // Never to be read nor replaced: a pipe as the list or the settings file, a file as the settings folder.
+        const QString inMezzo = mia == "occupata" ? a.cartellaImpostazioni : mia == "fifo.ini" ? a.fileImpostazioni() : percorsoMia;
+        QDir().mkpath(QFileInfo(a.fileImpostazioni()).path());
+#ifdef Q_OS_UNIX
+        if (mia.startsWith("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(inMezzo).constData(), 0600), 0);
+#else
+        if (mia.startsWith("fifo"))
+            QSKIP("no named pipes here");
+#endif
+        if (mia == "occupata")
+            QVERIFY(QDir(a.cartellaImpostazioni).removeRecursively() && !c.cartella.scrivi(inMezzo, mia).isEmpty());
+        else if (!mia.isEmpty() && !mia.startsWith("fifo"))
+            c.cartella.scrivi(percorsoMia, mia == "jpeg" ? leggiFile(c.cartella.creaImmagine(QStringLiteral("X.jpg"))) : mia);
+        if (!inUso.isEmpty())
+            conFile(c, "[IMPOSTAZIONI]\r\nFile in uso=" + QString::fromUtf8(inUso).arg(a.cartellaProgramma).toUtf8());
+        QCOMPARE(Main(c.stato, a, c.dialoghi, registra()).tipo, EsitoAvvio::Tipo::Prosegui);
+        QCOMPARE(c.stato.FileInUso, parole == 1 ? percorsoMia : a.listaPredefinita());
+        QCOMPARE(c.stato.NumeroParole, qint16(parole));
+        QTEST(c.dialoghi.testi(), "messaggi");
+        for (const auto &ch : c.dialoghi.chiamate)
             QCOMPARE(ch.icona, Dialoghi::Icona::Esclamazione);
+        QCOMPARE(fontRegistrati, font & 1 ? QStringList{programma} : font ? QStringList{installato} : QStringList{});
+        if (inMezzo != percorsoMia) { // on exit: one message for each setting; what is in the way stays
+            QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
+            QCOMPARE(c.dialoghi.testi(), QStringList(3, nonSalvate));
+            QVERIFY(QFileInfo(inMezzo).exists() && !QFileInfo(inMezzo).isDir() && QFileInfo(inMezzo).isFile() == (mia == "occupata"));
         }
     }
 
-    void nonScriveSopraUnFileIlleggibile()
-    {
-        ContestoProva c;
-        conFile(c, "[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n");
-        QFile::setPermissions(c.stato.FileImpostazioni, QFileDevice::WriteOwner);
-        if (QFile(c.stato.FileImpostazioni).open(QIODevice::ReadOnly))
-            QSKIP("this user reads every file (root)");
-        QCOMPARE(SalvaImpostazioni(c.stato, c.dialoghi), 3);
-        QFile::setPermissions(c.stato.FileImpostazioni, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(leggiFile(c.stato.FileImpostazioni), QByteArray("[IMPOSTAZIONI]\r\nCarattere=corsivo\r\n"));
-    }
-
-    void cartellaELeggimi()
+    void primoEsecondoAvvio()
     {
         ContestoProva c;
         const Ambiente &a = c.cartella.ambiente();
-        QVERIFY(CreaCartellaImpostazioni(a));
-        const QByteArray atteso = cp1252::encode(QString::fromUtf8(
-            "Questa cartella contiene i files di impostazione dei programmi presenti nel sito del progetto Lettoria 2.\r\n"
-            " \r\n"
+        c.cartella.scrivi(QStringLiteral("indis1.ttf"), "font");
+        c.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "Cane"});
+        const QString mia = c.cartella.creaLista(QString::fromUtf8("Łódź Ștefan Ключ.txt"), {"ORSO"});
+        const QString altro = c.cartella.scrivi(a.cartellaImpostazioni + QStringLiteral("/Altro.INI"), "x");
+        QVERIFY(Main(c.stato, a, c.dialoghi, registra()).blocco);
+        // The font is copied and announced; folder and readme made; no settings file yet.
+        QCOMPARE(leggiFile(a.cartellaFont + QStringLiteral("/indis1.ttf")), QByteArray("font"));
+        QCOMPARE(c.dialoghi.testi(), QStringList{TestoFontInstallato()});
+        QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Nessuna);
+        QVERIFY(TestoFontInstallato().startsWith(QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\r\n ----------------------- \r\n")));
+        QVERIFY(QFile::exists(altro) && !QFile::exists(a.fileImpostazioni())); // an existing folder is left alone
+        QCOMPARE(leggiFile(a.fileLeggimi()), cp1252::encode(QString::fromUtf8(
+            "Questa cartella contiene i files di impostazione dei programmi presenti nel sito del progetto Lettoria 2.\r\n \r\n"
             "Se qualche programma presenta problemi di funzionamento può essere utile cancellare il file *.ini "
-            "relativo al programma in quata cartella.\r\n"
-            " \r\n"
-            "Non cancellare questo file.\r\n"));
-        QCOMPARE(leggiFile(a.fileLeggimi()), atteso);
-        QVERIFY(atteso.contains("pu\xF2 essere"));
-        // An existing folder is left alone; the readme is written again.
-        const QString altro = QDir(a.cartellaImpostazioni).filePath(QStringLiteral("Altro.INI"));
-        QFile f(altro);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-        f.close();
-        QFile::remove(a.fileLeggimi());
-        QVERIFY(CreaCartellaImpostazioni(a));
-        QVERIFY(QFile::exists(altro));
-        QCOMPARE(leggiFile(a.fileLeggimi()), atteso);
+            "relativo al programma in quata cartella.\r\n \r\nNon cancellare questo file.\r\n")));
+        QVERIFY(c.stato.Carattere == QStringLiteral("maiuscolo") && c.stato.SuoniAttivati && c.stato.VoceAttivata);
+        QCOMPARE(c.stato.Parole[2], QStringLiteral("Cane")); // as read
+        // Leaving: No keeps the program; Yes writes the settings.
+        c.stato.FileInUso = mia;
+        c.stato.Carattere = QStringLiteral("corsivo");
+        c.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
+        QVERIFY(!ConfermaUscita(c.stato, c.dialoghi) && !QFile::exists(a.fileImpostazioni()));
+        QVERIFY(ConfermaUscita(c.stato, c.dialoghi));
+        QCOMPARE(leggiFile(a.fileImpostazioni()), utf16(QStringLiteral("[IMPOSTAZIONI]\r\nSuoni attivati=Vero\r\nCarattere=corsivo\r\nFile in uso=%1\r\nVoce attivata=Vero\r\n").arg(mia)));
+        QCOMPARE(c.dialoghi.chiamate[1].testo, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(c.dialoghi.chiamate[1].pulsanti, Dialoghi::Pulsanti::SiNo);
+        c.cartella.scrivi(a.fileLeggimi(), "mio");
+        // The next start: no font message, the readme left alone, the settings (and that path) read.
+        ContestoProva d;
+        QCOMPARE(Main(d.stato, a, d.dialoghi, registra()).tipo, EsitoAvvio::Tipo::Prosegui);
+        QVERIFY(d.dialoghi.chiamate.isEmpty());
+        QCOMPARE(leggiFile(a.fileLeggimi()), QByteArray("mio"));
+        QVERIFY(d.stato.Carattere == QStringLiteral("corsivo") && d.stato.FileInUso == mia);
+        QCOMPARE(fontRegistrati.size(), 2); // registered in every run
+    }
+
+    void secondaCopiaRifiutata()
+    {
+        ContestoProva c, d;
+        // A lock left by a copy that crashed does not count; one held by a running copy does.
+        c.cartella.scrivi(QStringLiteral("../tmp/Lettoria2.lock"), "999999\nLettoria2\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        const EsitoAvvio primo = Main(c.stato, c.cartella.ambiente(), c.dialoghi, registra());
+        QCOMPARE(primo.tipo, EsitoAvvio::Tipo::Prosegui);
+        d.stato.FileInUso = QStringLiteral("x");
+        QCOMPARE(Main(d.stato, c.cartella.ambiente(), d.dialoghi, registra()).tipo, EsitoAvvio::Tipo::SecondaCopia);
+        QCOMPARE(d.dialoghi.testi(), QStringList{QString::fromUtf8("E' già stata avviata una copia di questo programma!")});
+        QVERIFY(d.dialoghi.chiamate[0].titolo == QStringLiteral("Error") && d.dialoghi.chiamate[0].icona == Dialoghi::Icona::Critica);
+        QCOMPARE(d.stato.FileInUso, QStringLiteral("x")); // nothing else was done
+    }
+
+    void crediti()
+    {
+        FakeDialoghi d;
+        MostraCrediti(d);
+        QVERIFY(d.chiamate.size() == 1 && d.chiamate[0].icona == Dialoghi::Icona::Informazione && d.chiamate[0].titolo == QStringLiteral("Lettoria 2"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^ Programma di [^\r\n]*  \r\n[^\r\n]+\r\nmail: [^\r\n]+\r\n ----------------------- \r\nArchivi di [^\r\n]+\r\n[^\r\n]+\r\nmail: [^\r\n]+$"))
+                     .match(d.chiamate[0].testo).hasMatch(), qPrintable(d.chiamate[0].testo));
+    }
+
+    // The process runs under a Turkish system locale (see main): casing is Italian all the same.
+    void trasformaCarattere_data()
+    {
+        QTest::addColumn<QString>("carattere");
+        QTest::addColumn<QStringList>("attese");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("maiuscolo") << "maiuscolo" << QStringList{"PIZZA", QString::fromUtf8("CITTÀ"), "  ORSO", "Fuori"} << "Arial";
+        QTest::newRow("minuscolo") << "minuscolo" << QStringList{"pizza", QString::fromUtf8("città"), "  orso", "Fuori"} << "Arial";
+        QTest::newRow("corsivo") << "corsivo" << QStringList{"pizza", QString::fromUtf8("città"), "  orso", "Fuori"} << "Indis1";
+    }
+    void trasformaCarattere()
+    {
+        QCOMPARE(QLocale::system().language(), QLocale::Turkish);
+        QFETCH(QString, carattere);
+        ContestoProva c;
+        c.parole({QStringLiteral("pizza"), QString::fromUtf8("CITTÀ"), QStringLiteral("  Orso")});
+        c.stato.Parole[4] = QStringLiteral("Fuori"); // beyond the list: untouched
+        c.stato.Carattere = carattere;
+        TrasformaCarattere(c.stato);
+        QTEST((QStringList{c.stato.Parole.begin() + 1, c.stato.Parole.begin() + 5}), "attese");
+        QTEST(FontParola(c.stato), "font");
+    }
+
+    // 18 colours, one pink three times: 16 colours, pink a sixth of the time.
+    void coloriESuoniCasuali()
+    {
+        Casuale r(7);
+        QMap<quint32, int> conteggio;
+        for (int i = 0; i < 18000; ++i)
+            ++conteggio[ColoreCasuale(r)];
+        QCOMPARE(conteggio.size(), 16);
+        for (int k = 1; k <= colori::NumeroColori; ++k)
+            QVERIFY(conteggio.contains(colori::inRgb(colori::voce(k))));
+        QVERIFY2(conteggio.value(0xFFC0FF) > 2600 && conteggio.value(0xFFC0FF) < 3400, qPrintable(QString::number(conteggio.value(0xFFC0FF))));
+        // A right answer sounds any of si1.wav..si4.wav.
+        ContestoProva c;
+        for (int i = 0; i < 200; ++i)
+            SuonoGiusto(c.stato, c.cartella.ambiente(), c.casuale, c.suoni);
+        const QStringList nomi = c.suoni.nomi();
+        QCOMPARE(QSet<QString>(nomi.begin(), nomi.end()), (QSet<QString>{"si1.wav", "si2.wav", "si3.wav", "si4.wav"}));
     }
 };
 
-QTEST_GUILESS_MAIN(TestImpostazioni)
+int main(int argc, char *argv[])
+{
+    // A classroom PC may run in any language: the checks run under a Turkish one.
+    qputenv("LC_ALL", "tr_TR.UTF-8");
+    QCoreApplication app(argc, argv);
+    TestImpostazioni prova;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&prova, argc, argv);
+}
+
 #include "tst_impostazioni.moc"
