@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(p.terminazioni, 1);
         QCOMPARE(leggiFile(p.stato.FileImpostazioni),
                  "[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=corsivo\r\nFile in uso="
-                     + p.stato.FileInUso.toLatin1() + "\r\n");
+                     + p.stato.FileInUso.toLatin1() + "\r\nVoce attivata=Vero\r\n");
     }
 
     void chiusuraDalSistema()
