@@ -23,12 +23,14 @@ QPixmap segnoDiSpunta(int lato)
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    // The dark edge is 20 wide, so every point of the path keeps 10 from the
+    // border: the round ends and the corner are drawn whole.
     const double s = lato / 100.0;
     QPainterPath segno;
-    segno.moveTo(12 * s, 52 * s);
-    segno.lineTo(40 * s, 80 * s);
-    segno.lineTo(90 * s, 18 * s);
-    p.setPen(QPen(QColor(120, 0, 0), 22 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    segno.moveTo(14 * s, 54 * s);
+    segno.lineTo(40 * s, 78 * s);
+    segno.lineTo(86 * s, 20 * s);
+    p.setPen(QPen(QColor(120, 0, 0), 20 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(segno);
     p.setPen(QPen(QColor(230, 20, 20), 14 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(segno);
@@ -52,6 +54,7 @@ FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
     Command1 = controllo(new PulsanteIcona(QString(), QIcon(segnoDiSpunta(128)), area()), QStringLiteral("Command1"),
                          6360, 5280, 1695, 975);
     Command1->setCursor(icone::cursoreFreccia());
+    Command1->setAccessibleName(QStringLiteral("Mostra l'immagine"));
     connect(Command1, &QPushButton::clicked, this, &FormVedi3::Command1_Click);
 }
 

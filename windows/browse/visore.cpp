@@ -24,6 +24,7 @@ Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, Navigazione 
     Command1 = controllo(new PulsanteIcona(QString(), QIcon(icone::frecciaAvanti(128)), area()), QStringLiteral("Command1"),
                          b.x(), b.y(), b.width(), b.height());
     Command1->setCursor(icone::cursoreFreccia());
+    Command1->setAccessibleName(QStringLiteral("Un'altra immagine"));
     connect(Command1, &QPushButton::clicked, this, &Visore::Command1_Click);
 }
 

@@ -55,6 +55,8 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
     ComandoIconaNo->setObjectName(QStringLiteral("ComandoIconaNo"));
     ComandoIconaNo->setGeometry(twip(cornice.facce));
     ComandoIconaNo->hide();
+    ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
 
     const QFont didascalie = carattere(QStringLiteral("Arial"), 12, true);
 
@@ -137,6 +139,8 @@ void FormEsercizio::SegnaEsatto()
 {
     ComandoIconaSi->show();
     ComandoIconaNo->hide();
+    ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
     IncrementaContatore(ctx.stato.Esatti);
     EtichettaEsatti->setText(TestoNumero(ctx.stato.Esatti));
 }

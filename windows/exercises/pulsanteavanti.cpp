@@ -7,6 +7,7 @@
 PulsanteAvanti::PulsanteAvanti(QWidget *parent) : QToolButton(parent)
 {
     setText(QStringLiteral("avanti"));
+    setAccessibleName(QStringLiteral("avanti"));
     setIcon(QIcon(icone::frecciaAvanti(256)));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAutoRaise(false);

@@ -5,6 +5,7 @@
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
+#include "windows/areaintera.h"
 #include "windows/guardiadoppioclic.h"
 #include "windows/navigazione.h"
 #include "windows/lists/segnalestop.h"
@@ -140,7 +141,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
     coloraSfondo(Frame1, QColor(255, 255, 192));
     gruppoOpzioni_ = new QButtonGroup(this);
     for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
-        auto *o = new QRadioButton(QStringLiteral("Option1"), Frame1);
+        auto *o = new AreaIntera<QRadioButton>(QStringLiteral("Option1"), Frame1);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         o->setProperty("Index", i);
         o->setFont(carattere(QStringLiteral("Times New Roman"), 8.25, true));

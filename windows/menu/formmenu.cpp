@@ -7,6 +7,7 @@
 #include "core/requisiti.h"
 #include "core/stato.h"
 #include "windows/navigazione.h"
+#include "windows/areaintera.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
 #include "windows/registro.h"
@@ -43,17 +44,17 @@ FormMenu::FormMenu(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::For
     Picture1->setFrameShape(QFrame::Box);
 
     const QFont sansSerif = carattere(QStringLiteral("MS Sans Serif"), 13.5, true);
-    Option2 = controllo(new QRadioButton(QStringLiteral("MAIUSCOLO"), Picture1), QStringLiteral("Option2"), 600, 120, 3600, 375);
+    Option2 = controllo(new AreaIntera<QRadioButton>(QStringLiteral("MAIUSCOLO"), Picture1), QStringLiteral("Option2"), 600, 120, 3600, 375);
     Option2->setFont(sansSerif);
-    Option3 = controllo(new QRadioButton(QStringLiteral("minuscolo"), Picture1), QStringLiteral("Option3"), 600, 480, 3600, 375);
+    Option3 = controllo(new AreaIntera<QRadioButton>(QStringLiteral("minuscolo"), Picture1), QStringLiteral("Option3"), 600, 480, 3600, 375);
     Option3->setFont(sansSerif);
-    Option4 = controllo(new QRadioButton(QStringLiteral("corsivo"), Picture1), QStringLiteral("Option4"), 600, 960, 3600, 440);
+    Option4 = controllo(new AreaIntera<QRadioButton>(QStringLiteral("corsivo"), Picture1), QStringLiteral("Option4"), 600, 960, 3600, 440);
     Option4->setFont(carattere(QStringLiteral("Indis1"), 18, true));
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("maiuscolo")); });
     connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("minuscolo")); });
     connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("corsivo")); });
 
-    Check1 = controllo(new QCheckBox(QStringLiteral("Suoni attivati"), area()), QStringLiteral("Check1"), 7200, 5280, 3135, 375);
+    Check1 = controllo(new AreaIntera<QCheckBox>(QStringLiteral("Suoni attivati"), area()), QStringLiteral("Check1"), 7200, 5280, 3135, 375);
     Check1->setFont(carattere(QStringLiteral("Arial"), 12, true));
     Check1->setAutoFillBackground(true);
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { ctx.stato.SuoniAttivati = on; });

@@ -314,6 +314,11 @@ private slots:
         QCOMPARE(nomeFile(f->Image1), QStringLiteral("CASA.jpg"));
         QCOMPARE(sfondo(f), colore);
         QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+        // The red check mark is drawn whole: nothing of it touches the edge of its picture.
+        const QImage segno = f->Command1->icon().pixmap(128).toImage();
+        for (int i = 0; i < segno.width(); ++i)
+            for (const QPoint bordo : {QPoint(i, 0), QPoint(i, segno.height() - 1), QPoint(0, i), QPoint(segno.width() - 1, i)})
+                QCOMPARE(qAlpha(segno.pixel(bordo)), 0);
         f->chiudiSenzaDomande();
     }
 

@@ -296,6 +296,19 @@ private slots:
         QCOMPARE(Esercizio(p.gestore->finestra(id)).quadro(), quadro(0, 0, "si", false, QString(k, '1')));
     }
 
+    // A busy class counts past 32,767 without a wrong number on screen.
+    void contatoriGrandi()
+    {
+        ProgrammaProva p(3);
+        const Esercizio e = apri(p, IdFinestra::Form5);
+        p.stato.Esatti = 32767;
+        p.stato.Errati = 65535;
+        e.sbaglia(e.giusta() == 0 ? 1 : 0);
+        e.completa();
+        QCOMPARE(e.quadro(), quadro(32768, 65536, "si", true, QStringLiteral("000")));
+        QCOMPARE(e.quadro().left(13), QStringLiteral(" 32768| 65536"));
+    }
+
     // Exactly k words: each exercise shows them all, every word reaches every place.
     void esattamenteKParole_data() { perOgniEsercizio(); }
     void esattamenteKParole()

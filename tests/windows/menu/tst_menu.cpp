@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -64,7 +66,9 @@ private slots:
         p.stato.SuoniAttivati = false;
         auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
         QCOMPARE(p.stato.Parole[2], QString::fromUtf8("PERCHÉ"));
-        clic(menu->Option3);
+        // A finger lands anywhere in the option's box, far from its mark and its text.
+        const auto inFondo = [](QWidget *w) { return QPoint(w->width() - 3, w->height() - 3); };
+        QTest::mouseClick(menu->Option3, Qt::LeftButton, Qt::NoModifier, inFondo(menu->Option3));
         QCOMPARE(p.stato.Carattere, QStringLiteral("minuscolo"));
         QCOMPARE(p.stato.Parole[1], QStringLiteral("casa"));
         clic(menu->Option4);
@@ -74,7 +78,7 @@ private slots:
         QCOMPARE(p.stato.Carattere, QStringLiteral("maiuscolo"));
         QCOMPARE(p.stato.Parole[1], QStringLiteral("CASA"));
 
-        clic(menu->Check1);
+        QTest::mouseClick(menu->Check1, Qt::LeftButton, Qt::NoModifier, inFondo(menu->Check1));
         QVERIFY(p.stato.SuoniAttivati);
         clic(menu->Check1);
         QVERIFY(!p.stato.SuoniAttivati);
@@ -109,6 +113,12 @@ private slots:
             QCOMPARE(f->id(), a.id);
             QCOMPARE(finestreVisibili(), QList<QWidget *>{f});
             QCOMPARE(p.gestore->mostra(a.id), f);
+            // Every button says what it is to a screen reader (and to a test that looks for it).
+            const auto pulsanti = f->findChildren<QAbstractButton *>();
+            for (QAbstractButton *b : pulsanti)
+                if (b->isVisible())
+                    QVERIFY2(!QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty(),
+                             qPrintable(b->objectName()));
             f->chiudiSenzaDomande();
             svuotaEventi();
         }
