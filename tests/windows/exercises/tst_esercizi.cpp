@@ -296,6 +296,37 @@ private slots:
         QCOMPARE(Esercizio(p.gestore->finestra(id)).quadro(), quadro(0, 0, "si", false, QString(k, '1')));
     }
 
+    // A teacher's list with blank lines, a word twice in two letter cases and a
+    // word without its picture: every item shows k different words, never an
+    // empty one, and a picture is always the word's own.
+    void listaDiUnInsegnante_data() { perOgniEsercizio(); }
+    void listaDiUnInsegnante()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(8);
+        const int k = AttivitaDi(id).requisiti.parole;
+        QStringList lista = paroleDi(k);
+        lista << QString() << QStringLiteral("   ") << lista.first().toLower() << QStringLiteral("NUVOLA");
+        p.cartella.creaImmagini(paroleDi(k));
+        p.parole(lista);
+        const Esercizio e(p.apri(id));
+        for (int volta = 0; volta < 25; ++volta) {
+            const QStringList mostrate = e.mostrate();
+            QSet<QString> diverse;
+            for (const QString &parola : mostrate) {
+                QVERIFY2(!parola.trimmed().isEmpty(), "an empty word on show");
+                diverse.insert(parola.toUpper());
+            }
+            QCOMPARE(diverse.size(), k);
+            if (e.immagini || e.trascina)
+                QVERIFY(!diverse.contains(QStringLiteral("NUVOLA")));
+            if (e.nomi)
+                QVERIFY(e.nomi->Image1->immagineValida());
+            e.prossimo();
+        }
+        QVERIFY(p.dialoghi.chiamate.isEmpty());
+    }
+
     // A busy class counts past 32,767 without a wrong number on screen.
     void contatoriGrandi()
     {
