@@ -4,9 +4,23 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "windows/finestra.h"
+
+#include <algorithm>
+
 Dialoghi::Risposta DialoghiQt::messaggio(Icona icona, const QString &titolo, const QString &testo, Pulsanti pulsanti)
 {
     QMessageBox box(QApplication::activeWindow());
+    // Buttons a finger finds on a whiteboard: 48 pixels tall with 18-pixel
+    // text on a 1080-line screen, in proportion on others; the text as large.
+    const double f = Finestra::fattoreSchermo();
+    box.setStyleSheet(QStringLiteral("QLabel { font-size: %1px; }"
+                                     "QPushButton { font-size: %2px; min-height: %3px; min-width: %4px; padding: 0 %5px; }")
+                          .arg(qRound(22 * f))
+                          .arg(std::max(18, qRound(20 * f)))
+                          .arg(qRound(52 * f))
+                          .arg(qRound(140 * f))
+                          .arg(qRound(16 * f)));
     box.setWindowTitle(titolo);
     box.setText(testo);
     switch (icona) {

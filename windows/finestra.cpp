@@ -10,9 +10,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 Finestra::Finestra(IdFinestra id, const Contesto &contesto, Navigazione &n)
@@ -35,6 +37,13 @@ int Finestra::twip(double twips)
 QRect Finestra::twip(int left, int top, int width, int height)
 {
     return QRect(twip(left), twip(top), twip(width), twip(height));
+}
+
+double Finestra::fattoreSchermo()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const double altezza = s ? s->geometry().height() : 1080.0;
+    return std::clamp(altezza / 1080.0, 768.0 / 1080.0, 2.0);
 }
 
 QFont Finestra::carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo)
@@ -68,15 +77,27 @@ QMenuBar *Finestra::barraMenu()
     QMenuBar *barra = menuBar();
     if (nuova) {
         barra->setNativeMenuBar(false);
-        // A light bar that stays readable over any background colour of the window.
-        QPalette chiara = barra->palette();
-        chiara.setColor(QPalette::Window, QColor(240, 240, 240));
-        chiara.setColor(QPalette::WindowText, Qt::black);
-        chiara.setColor(QPalette::Button, QColor(240, 240, 240));
-        chiara.setColor(QPalette::ButtonText, Qt::black);
-        barra->setPalette(chiara);
-        barra->setAutoFillBackground(true);
-        barra->setFont(carattere(QStringLiteral("Arial"), 12, true));
+        // "Esci" is the only way back from most windows: on a whiteboard it must
+        // take a finger, 40 pixels tall on a 1080-line screen and in proportion on
+        // others, in black on light grey over any background colour of the window.
+        const double f = fattoreSchermo();
+        QFont font = carattere(QStringLiteral("Arial"), 12, true);
+        font.setPixelSize(qRound(20 * f));
+        barra->setFont(font);
+        const int verticale = std::max(2, (static_cast<int>(std::ceil(40 * f)) - QFontMetrics(font).height() + 1) / 2);
+        const int orizzontale = qRound(14 * f);
+        barra->setStyleSheet(QStringLiteral("QMenuBar { background: rgb(240, 240, 240); color: black; }"
+                                            "QMenuBar::item { padding: %1px %2px; background: transparent; color: black; }"
+                                            "QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(190, 215, 255); }"
+                                            "QMenu { background: white; color: black; border: 1px solid gray; }"
+                                            "QMenu::item { padding: %1px %2px %1px %3px; }"
+                                            "QMenu::item:selected { background: rgb(190, 215, 255); color: black; }"
+                                            "QMenu::indicator { width: %4px; height: %4px; left: %5px; }")
+                                 .arg(verticale)
+                                 .arg(orizzontale)
+                                 .arg(qRound(44 * f))
+                                 .arg(qRound(20 * f))
+                                 .arg(qRound(10 * f)));
     }
     return barra;
 }

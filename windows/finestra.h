@@ -34,6 +34,10 @@ public:
     static int twip(double twips);
     static QRect twip(int left, int top, int width, int height);
     static QRect twip(const QRect &r) { return twip(r.left(), r.top(), r.width(), r.height()); }
+    // How much larger than on a 1080-line screen the controls that take a
+    // finger are drawn: in proportion to the screen's height, from a 768-line
+    // screen to a 2160-line one.
+    static double fattoreSchermo();
     // A font as the designs give it: face, points, bold, italic. The face is
     // the installed stand-in where the machine lacks it.
     static QFont carattere(const QString &famiglia, double punti, bool grassetto, bool corsivo = false);

@@ -268,7 +268,7 @@ QPixmap facciaNo(int lato)
     return pm;
 }
 
-QPixmap frecciaAvanti(int lato)
+QPixmap frecciaAvanti(int lato, const QColor &riempimento, const QColor &bordo)
 {
     QPixmap pm(lato, lato);
     pm.fill(Qt::transparent);
@@ -279,8 +279,8 @@ QPixmap frecciaAvanti(int lato)
                  QPointF(8, 62)});
     for (QPointF &q : f)
         q *= s;
-    p.setPen(QPen(QColor(70, 70, 70), 3 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(150, 150, 150));
+    p.setPen(QPen(bordo, 3 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(riempimento);
     p.drawPolygon(f);
     return pm;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -29,7 +30,8 @@ enum class Attivita {
 QIcon attivita(Attivita a);
 QPixmap facciaSi(int lato);       // yellow smiling face
 QPixmap facciaNo(int lato);       // red frowning face
-QPixmap frecciaAvanti(int lato);  // grey right arrow
+// Right arrow, grey unless told otherwise.
+QPixmap frecciaAvanti(int lato, const QColor &riempimento = QColor(150, 150, 150), const QColor &bordo = QColor(70, 70, 70));
 QCursor cursoreFreccia();         // arrow pointer
 QCursor cursoreFrecciaGrande();   // large arrow pointer
 QCursor cursoreAereo();           // aeroplane, while a name is dragged

@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
+#include <QFontMetrics>
+
+#include <algorithm>
 
 namespace {
 // A red check mark, drawn so it stays sharp at any button size.
@@ -79,6 +82,28 @@ void FormVedi3::Form_Activate()
     }
     // With the focus in the list its first word would look chosen while nothing is.
     Command1->setFocus();
+    righeIntere();
+}
+
+void FormVedi3::resizeEvent(QResizeEvent *event)
+{
+    Finestra::resizeEvent(event);
+    if (List1) {
+        scatola_ = List1->geometry();
+        righeIntere();
+    }
+}
+
+void FormVedi3::righeIntere()
+{
+    const QRect progetto = scatola_.isValid() ? scatola_ : List1->geometry();
+    const int bordo = 2 * List1->frameWidth();
+    const int riga = List1->count() > 0 ? List1->sizeHintForRow(0) : QFontMetrics(List1->font()).height() + 2;
+    if (riga <= 0)
+        return;
+    const int righe = std::max(1, (progetto.height() - bordo) / riga);
+    const int altezza = righe * riga + bordo;
+    List1->setGeometry(progetto.x(), progetto.y() + (progetto.height() - altezza) / 2, progetto.width(), altezza);
 }
 
 void FormVedi3::CaricaImmagine()

@@ -2,6 +2,8 @@
 
 #include "windows/finestra.h"
 
+#include <QRect>
+
 class ListaOrdinata;
 class QAction;
 class QPushButton;
@@ -24,7 +26,11 @@ public:
 
 protected:
     void Form_Activate() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Command1_Click();
+    // The list box shows whole rows only: as many as its scaled box holds, centred in it.
+    void righeIntere();
+    QRect scatola_; // the list box's scaled design place
 };

@@ -85,11 +85,15 @@ void FormNomiUnaImmagine::GeneraEsercizio()
 
 void FormNomiUnaImmagine::segnaGiusta(int Index)
 {
+    // Yellow, and a thick black edge that shows it on the yellow background too.
     ColoraEtichetta(Label1[Index], Giallo);
+    Label1[Index]->setLineWidth(std::max(3, Label1[Index]->height() / 14));
 }
 
 void FormNomiUnaImmagine::togliSegno()
 {
-    for (QLabel *nome : std::as_const(Label1))
+    for (QLabel *nome : std::as_const(Label1)) {
         ColoraEtichetta(nome, Bianco);
+        nome->setLineWidth(1);
+    }
 }

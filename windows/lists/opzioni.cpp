@@ -35,30 +35,13 @@ QString mostrabile(const QString &percorso)
     return QDir::toNativeSeparators(percorso);
 }
 
-// The longest captions ("GA, GO, GU, GI, GE, GHI, GHE") are a little wider
-// than their option: letters move closer together until they fit.
-void adattaTesto(QRadioButton *o)
-{
-    QFont f = o->font();
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    o->setFont(f);
-    for (double spazio = -0.25; o->sizeHint().width() > o->width() && spazio >= -1.5; spazio -= 0.25) {
-        f.setLetterSpacing(QFont::AbsoluteSpacing, spazio);
-        o->setFont(f);
-    }
-}
-
 // Design client area, in twips.
 constexpr int LarghezzaProgetto = 11970;
 constexpr int AltezzaProgetto = 8145;
 
 // The chooser's three columns: 12, 12 and 10 options.
-constexpr int ColonneSinistra[] = {200, 3100, 6000};
+constexpr int Colonne = 3;
 constexpr int OpzioniPerColonna = 12;
-constexpr int PrimaRiga = 600;
-constexpr int PassoRiga = 450;
-constexpr int LarghezzaOpzione = 3000;
-constexpr int AltezzaOpzione = 375;
 } // namespace
 
 const QString OPZIONI::MessaggioNessunaLista = QStringLiteral("Non hai scelto nessuna lista!");
@@ -244,14 +227,39 @@ void OPZIONI::nascondi(QGroupBox *frame)
     Command3D1->setEnabled(true);
 }
 
-// Option places are fixed, whatever the window's size.
+// The options fill the chooser, three columns of rows as tall as the frame
+// allows, in one type size that fits the longest caption whole in its column:
+// on a whiteboard each row takes a finger, at any screen size.
 void OPZIONI::disponiScelta()
 {
+    const QRect r = Frame1->contentsRect();
+    const int margine = std::max(4, r.width() / 50);
+    const int titolo = QFontMetrics(Frame1->font()).height();
+    const int alto = r.top() + titolo + margine / 2;
+    const int larghezzaColonna = (r.width() - 2 * margine) / Colonne;
+    const int altezzaRiga = std::max(1, (r.bottom() - alto - margine / 2) / OpzioniPerColonna);
+    // The widest caption and the mark before it, with a gap before the next column.
+    QFont f = Option1[0]->font();
+    int pixel = std::max(8, altezzaRiga * 45 / 100);
+    const auto larghezzaNecessaria = [&](int px) {
+        f.setPixelSize(px);
+        const QFontMetrics m(f);
+        int larghezza = 0;
+        for (const QRadioButton *o : Option1)
+            larghezza = std::max(larghezza, m.horizontalAdvance(QString(o->text()).replace(QLatin1String("&&"),
+                                                                                            QLatin1String("&"))));
+        return larghezza + px * 2 + margine;
+    };
+    while (pixel > 8 && larghezzaNecessaria(pixel) > larghezzaColonna)
+        --pixel;
+    f.setPixelSize(pixel);
+    const int lato = std::max(12, pixel);
     for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
-        const int colonna = i / OpzioniPerColonna;
-        const int riga = i % OpzioniPerColonna;
-        Option1[static_cast<size_t>(i)]->setGeometry(
-            twip(ColonneSinistra[colonna], PrimaRiga + PassoRiga * riga, LarghezzaOpzione, AltezzaOpzione));
+        QRadioButton *o = Option1[static_cast<size_t>(i)];
+        o->setFont(f);
+        o->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }").arg(lato));
+        o->setGeometry(r.left() + margine + (i / OpzioniPerColonna) * larghezzaColonna,
+                       alto + (i % OpzioniPerColonna) * altezzaRiga, larghezzaColonna - margine, altezzaRiga);
     }
 }
 
@@ -275,17 +283,14 @@ void OPZIONI::Command6_Click()
     gruppoOpzioni_->setExclusive(false);
     for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
         QRadioButton *o = Option1[static_cast<size_t>(i)];
-        QFont f = o->font();
-        f.setPointSizeF(10);
-        o->setFont(f);
         // "QU & CQU" shows its ampersand rather than a shortcut.
         o->setText(QString(ctx.stato.ListePredefinite[static_cast<size_t>(i)][0]).replace(QLatin1Char('&'),
                                                                                           QLatin1String("&&")));
-        adattaTesto(o);
         o->setChecked(i == inUso);
     }
     gruppoOpzioni_->setExclusive(true);
     mostraSopra(Frame1);
+    disponiScelta();
     Option1[static_cast<size_t>(inUso >= 0 ? inUso : 0)]->setFocus();
 }
 
