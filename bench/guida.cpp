@@ -11,9 +11,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QTest>
 #include <QWidget>
 
@@ -77,22 +75,14 @@ bool rispondiGiusto(Finestra *f, QAbstractButton *avanti)
     return false;
 }
 
-// Enter, move and drop of a name's drag over the centre of a box, as the
-// window system sends them (offscreen, QDrag::exec cannot run a real drag).
-bool rilascia(NomeTrascinabile *nome, QWidget *riquadro)
+// A name pressed, carried over the centre of a box and let go, as a hand does it.
+void rilascia(NomeTrascinabile *nome, QWidget *riquadro)
 {
-    QMimeData dati;
-    nome->riempiDati(dati);
-    const QPoint centro = riquadro->rect().center();
-    QDragEnterEvent entra(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(riquadro, &entra);
-    if (!entra.isAccepted())
-        return false;
-    QDragMoveEvent muovi(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(riquadro, &muovi);
-    QDropEvent lascia(QPointF(centro), Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(riquadro, &lascia);
-    return lascia.isAccepted();
+    QWidget *f = nome->window();
+    const QPoint arrivo = nome->mapFrom(f, riquadro->mapTo(f, riquadro->rect().center()));
+    QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+    QTest::mouseMove(nome, arrivo);
+    QTest::mouseRelease(nome, Qt::LeftButton, {}, arrivo);
 }
 
 // Drag exercises: each name goes into the box Label2(j) under the picture

@@ -295,20 +295,4 @@ QCursor cursoreFrecciaGrande()
     return QCursor(frecciaCursore(48, QColor(255, 214, 10)), 1, 1);
 }
 
-QCursor cursoreAereo()
-{
-    QPixmap pm(48, 48);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPolygonF aereo({QPointF(4, 24), QPointF(18, 20), QPointF(26, 4), QPointF(31, 4), QPointF(28, 20),
-                     QPointF(40, 20), QPointF(44, 13), QPointF(47, 13), QPointF(45, 24), QPointF(47, 35),
-                     QPointF(44, 35), QPointF(40, 28), QPointF(28, 28), QPointF(31, 44), QPointF(26, 44),
-                     QPointF(18, 28)});
-    p.setPen(QPen(QColor(30, 30, 30), 1.5));
-    p.setBrush(QColor(230, 240, 255));
-    p.drawPolygon(aereo);
-    return QCursor(pm, 4, 24);
-}
-
 } // namespace icone

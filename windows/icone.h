@@ -34,6 +34,5 @@ QPixmap facciaNo(int lato);       // red frowning face
 QPixmap frecciaAvanti(int lato, const QColor &riempimento = QColor(150, 150, 150), const QColor &bordo = QColor(70, 70, 70));
 QCursor cursoreFreccia();         // arrow pointer
 QCursor cursoreFrecciaGrande();   // large arrow pointer
-QCursor cursoreAereo();           // aeroplane, while a name is dragged
 
 } // namespace icone

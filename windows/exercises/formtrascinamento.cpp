@@ -93,13 +93,10 @@ FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &
         nome->setProperty("Tag", QStringLiteral("@TWH"));
         Label1.append(nome);
     }
-    const QList<NomeTrascinabile *> nomi(Label1.begin(), Label1.end());
-    QList<QWidget *> bersagli(Label2Riquadri.begin(), Label2Riquadri.end());
-    bersagli.append(Label2); // "Errati": every name dropped there is wrong
-    for (QWidget *b : bersagli) {
-        auto *ricevitore = new RicevitoreNomi(b, nomi);
-        connect(ricevitore, &RicevitoreNomi::rilasciato, this, &FormTrascinamento::Label2_DragDrop);
-    }
+    // "Errati" takes drops too: every name dropped there is wrong.
+    trascinamento_ = new TrascinamentoNomi(area(), QList<NomeTrascinabile *>(Label1.begin(), Label1.end()),
+                                           QList<QLabel *>(Label2Riquadri.begin(), Label2Riquadri.end()), Label2);
+    connect(trascinamento_, &TrascinamentoNomi::rilasciato, this, &FormTrascinamento::Label2_DragDrop);
 }
 
 QList<QWidget *> FormTrascinamento::controlliParola() const
@@ -175,7 +172,7 @@ void FormTrascinamento::Command1_Click()
 {
     Command1->setEnabled(false);
     for (NomeTrascinabile *n : std::as_const(Label1))
-        n->setEnabled(true);
+        n->ripristina();
     GeneraEsercizio();
 }
 
@@ -194,9 +191,8 @@ void FormTrascinamento::Label2_DragDrop(int Index, int nome)
     }
     SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
     Label2Riquadri[Index]->setText(Label1[Index]->text());
-    // The emptied white slot stays in view, but there is nothing left to drag.
-    Label1[Index]->setText(QString());
-    Label1[Index]->setEnabled(false);
+    // The emptied slot stays in view, plainly no box to drop on any more.
+    Label1[Index]->svuota();
     if (esercizio_.completo()) {
         SegnaEsatto();
         Command1->setEnabled(true);

@@ -7,6 +7,7 @@
 
 class QLabel;
 class NomeTrascinabile;
+class TrascinamentoNomi;
 class RiquadroImmagine;
 
 // K pictures in a row, an empty box under each, and their K names shuffled
@@ -30,6 +31,7 @@ public:
     QVector<QLabel *> Label2Riquadri;
     QVector<NomeTrascinabile *> Label1;
     const abbinamenti::Estrazione &estrazione() const { return estrazione_; }
+    TrascinamentoNomi *trascinamento() const { return trascinamento_; }
 
 protected:
     void Command1_Click() override;
@@ -45,6 +47,7 @@ private:
     abbinamenti::Esercizio esercizio_;
     // The words and the arrangement of the names; not valid until the first exercise is drawn.
     abbinamenti::Estrazione estrazione_;
+    TrascinamentoNomi *trascinamento_ = nullptr;
     int sinistraPrimoNome_ = 0;
     int distanzaNomi_ = 0;
 };

@@ -1,33 +1,15 @@
 #include "windows/exercises/nometrascinabile.h"
 
-#include "windows/icone.h"
+#include "windows/exercises/etichettaparola.h"
 
-#include <QCoreApplication>
-#include <QDrag>
-#include <QDragEnterEvent>
-#include <QMimeData>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
-
-namespace {
-
-// "pid identity index": the identity is compared with the names a target
-// knows, never used as a pointer.
-QByteArray firma(const NomeTrascinabile *nome)
-{
-    return QByteArray::number(QCoreApplication::applicationPid()) + ' '
-           + QByteArray::number(reinterpret_cast<quintptr>(nome)) + ' ' + QByteArray::number(nome->indice());
-}
-
-} // namespace
-
 NomeTrascinabile::NomeTrascinabile(QWidget *parent) : QLabel(parent)
 {
-    setCursor(icone::cursoreAereo());
-    // A finger or a pen arrives as a mouse press, so one handler serves all three.
-    setAttribute(Qt::WA_AcceptTouchEvents, false);
+    // A hand: this can be taken and carried.
+    setCursor(Qt::OpenHandCursor);
 }
 
 int NomeTrascinabile::indice() const
@@ -35,104 +17,61 @@ int NomeTrascinabile::indice() const
     return property("Index").toInt();
 }
 
-void NomeTrascinabile::riempiDati(QMimeData &dati) const
+void NomeTrascinabile::svuota()
 {
-    dati.setData(TipoNomeTrascinato, firma(this));
+    setText(QString());
+    setEnabled(false);
+    setCursor(Qt::ArrowCursor);
+    setAutoFillBackground(false);
+    setStyleSheet(QStringLiteral("QLabel { background: transparent; border: 2px dashed rgba(0, 0, 0, 70); }"));
 }
 
-QPixmap NomeTrascinabile::immagineTrascinamento() const
+void NomeTrascinabile::ripristina()
 {
-    QPixmap pm = const_cast<NomeTrascinabile *>(this)->grab();
-    // An orange edge tells the picked-up name from the one left in its slot.
-    QPainter p(&pm);
-    const qreal spessore = 4;
-    p.setPen(QPen(QColor(255, 149, 0), spessore));
-    p.setBrush(Qt::NoBrush);
-    const QRectF r = QRectF(QPointF(0, 0), pm.deviceIndependentSize());
-    p.drawRect(r.adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2));
-    return pm;
+    setStyleSheet(QString());
+    setAutoFillBackground(true);
+    setCursor(Qt::OpenHandCursor);
+    setEnabled(true);
 }
 
-void NomeTrascinabile::mousePressEvent(QMouseEvent *event)
+TrascinamentoNomi::TrascinamentoNomi(QWidget *area, const QList<NomeTrascinabile *> &nomi,
+                                     const QList<QLabel *> &riquadri, QWidget *errati)
+    : QObject(area), area_(area), errati_(errati), immagine_(new QLabel(area))
 {
-    if (event->button() != Qt::LeftButton || text().isEmpty()) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    const int i = indice();
-    QPointer<NomeTrascinabile> io(this);
-    auto *drag = new QDrag(this);
-    auto *dati = new QMimeData;
-    riempiDati(*dati);
-    drag->setMimeData(dati);
-    drag->setPixmap(immagineTrascinamento());
-    drag->setHotSpot(event->position().toPoint());
-    drag->setDragCursor(PuntatoreTrascinamento(icone::cursoreFrecciaGrande()), Qt::MoveAction);
-    drag->setDragCursor(PuntatoreTrascinamento(icone::cursoreAereo()), Qt::IgnoreAction);
-    emit trascinamentoIniziato(i);
-    const Qt::DropAction azione = drag->exec(Qt::MoveAction);
-    // The drop may have closed the window: only a name still alive reports.
-    if (io)
-        emit io->trascinamentoFinito(i, azione);
-}
-
-RicevitoreNomi::RicevitoreNomi(QWidget *bersaglio, const QList<NomeTrascinabile *> &nomi)
-    : QObject(bersaglio), bersaglio_(bersaglio)
-{
-    for (NomeTrascinabile *n : nomi)
+    for (NomeTrascinabile *n : nomi) {
         nomi_.append(n);
-    bersaglio->setAcceptDrops(true);
-    bersaglio->installEventFilter(this);
+        n->installEventFilter(this);
+    }
+    for (QLabel *r : riquadri)
+        riquadri_.append(r);
+    // The picture never takes a click, and is found by no one looking for targets.
+    immagine_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    immagine_->hide();
 }
 
-RicevitoreNomi *RicevitoreNomi::di(const QWidget *bersaglio)
+bool TrascinamentoNomi::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    return bersaglio ? bersaglio->findChild<RicevitoreNomi *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-}
-
-int RicevitoreNomi::indice() const
-{
-    return bersaglio_->property("Index").toInt();
-}
-
-NomeTrascinabile *RicevitoreNomi::nomeDa(const QMimeData *dati) const
-{
-    if (!dati || !dati->hasFormat(TipoNomeTrascinato))
-        return nullptr;
-    const QByteArray portato = dati->data(TipoNomeTrascinato);
-    for (const QPointer<NomeTrascinabile> &n : nomi_)
-        if (n && n->isEnabled() && firma(n) == portato)
-            return n;
-    return nullptr;
-}
-
-bool RicevitoreNomi::eventFilter(QObject *oggetto, QEvent *evento)
-{
-    if (oggetto != bersaglio_)
+    auto *nome = qobject_cast<NomeTrascinabile *>(oggetto);
+    if (!nome)
         return false;
     switch (evento->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *e = static_cast<QDragMoveEvent *>(evento);
-        if (nomeDa(e->mimeData())) {
-            e->setDropAction(Qt::MoveAction);
-            e->accept();
-        } else {
-            e->ignore();
-        }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto *e = static_cast<QMouseEvent *>(evento);
+        if (e->button() == Qt::LeftButton && nome->isEnabled() && !nome->text().isEmpty() && !inCorso())
+            inizia(nome, e->position().toPoint());
         return true;
     }
-    case QEvent::Drop: {
-        auto *e = static_cast<QDropEvent *>(evento);
-        NomeTrascinabile *nome = nomeDa(e->mimeData());
-        if (!nome) {
-            e->ignore();
-            return true;
-        }
-        e->setDropAction(Qt::MoveAction);
-        e->accept();
-        emit rilasciato(indice(), nome->indice());
+    case QEvent::MouseMove: {
+        // The press gave the name every move until the release, wherever the pointer goes.
+        if (nome == nome_)
+            muovi(nome->mapTo(area_, static_cast<QMouseEvent *>(evento)->position().toPoint()));
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *e = static_cast<QMouseEvent *>(evento);
+        if (nome == nome_ && e->button() == Qt::LeftButton)
+            finisci(nome->mapTo(area_, e->position().toPoint()));
         return true;
     }
     default:
@@ -140,16 +79,70 @@ bool RicevitoreNomi::eventFilter(QObject *oggetto, QEvent *evento)
     }
 }
 
-QPixmap PuntatoreTrascinamento(const QCursor &cursore)
+void TrascinamentoNomi::inizia(NomeTrascinabile *nome, QPoint nelNome)
 {
-    const QPixmap immagine = cursore.pixmap();
-    if (immagine.isNull())
-        return {};
-    const QPoint punta = cursore.hotSpot();
-    const int lato = 2 * std::max({immagine.width(), immagine.height(), 1});
-    QPixmap tela(lato, lato);
-    tela.fill(Qt::transparent);
-    QPainter p(&tela);
-    p.drawPixmap(QPoint(lato / 2, lato / 2) - punta, immagine);
-    return tela;
+    nome_ = nome;
+    presa_ = nelNome;
+    // The name as it is shown, with an orange edge that tells it from the one left in its slot.
+    QPixmap pm = nome->grab();
+    QPainter p(&pm);
+    const qreal spessore = 4;
+    p.setPen(QPen(QColor(255, 149, 0), spessore));
+    p.drawRect(QRectF(QPointF(0, 0), pm.deviceIndependentSize()).adjusted(spessore / 2, spessore / 2, -spessore / 2,
+                                                                          -spessore / 2));
+    p.end();
+    immagine_->setPixmap(pm);
+    immagine_->resize(nome->size());
+    immagine_->raise();
+    immagine_->show();
+    QGuiApplication::setOverrideCursor(Qt::ClosedHandCursor);
+    muovi(nome->mapTo(area_, nelNome));
+}
+
+void TrascinamentoNomi::muovi(QPoint inArea)
+{
+    immagine_->move(inArea - presa_);
+    illumina(qobject_cast<QLabel *>(bersaglioIn(inArea)));
+}
+
+void TrascinamentoNomi::finisci(QPoint inArea)
+{
+    QWidget *bersaglio = bersaglioIn(inArea);
+    const int nome = nome_->indice();
+    illumina(nullptr);
+    immagine_->hide();
+    nome_ = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+    if (bersaglio)
+        emit rilasciato(bersaglio->property("Index").toInt(), nome);
+}
+
+void TrascinamentoNomi::illumina(QLabel *riquadro)
+{
+    // Only the boxes light up; the "Errati" caption takes a drop but is no box.
+    if (riquadro && !riquadri_.contains(riquadro))
+        riquadro = nullptr;
+    if (riquadro == illuminato_)
+        return;
+    if (illuminato_) {
+        ColoraEtichetta(illuminato_, Qt::white);
+        illuminato_->setLineWidth(1);
+    }
+    illuminato_ = riquadro;
+    if (illuminato_) {
+        ColoraEtichetta(illuminato_, QColor(200, 255, 190));
+        illuminato_->setLineWidth(std::max(3, illuminato_->height() / 12));
+    }
+}
+
+QWidget *TrascinamentoNomi::bersaglioIn(QPoint inArea) const
+{
+    for (QWidget *w = area_->childAt(inArea); w && w != area_; w = w->parentWidget()) {
+        if (w == errati_)
+            return w;
+        for (const QPointer<QLabel> &r : riquadri_)
+            if (r == w)
+                return w;
+    }
+    return nullptr;
 }

@@ -3,67 +3,62 @@
 #include <QLabel>
 #include <QPointer>
 
-class QMimeData;
-
-// Dragging a name onto a box. A drag carries our own MIME type only, with the
-// identity of the name that started it, so nothing dragged in from another
-// program (or a stale drag) can ever be dropped.
-inline const QString TipoNomeTrascinato = QStringLiteral("application/x-lettoria2-nome");
-
-// A name the child can drag: pressing on it (mouse, finger or pen) starts the
-// drag at once; the label stays where it is while a picture of it follows
-// the pointer.
+// A name the child drags into the box under its picture. It stays in its
+// slot while a picture of it follows the finger; its index in its control
+// array is the dynamic property "Index".
 class NomeTrascinabile : public QLabel
 {
     Q_OBJECT
 public:
     explicit NomeTrascinabile(QWidget *parent = nullptr);
-
-    // The index in its control array (the dynamic property "Index").
     int indice() const;
-    // What a drag of this name carries.
-    void riempiDati(QMimeData &dati) const;
-    // The picture that follows the pointer: the name as it is shown.
-    QPixmap immagineTrascinamento() const;
-
-signals:
-    void trascinamentoIniziato(int indice);
-    void trascinamentoFinito(int indice, Qt::DropAction azione);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    // Placed in its box: the slot stays, empty and plainly no place to drop on;
+    // back to a name's white box for the next exercise.
+    void svuota();
+    void ripristina();
 };
 
-// Makes a widget a place where names can be dropped: a box under a picture,
-// or the "Errati" caption. It takes only the names it was given, and only
-// while they can be dragged; each drop reports the target's own "Index" and
-// the name's index.
-class RicevitoreNomi : public QObject
+// The drag of the names, handled by the window itself: pressing on a name
+// (mouse, finger or pen: a touch arrives as the same press) picks it up, its
+// picture follows the pointer, the box under it lights up, and letting go over
+// a box (or the "Errati" caption) drops it there. No platform drag and drop is
+// involved, so it works alike on X11 and Wayland, with a mouse and on a touch
+// screen.
+class TrascinamentoNomi : public QObject
 {
     Q_OBJECT
 public:
-    RicevitoreNomi(QWidget *bersaglio, const QList<NomeTrascinabile *> &nomi);
+    // `area` holds every name and target; `bersagli` are the boxes and the
+    // "Errati" caption, each with its "Index"; only the boxes light up.
+    TrascinamentoNomi(QWidget *area, const QList<NomeTrascinabile *> &nomi, const QList<QLabel *> &riquadri,
+                      QWidget *errati);
 
-    // The receiver installed on a widget, or null.
-    static RicevitoreNomi *di(const QWidget *bersaglio);
-
-    QWidget *bersaglio() const { return bersaglio_; }
-    int indice() const;
-    // The name a drag carries, or null when it is not one of ours.
-    NomeTrascinabile *nomeDa(const QMimeData *dati) const;
+    bool inCorso() const { return nome_ != nullptr; }
+    // The box that lights up under the dragged name, or null.
+    QLabel *illuminato() const { return illuminato_; }
+    // The picture following the pointer (hidden when nothing is dragged).
+    QWidget *immagine() const { return immagine_; }
 
 signals:
-    // `riquadro` is the target's index, `nome` the index of the dropped name.
+    // Name `nome` let go over target `riquadro` (the box's or the caption's "Index").
     void rilasciato(int riquadro, int nome);
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
-    QWidget *bersaglio_;
-    QList<QPointer<NomeTrascinabile>> nomi_;
-};
+    void inizia(NomeTrascinabile *nome, QPoint nelNome);
+    void muovi(QPoint inArea);
+    void finisci(QPoint inArea);
+    void illumina(QLabel *riquadro);
+    QWidget *bersaglioIn(QPoint inArea) const;
 
-// A drag pointer: the pointer's picture on a canvas twice as large, with its
-// hot spot at the centre, since drag pointers are always held by their centre.
-QPixmap PuntatoreTrascinamento(const QCursor &cursore);
+    QWidget *area_;
+    QList<QPointer<NomeTrascinabile>> nomi_;
+    QList<QPointer<QLabel>> riquadri_;
+    QPointer<QWidget> errati_;
+    QLabel *immagine_;
+    QPointer<NomeTrascinabile> nome_;
+    QPoint presa_; // where the name was taken, inside it
+    QPointer<QLabel> illuminato_;
+};

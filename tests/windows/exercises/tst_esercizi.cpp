@@ -14,9 +14,8 @@
 #include "windows/registro.h"
 #include "windows/riquadroimmagine.h"
 
-#include <QDragEnterEvent>
 #include <QFileInfo>
-#include <QMimeData>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -25,21 +24,18 @@ Q_DECLARE_METATYPE(IdFinestra)
 
 namespace {
 
-// Name i dropped on box j (j = K: the "Errati" caption), as the window system
-// delivers a drop.
+// Name i dragged onto box j (j = K: the "Errati" caption) as a hand does it:
+// pressed, carried over, let go. True when a drop reached the window.
 bool rilascia(FormTrascinamento *f, int i, int j)
 {
-    QMimeData dati;
-    f->Label1[i]->riempiDati(dati);
+    NomeTrascinabile *nome = f->Label1[i];
     QWidget *bersaglio = j < f->coppie() ? static_cast<QWidget *>(f->Label2Riquadri[j]) : f->Label2;
-    const QPoint centro = bersaglio->rect().center();
-    QDragEnterEvent entra(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bersaglio, &entra);
-    if (!entra.isAccepted())
-        return false;
-    QDropEvent lascia(centro, Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bersaglio, &lascia);
-    return lascia.isAccepted();
+    const QPoint arrivo = nome->mapFrom(f, bersaglio->mapTo(f, bersaglio->rect().center()));
+    QSignalSpy rilasci(f->trascinamento(), &TrascinamentoNomi::rilasciato);
+    QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+    QTest::mouseMove(nome, arrivo);
+    QTest::mouseRelease(nome, Qt::LeftButton, {}, arrivo);
+    return rilasci.size() == 1;
 }
 
 // Any of the eight exercise windows, driven the way a child answers it.
@@ -438,6 +434,7 @@ private slots:
                 QVERIFY(rilascia(f, 0, 0));
                 QCOMPARE(f->Label2Riquadri[0]->text(), primo);
                 QVERIFY(f->Label1[0]->text().isEmpty() && !f->Label1[0]->isEnabled() && f->Label1[0]->isVisible());
+                QVERIFY(!f->Label1[0]->autoFillBackground()); // no white box that looks like a target
                 QVERIFY(!rilascia(f, 0, 1));
                 QCOMPARE(e.quadro().left(8), QStringLiteral(" 0| 1|no"));
                 for (const QSize nuova : {f->size() / 2, QSize(1000, 800)}) {

@@ -1,14 +1,11 @@
 #include "tests/support/provefinestre.h"
 #include "windows/exercises/nometrascinabile.h"
-#include "windows/icone.h"
 
-#include <QDragEnterEvent>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
-// A dragged name and the places that take it, outside any window.
+// Names dragged into boxes by the window's own hand: pressed, carried and let
+// go with a mouse or a finger, outside any exercise.
 class TestTrascinamento : public QObject
 {
     Q_OBJECT
@@ -17,8 +14,9 @@ class TestTrascinamento : public QObject
     {
         QWidget finestra;
         NomeTrascinabile *nomi[2];
-        QLabel *riquadro;
-        RicevitoreNomi *ricevitore;
+        QLabel *riquadri[2];
+        QLabel errati{QStringLiteral("Errati"), &finestra};
+        TrascinamentoNomi *trascinamento;
 
         Banco()
         {
@@ -28,112 +26,100 @@ class TestTrascinamento : public QObject
                 nomi[i]->setProperty("Index", i);
                 nomi[i]->setText(QStringLiteral("CASA"));
                 nomi[i]->setGeometry(20 + i * 300, 250, 200, 60);
+                riquadri[i] = new QLabel(&finestra);
+                riquadri[i]->setProperty("Index", i);
+                riquadri[i]->setGeometry(20 + i * 300, 100, 200, 60);
             }
-            riquadro = new QLabel(&finestra);
-            riquadro->setProperty("Index", 1);
-            riquadro->setGeometry(20, 100, 150, 60);
-            ricevitore = new RicevitoreNomi(riquadro, {nomi[0], nomi[1]});
+            errati.setProperty("Index", 2);
+            errati.setGeometry(250, 340, 100, 40);
+            trascinamento = new TrascinamentoNomi(&finestra, {nomi[0], nomi[1]}, {riquadri[0], riquadri[1]}, &errati);
+            finestra.show();
+        }
+        // Where `w`'s centre is, seen from the name (the press gives the name every move).
+        QPoint centroDi(QWidget *w, int nome) const
+        {
+            return nomi[nome]->mapFrom(&finestra, w->geometry().center());
         }
     };
 
-    static bool rilascia(QWidget *bersaglio, const QMimeData &dati)
-    {
-        QDragEnterEvent entra(QPoint(5, 5), Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(bersaglio, &entra);
-        QDropEvent lascia(QPointF(5, 5), Qt::MoveAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(bersaglio, &lascia);
-        return entra.isAccepted() && lascia.isAccepted();
-    }
-
 private slots:
-    void soloINostriNomi_data()
+    void trascinaConIlMouse_data()
     {
-        QTest::addColumn<int>("nome"); // -1: the data below; 2: a name of another window
-        QTest::addColumn<QString>("tipo");
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<bool>("abilitato");
-        QTest::newRow("first name") << 0 << QString() << QByteArray() << true;
-        QTest::newRow("second name, same text") << 1 << QString() << QByteArray() << true;
-        QTest::newRow("disabled name") << 1 << QString() << QByteArray() << false;
-        QTest::newRow("another window's name") << 2 << QString() << QByteArray() << true;
-        QTest::newRow("plain text") << -1 << QStringLiteral("text/plain") << QByteArray("CASA") << true;
-        QTest::newRow("our type, unknown name") << -1 << TipoNomeTrascinato << QByteArray("1 2 0") << true;
+        QTest::addColumn<int>("nome");
+        QTest::addColumn<QString>("verso"); // the box "0"/"1", "errati", "nome" (the other name), "fuori"
+        QTest::addColumn<int>("bersaglio");  // the target reported, -1 none
+        QTest::newRow("own box") << 0 << "0" << 0;
+        QTest::newRow("other box") << 1 << "0" << 0;
+        QTest::newRow("Errati caption") << 0 << "errati" << 2;
+        QTest::newRow("the other name") << 0 << "nome" << -1;
+        QTest::newRow("the background") << 1 << "fuori" << -1;
     }
-    void soloINostriNomi()
+    void trascinaConIlMouse()
     {
         QFETCH(int, nome);
-        QFETCH(QString, tipo);
-        QFETCH(QByteArray, contenuto);
-        QFETCH(bool, abilitato);
+        QFETCH(QString, verso);
+        QFETCH(int, bersaglio);
         Banco b;
-        Banco altro;
-        QMimeData dati;
-        if (nome == 2) {
-            altro.nomi[0]->riempiDati(dati);
-        } else if (nome >= 0) {
-            b.nomi[nome]->riempiDati(dati);
-            b.nomi[nome]->setEnabled(abilitato);
-        } else {
-            dati.setData(tipo, contenuto);
-        }
-        QVERIFY(b.riquadro->acceptDrops());
-        QSignalSpy rilasci(b.ricevitore, &RicevitoreNomi::rilasciato);
-        const bool atteso = nome >= 0 && nome < 2 && abilitato;
-        QCOMPARE(rilascia(b.riquadro, dati), atteso);
-        QCOMPARE(rilasci.size(), atteso ? 1 : 0);
-        if (atteso)
-            QCOMPARE(rilasci.at(0), (QList<QVariant>{1, nome}));
-        QCOMPARE(RicevitoreNomi::di(b.riquadro), b.ricevitore);
-    }
-
-    void laPressioneAvviaIlTrascinamento_data()
-    {
-        QTest::addColumn<Qt::MouseButton>("pulsante");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<bool>("abilitato");
-        QTest::addColumn<bool>("avviato");
-        QTest::newRow("left button") << Qt::LeftButton << QStringLiteral("CASA") << true << true;
-        QTest::newRow("right button") << Qt::RightButton << QStringLiteral("CASA") << true << false;
-        QTest::newRow("empty slot") << Qt::LeftButton << QString() << true << false;
-        QTest::newRow("disabled") << Qt::LeftButton << QStringLiteral("CASA") << false << false;
-    }
-    void laPressioneAvviaIlTrascinamento()
-    {
-        QFETCH(Qt::MouseButton, pulsante);
-        QFETCH(QString, testo);
-        QFETCH(bool, abilitato);
-        QFETCH(bool, avviato);
-        Banco b;
-        b.finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
-        NomeTrascinabile *n = b.nomi[0];
-        n->setText(testo);
-        n->setEnabled(abilitato);
-        QSignalSpy inizio(n, &NomeTrascinabile::trascinamentoIniziato);
-        QSignalSpy fine(n, &NomeTrascinabile::trascinamentoFinito);
-        // Where the platform runs the drag, let go over the name itself.
-        QTimer::singleShot(0, n, [n, pulsante] { QTest::mouseRelease(n, pulsante); });
-        QTest::mousePress(n, pulsante);
-        QCOMPARE(inizio.size(), avviato ? 1 : 0);
-        QCOMPARE(fine.size(), avviato ? 1 : 0);
-        if (avviato)
-            QCOMPARE(fine.at(0).at(1).value<Qt::DropAction>(), Qt::IgnoreAction);
-        // The name never moves.
-        QCOMPARE(n->geometry(), QRect(20, 250, 200, 60));
-        QTest::mouseRelease(n, pulsante);
+        QSignalSpy rilasci(b.trascinamento, &TrascinamentoNomi::rilasciato);
+        QWidget *dove = verso == QLatin1String("errati") ? static_cast<QWidget *>(&b.errati)
+                        : verso == QLatin1String("nome") ? b.nomi[1 - nome]
+                        : verso == QLatin1String("fuori") ? nullptr
+                                                           : b.riquadri[verso.toInt()];
+        const QPoint arrivo = dove ? b.centroDi(dove, nome) : b.nomi[nome]->mapFrom(&b.finestra, QPoint(590, 20));
+        QCOMPARE(b.nomi[nome]->cursor().shape(), Qt::OpenHandCursor);
+        QTest::mousePress(b.nomi[nome], Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(b.trascinamento->inCorso() && b.trascinamento->immagine()->isVisible());
+        QTest::mouseMove(b.nomi[nome], (QPoint(10, 10) + arrivo) / 2);
+        QTest::mouseMove(b.nomi[nome], arrivo);
+        // The box under the name lights up; the caption and the rest do not.
+        QCOMPARE(b.trascinamento->illuminato(), bersaglio >= 0 && bersaglio < 2 ? b.riquadri[bersaglio] : nullptr);
+        QTest::mouseRelease(b.nomi[nome], Qt::LeftButton, {}, arrivo);
+        QCOMPARE(rilasci.size(), bersaglio >= 0 ? 1 : 0);
+        if (bersaglio >= 0)
+            QCOMPARE(rilasci.at(0), (QList<QVariant>{bersaglio, nome}));
+        QVERIFY(!b.trascinamento->inCorso() && !b.trascinamento->immagine()->isVisible());
+        QVERIFY(!b.trascinamento->illuminato());
+        // The name never moves from its slot.
+        QCOMPARE(b.nomi[nome]->geometry(), QRect(20 + nome * 300, 250, 200, 60));
     }
 
-    void puntatoriConLaPuntaAlCentro()
+    // Nothing to carry: the right button, an emptied slot, a disabled name.
+    void nienteDaTrascinare()
     {
-        for (const QCursor &c : {icone::cursoreFrecciaGrande(), icone::cursoreAereo()}) {
-            const QImage originale = c.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-            const QImage tela = PuntatoreTrascinamento(c).toImage().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(tela.width(), 2 * std::max(originale.width(), originale.height()));
-            const QPoint spostamento = QPoint(tela.width() / 2, tela.height() / 2) - c.hotSpot();
-            for (int y = 0; y < originale.height(); y += 3)
-                for (int x = 0; x < originale.width(); x += 3)
-                    QCOMPARE(tela.pixel(QPoint(x, y) + spostamento), originale.pixel(x, y));
-        }
+        Banco b;
+        QSignalSpy rilasci(b.trascinamento, &TrascinamentoNomi::rilasciato);
+        QTest::mousePress(b.nomi[0], Qt::RightButton);
+        QVERIFY(!b.trascinamento->inCorso());
+        QTest::mouseRelease(b.nomi[0], Qt::RightButton, {}, b.centroDi(b.riquadri[0], 0));
+        b.nomi[1]->svuota();
+        QVERIFY(!b.nomi[1]->isEnabled() && b.nomi[1]->text().isEmpty());
+        QTest::mousePress(b.nomi[1], Qt::LeftButton);
+        QTest::mouseRelease(b.nomi[1], Qt::LeftButton, {}, b.centroDi(b.riquadri[1], 1));
+        QVERIFY(!b.trascinamento->inCorso());
+        QCOMPARE(rilasci.size(), 0);
+        b.nomi[1]->ripristina();
+        b.nomi[1]->setText(QStringLiteral("CANE"));
+        QTest::mousePress(b.nomi[1], Qt::LeftButton);
+        QVERIFY(b.trascinamento->inCorso());
+    }
+
+    // A finger on a touch screen: the same press, move and release, through the platform.
+    void conUnDito()
+    {
+        Banco b;
+        QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
+        QPointingDevice *dito = QTest::createTouchDevice();
+        QSignalSpy rilasci(b.trascinamento, &TrascinamentoNomi::rilasciato);
+        const QPoint da = b.nomi[0]->geometry().center();
+        const QPoint a = b.riquadri[1]->geometry().center() + QPoint(30, 5);
+        QTest::touchEvent(&b.finestra, dito).press(0, da, &b.finestra);
+        for (int i = 1; i <= 5; ++i)
+            QTest::touchEvent(&b.finestra, dito).move(0, da + (a - da) * i / 5, &b.finestra);
+        QTRY_COMPARE(b.trascinamento->illuminato(), b.riquadri[1]);
+        QTest::touchEvent(&b.finestra, dito).release(0, a, &b.finestra);
+        QTRY_COMPARE(rilasci.size(), 1);
+        QCOMPARE(rilasci.at(0), (QList<QVariant>{1, 0}));
     }
 };
 
