@@ -15,7 +15,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineF>
+#include <QMouseEvent>
+#include <QStyleHints>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -160,9 +164,9 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
         // Thousands of words: every row is as tall as the first.
         l->setUniformItemSizes(true);
         l->installEventFilter(this);
+        // Double taps are told here, with room for a finger that wanders.
+        l->viewport()->installEventFilter(this);
     }
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { sposta(List1, List2); });
-    connect(List2, &QListWidget::itemDoubleClicked, this, [this] { sposta(List2, List1); });
     Label4 = controllo(new QLabel(QStringLiteral("Per spostare le parole da una lista all'altra utilizzare il doppio "
                                                  "click oppure sfogliare la lista con le frecce e premere invio."),
                                   Frame5),
@@ -413,8 +417,41 @@ bool OPZIONI::tastoScelta(int indice, QKeyEvent *tasto)
     return true;
 }
 
+bool OPZIONI::doppioTocco(QListWidget *lista, QMouseEvent *evento)
+{
+    // A double tap on a whiteboard: the second tap lands a little off the first
+    // and may come late for a mouse's double click. Any press that follows the
+    // first on the same list soon enough and close enough takes the first tap's
+    // word; Qt's own double click (it has judged the time already) too.
+    const QPoint punto = evento->position().toPoint();
+    const bool doppioQt = evento->type() == QEvent::MouseButtonDblClick;
+    const int intervallo = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const int tolleranza = std::max(3 * QGuiApplication::styleHints()->startDragDistance(), 24);
+    const bool secondo = tocco_.lista == lista && !tocco_.parola.isEmpty()
+                         && (QLineF(tocco_.punto, punto).length() <= tolleranza)
+                         && (doppioQt || evento->timestamp() - tocco_.tempo <= static_cast<quint64>(intervallo));
+    if (!secondo) {
+        const QListWidgetItem *toccata = lista->itemAt(punto);
+        tocco_ = {lista, toccata ? toccata->text() : QString(), punto, evento->timestamp()};
+        return false;
+    }
+    const QList<QListWidgetItem *> voci = lista->findItems(tocco_.parola, Qt::MatchExactly);
+    tocco_ = {};
+    if (voci.isEmpty())
+        return true;
+    lista->setCurrentItem(voci.first(), QItemSelectionModel::ClearAndSelect);
+    sposta(lista, lista == List1 ? List2 : List1);
+    return true;
+}
+
 bool OPZIONI::eventFilter(QObject *oggetto, QEvent *evento)
 {
+    if ((evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonDblClick)
+        && static_cast<QMouseEvent *>(evento)->button() == Qt::LeftButton) {
+        for (QListWidget *lista : {List1, List2})
+            if (oggetto == lista->viewport())
+                return doppioTocco(lista, static_cast<QMouseEvent *>(evento));
+    }
     if (auto *o = qobject_cast<QRadioButton *>(oggetto); o && o->parentWidget() == Frame1) {
         // A radio button clicks itself on the arrows and on Space's release;
         // the chooser decides instead, on the press.

@@ -2,10 +2,13 @@
 
 #include "windows/finestra.h"
 
+#include <QPoint>
+
 #include <array>
 
 class QButtonGroup;
 class QKeyEvent;
+class QMouseEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -86,6 +89,17 @@ private:
     // The chooser's keys: arrows move between the options, Enter or Space
     // choose, Escape closes it. True when the key was the chooser's.
     bool tastoScelta(int indice, QKeyEvent *tasto);
+    // The second tap of a double tap on a word of the maker moves it. True when the press was taken.
+    bool doppioTocco(QListWidget *lista, QMouseEvent *evento);
+
+    struct Tocco
+    {
+        QListWidget *lista = nullptr;
+        QString parola; // the word tapped first, none when the tap found none
+        QPoint punto;
+        quint64 tempo = 0;
+    };
+    Tocco tocco_;
 
     QButtonGroup *gruppoOpzioni_ = nullptr;
 };

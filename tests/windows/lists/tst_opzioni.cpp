@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -311,6 +312,24 @@ private slots:
         doppioClic(w->List2, QStringLiteral("ZEBRA"));
         QCOMPARE(voci(w->List1), (QStringList{"CASA", "MELA", "ZEBRA"}));
         QCOMPARE(voci(w->List2), QStringList{"ALBERO"});
+
+        // A finger's double tap: the second tap 9 pixels off, too far for a mouse's double click.
+        const QPoint primo = w->List1->visualItemRect(voce(w->List1, QStringLiteral("MELA"))).center();
+        const auto tocca = [&](QPoint punto, quint64 tempo) {
+            for (const QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent e(tipo, punto, w->List1->viewport()->mapToGlobal(punto), Qt::LeftButton,
+                              tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                e.setTimestamp(tempo);
+                QApplication::sendEvent(w->List1->viewport(), &e);
+            }
+        };
+        tocca(primo, 100000);
+        tocca(primo + QPoint(7, 6), 100000 + 380);
+        QCOMPARE(voci(w->List2), (QStringList{"ALBERO", "MELA"}));
+        // Two taps far apart in time are two single taps.
+        tocca(primo, 200000);
+        tocca(primo, 201000);
+        QCOMPARE(voci(w->List2), (QStringList{"ALBERO", "MELA"}));
 
         // "Svuota lista" starts over; so does opening the maker again after "Chiudi".
         clic(w->Command4);
