@@ -29,18 +29,6 @@ double fattore()
     return QGuiApplication::primaryScreen()->geometry().height() / 1080.0;
 }
 
-// The width over the height of the dark shape drawn in a widget.
-double aspettoDisegnato(QWidget *w)
-{
-    const QImage img = w->grab().toImage();
-    QRect scuro;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 60)
-                scuro |= QRect(x, y, 1, 1);
-    return scuro.isEmpty() ? 0 : double(scuro.width()) / scuro.height();
-}
-
 } // namespace
 
 // Measured on the real windows at the screen size this run was given
