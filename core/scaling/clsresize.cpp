@@ -6,12 +6,6 @@
 
 #include <cmath>
 
-clsResize::~clsResize()
-{
-    record_.clear();
-    form_ = nullptr;
-}
-
 QWidget *clsResize::areaCliente(QWidget *form)
 {
     if (auto *finestra = qobject_cast<QMainWindow *>(form); finestra && finestra->centralWidget())

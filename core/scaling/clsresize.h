@@ -17,7 +17,6 @@ class clsResize
 {
 public:
     clsResize() = default;
-    ~clsResize();
     clsResize(const clsResize &) = delete;
     clsResize &operator=(const clsResize &) = delete;
 
@@ -31,9 +30,8 @@ public:
     // Scales every recorded control to the window's present client size.
     void ResizeControls();
 
-    // For tests and the benchmark.
+    // Whether the design has been recorded, and its client size.
     bool registrato() const { return !primaVolta_; }
-    int numeroControlli() const { return static_cast<int>(record_.size()); }
     QSize dimensioneProgetto() const { return QSize(larghezzaProgetto_, altezzaProgetto_); }
 
     static QWidget *areaCliente(QWidget *form);
