@@ -131,25 +131,20 @@ private slots:
                                 "mai quelle da riconoscere dall'immagine.\nDUE, TRE"));
     }
 
+    // Opened twice, the chooser shows the same 34 captions ("QU & CQU" with its
+    // ampersand, not a shortcut) over the whole window, "Esci" out of reach.
     void sceltaUgualeSuDueAperture()
     {
         apri();
         for (int volta = 0; volta < 2; ++volta) {
             clic(w->Command6);
-            QCOMPARE(w->Frame1->title(), QStringLiteral("Seleziona la lista da utilizzare"));
             QCOMPARE(w->Frame1->geometry(), w->centralWidget()->rect());
             QVERIFY(!w->Command3D1->isEnabled());
-            for (int i = 0; i < 34; ++i) {
-                const QRadioButton *o = w->Option1[static_cast<size_t>(i)];
-                QCOMPARE(o->objectName(), QStringLiteral("Option1_%1").arg(i));
-                QCOMPARE(o->property("Index").toInt(), i);
-                // A doubled ampersand is shown as one.
-                QCOMPARE(QString(o->text()).replace(QLatin1String("&&"), QLatin1String("&")),
+            for (int i = 0; i < 34; ++i)
+                QCOMPARE(QString(w->Option1[static_cast<size_t>(i)]->text()).replace(QLatin1String("&&"), QLatin1String("&")),
                          p->stato.ListePredefinite[static_cast<size_t>(i)][0]);
-                QVERIFY(o->isVisible());
-            }
-            clicOpzione(w->Option1[0]);
-            QVERIFY(w->Frame1->isHidden());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(w->Frame1->isHidden() && w->Command3D1->isEnabled());
         }
     }
 
