@@ -63,8 +63,9 @@ public:
     void pronuncia(const QString &testo, const QString &registrazione) override
     {
         // The jingle and the word never overlap: the word waits for the end.
+        // (Without an audio device an effect never reports its end.)
         std::optional<Parlatore::Orologio::time_point> attesa;
-        if (inCorso_ && inCorso_->isPlaying())
+        if (inCorso_ && inCorso_->isPlaying() && Parlatore::Orologio::now() < fineSuono_ + Parlatore::RitardoSuono)
             attesa = fineSuono_;
         parlatore_->pronuncia(testo, registrazione, attesa);
     }

@@ -29,9 +29,9 @@ struct Richiesta
 constexpr microseconds BufferUscita = 100ms;
 // How often the output is topped up once the word has been made.
 constexpr int IntervalloMs = 10;
-// With an audio device, how long past its length a sound may still be
-// playing before the word stops waiting for it (the output reports its end).
-constexpr milliseconds RitardoSuono = 2000ms;
+// An output that takes nothing for this long past the end of the word is
+// stuck (a sound server gone, a device taken away): the word is dropped.
+constexpr milliseconds OltreLaFine = 1000ms;
 // An output left idle is closed, so it does not keep the device awake.
 constexpr milliseconds ChiusuraDopo = 3000ms;
 
@@ -100,7 +100,7 @@ public:
         }
         apriFlusso(formato);
         if (trattenuta_)
-            rilascio_->start(millisecondiFino(*r.fineSuono + (flusso_ ? RitardoSuono : 0ms)));
+            rilascio_->start(millisecondiFino(*r.fineSuono + (flusso_ ? Parlatore::RitardoSuono : 0ms)));
 
         if (wav.valido) {
             aggiungi(wav.campioni.constData(), wav.campioni.size());
@@ -115,6 +115,10 @@ public:
                 interrompi();
                 return;
             }
+        }
+        if (byteParola_ == 0) {
+            interrompi(); // nothing to hear
+            return;
         }
         completa_ = true;
         rapporto_.durata = microseconds(formato.durationForBytes(int(byteParola_)));
@@ -163,7 +167,12 @@ private:
         if (libero <= 0)
             return;
         const qint64 scritti = flusso_->write(inAttesa_.constData(), libero);
-        if (scritti <= 0)
+        if (scritti < 0) { // the output failed: the word goes on as with none
+            chiudiFlusso();
+            consegna();
+            return;
+        }
+        if (scritti == 0)
             return;
         segnaPrimo();
         inAttesa_.remove(0, scritti);
@@ -174,6 +183,10 @@ private:
     void alimenta()
     {
         consegna();
+        if (consegnata_ && Orologio::now() > rapporto_.primoCampione + rapporto_.durata + BufferUscita + OltreLaFine) {
+            interrompi();
+            return;
+        }
         if (completa_ && !trattenuta_ && inAttesa_.isEmpty()) {
             alimenta_->stop();
             parola_ = 0;
