@@ -14,6 +14,9 @@ struct ParolaDetta
     bool uscitaAudio = false;   // an audio output took the samples; false: there was none
     bool dopoSuono = false;     // the word waited for a sound to end
     Orologio::time_point chiesta;       // pronuncia() was called
+    // The word could start: when it was asked for, or when the sound it
+    // waited for ended.
+    Orologio::time_point partenza;
     // The first sample was handed to the audio output; with no output, the
     // moment it was ready to be.
     Orologio::time_point primoCampione;

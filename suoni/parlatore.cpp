@@ -63,7 +63,7 @@ public:
         rilascio_ = new QTimer(this);
         rilascio_->setSingleShot(true);
         rilascio_->setTimerType(Qt::PreciseTimer); // a coarse one may come early, into the sound
-        QObject::connect(rilascio_, &QTimer::timeout, this, [this] { rilascia(parola_); });
+        QObject::connect(rilascio_, &QTimer::timeout, this, [this] { rilascia(parola_, scadenza_); });
         chiusura_ = new QTimer(this);
         chiusura_->setSingleShot(true);
         QObject::connect(chiusura_, &QTimer::timeout, this, [this] { chiudiFlusso(); });
@@ -78,6 +78,7 @@ public:
         rapporto_ = ParolaDetta{};
         rapporto_.testo = r.testo;
         rapporto_.chiesta = r.chiesta;
+        rapporto_.partenza = r.chiesta;
         rapporto_.dopoSuono = r.fineSuono.has_value();
         trattenuta_ = rapporto_.dopoSuono;
         completa_ = consegnata_ = riferita_ = false;
@@ -99,8 +100,10 @@ public:
             return;
         }
         apriFlusso(formato);
-        if (trattenuta_)
-            rilascio_->start(millisecondiFino(*r.fineSuono + (flusso_ ? Parlatore::RitardoSuono : 0ms)));
+        if (trattenuta_) {
+            scadenza_ = *r.fineSuono + (flusso_ ? Parlatore::RitardoSuono : 0ms);
+            rilascio_->start(millisecondiFino(scadenza_));
+        }
 
         if (wav.valido) {
             aggiungi(wav.campioni.constData(), wav.campioni.size());
@@ -131,11 +134,13 @@ public:
         alimenta_->start();
     }
 
-    void rilascia(quint64 numero)
+    // `quando`: the sound ended, or the word stopped waiting for it.
+    void rilascia(quint64 numero, Orologio::time_point quando)
     {
         if (numero != parola_ || !trattenuta_)
             return;
         trattenuta_ = false;
+        rapporto_.partenza = quando;
         rilascio_->stop();
         consegna();
         forseRiferisci();
@@ -271,6 +276,7 @@ private:
     QByteArray inAttesa_; // made, not yet handed to the output
     qint64 byteParola_ = 0;
     bool trattenuta_ = false; // waiting for a sound to end
+    Orologio::time_point scadenza_; // when it stops waiting
     bool completa_ = false;   // all of it made
     bool consegnata_ = false; // its first sample handed on
     bool riferita_ = false;
@@ -312,7 +318,8 @@ void Parlatore::pronuncia(const QString &testo, const QString &registrazione,
 void Parlatore::suonoFinito()
 {
     const quint64 numero = numero_.load();
-    QMetaObject::invokeMethod(lavoratore_, [l = lavoratore_, numero] { l->rilascia(numero); },
+    const Orologio::time_point quando = Orologio::now();
+    QMetaObject::invokeMethod(lavoratore_, [l = lavoratore_, numero, quando] { l->rilascia(numero, quando); },
                               Qt::QueuedConnection);
 }
 

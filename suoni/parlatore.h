@@ -22,7 +22,7 @@ public:
     // With an audio device, how long past its length a sound may still be
     // playing before a word stops waiting for it: the output reports the end
     // itself, a little after the last sample.
-    static constexpr std::chrono::milliseconds RitardoSuono{2000};
+    static constexpr std::chrono::milliseconds RitardoSuono{1000};
 
     Parlatore();
     // Stops a word under way and waits for the thread, which ends at once.

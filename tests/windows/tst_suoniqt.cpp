@@ -200,8 +200,9 @@ private slots:
         const ParolaDetta &tre = ascolto.dette.first();
         QCOMPARE(tre.testo, QStringLiteral("tre"));
         QVERIFY(tre.dopoSuono);
-        QVERIFY2(millisecondi(tre.primoCampione - inizioSuono) >= 300,
-                 qPrintable(QString::number(millisecondi(tre.primoCampione - inizioSuono))));
+        QVERIFY2(millisecondi(tre.partenza - inizioSuono) >= 300,
+                 qPrintable(QString::number(millisecondi(tre.partenza - inizioSuono))));
+        QVERIFY(tre.primoCampione >= tre.partenza && millisecondi(tre.primoCampione - tre.partenza) < 250);
 
         suoni->pronuncia(QStringLiteral("quattro"), QString());
         QTRY_COMPARE(ascolto.dette.size(), 2);
