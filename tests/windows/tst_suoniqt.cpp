@@ -1,8 +1,8 @@
 #include "windows/suoniqt.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +15,7 @@ void conta(QtMsgType tipo, const QMessageLogContext &, const QString &)
 }
 
 // A PCM WAV of silence, `frame` frames long; `esteso` writes the longer
-// header some editors use (WAVE_FORMAT_EXTENSIBLE).
+// header some editors use (WAVE_FORMAT_EXTENSIBLE, 16-bit).
 QByteArray wav(int frame, int canali = 1, int bit = 16, int frequenza = 44100, bool esteso = false)
 {
     const int blocco = canali * bit / 8;
@@ -33,13 +33,8 @@ QByteArray wav(int frame, int canali = 1, int bit = 16, int frequenza = 44100, b
     u32(quint32(frequenza * blocco));
     u16(quint16(blocco));
     u16(quint16(bit));
-    if (esteso) {
-        u16(22);
-        u16(quint16(bit));
-        u32(0);
-        u16(1); // PCM, then the rest of the sub-format GUID
-        b += QByteArray::fromHex("000000001000800000aa00389b71");
-    }
+    if (esteso) // its size, bits, channel mask, then the sub-format GUID: PCM
+        b += QByteArray::fromHex("1600" "1000" "00000000" "0100000000001000800000aa00389b71");
     b += "data";
     u32(quint32(dati.size()));
     return b + dati;
@@ -54,6 +49,7 @@ QString scriviWav(const QTemporaryDir &dir, int campioni)
         f.write(wav(campioni));
     return percorso;
 }
+
 // Every word the player reports, in order.
 struct Ascolto
 {
@@ -119,6 +115,7 @@ private slots:
         QVERIFY(!suoni.moduloCaricato());
         QCOMPARE(avvisi, 1);
     }
+
     // A playable recording is said as it is; anything else gets the
     // synthetic voice, and the child sees no message either way.
     void registrazione_data()
