@@ -24,7 +24,7 @@ struct Richiesta
 };
 
 // The output holds this much audio: enough to ride over a busy moment of a
-// shared machine, short enough that a cut-off word stops at once. A stream
+// slow classroom PC, short enough that a cut-off word stops at once. A stream
 // starts playing only once it is full.
 constexpr microseconds BufferUscita = 100ms;
 // How often the output is topped up once the word has been made.
