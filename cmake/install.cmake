@@ -92,6 +92,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt texts of the message boxes in Italian, and the faces the program's
 # fonts stand in for (Arial, Times New Roman, Comic Sans MS).
 set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+if(LETTORIA_SINTESI)
+  # The synthetic voice's Italian voice is in eSpeak NG's data: the library
+  # (found from the sound module's links) cannot speak without it.
+  string(APPEND LETTORIA_DEB_RUNTIME ", espeak-ng-data")
+endif()
 find_program(LETTORIA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LETTORIA_DPKG_SHLIBDEPS)
   # The library packages come from the links of the executable and of the
@@ -101,6 +106,9 @@ if(LETTORIA_DPKG_SHLIBDEPS)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")
+  if(LETTORIA_SINTESI)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libespeak-ng1")
+  endif()
 endif()
 # The answer sounds play through GStreamer (its app source, converters and the
 # PulseAudio sink); Wayland desktops run the program natively with qt6-wayland,

@@ -29,6 +29,8 @@ bool SuoniQt::caricaModulo()
         return false;
     }
     lettore_.reset(crea());
+    if (lettore_ && osservatore_)
+        lettore_->osserva(osservatore_);
     return lettore_ != nullptr;
 }
 
@@ -44,4 +46,17 @@ void SuoniQt::suona(const QString &percorso)
         lettore_->suona(percorso);
     else
         QApplication::beep();
+}
+
+void SuoniQt::pronuncia(const QString &testo, const QString &registrazione)
+{
+    if (caricaModulo())
+        lettore_->pronuncia(testo, registrazione);
+}
+
+void SuoniQt::osservaVoce(std::function<void(const ParolaDetta &)> osservatore)
+{
+    osservatore_ = std::move(osservatore);
+    if (lettore_)
+        lettore_->osserva(osservatore_);
 }

@@ -119,3 +119,16 @@ void ContestoProva::parole(const QStringList &lista)
 {
     ImpostaParole(stato, lista);
 }
+
+void FakeSuoni::pronuncia(const QString &testo, const QString &registrazione)
+{
+    pronunce.append({testo, registrazione, int(suonati.size())});
+}
+
+QStringList FakeSuoni::parole() const
+{
+    QStringList out;
+    for (const Pronuncia &p : pronunce)
+        out.append(p.testo);
+    return out;
+}

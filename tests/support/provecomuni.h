@@ -57,6 +57,18 @@ public:
     QStringList suonati;
     // File names only ("si2.wav", "no.wav").
     QStringList nomi() const;
+
+    // Every word asked to be said: the text, the recording passed (empty for the
+    // synthetic voice) and how many sounds had been played before it.
+    struct Pronuncia
+    {
+        QString testo;
+        QString registrazione;
+        int dopoSuoni;
+    };
+    void pronuncia(const QString &testo, const QString &registrazione) override;
+    QList<Pronuncia> pronunce;
+    QStringList parole() const; // the texts only
 };
 
 // A program folder, settings folder and font folder inside a temporary folder.

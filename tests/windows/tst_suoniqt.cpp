@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,25 +14,29 @@ void conta(QtMsgType tipo, const QMessageLogContext &, const QString &)
         ++avvisi;
 }
 
-// A short 16-bit PCM WAV of silence.
-QByteArray wav(int campioni)
+// A PCM WAV of silence, `frame` frames long; `esteso` writes the longer
+// header some editors use (WAVE_FORMAT_EXTENSIBLE, 16-bit).
+QByteArray wav(int frame, int canali = 1, int bit = 16, int frequenza = 44100, bool esteso = false)
 {
-    QByteArray dati(campioni * 2, '\0');
+    const int blocco = canali * bit / 8;
+    QByteArray dati(frame * blocco, bit == 8 ? char(0x80) : char(0));
     QByteArray b;
     auto u32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF)); };
     auto u16 = [&b](quint16 v) { b.append(char(v & 0xFF)); b.append(char(v >> 8)); };
     b += "RIFF";
-    u32(36 + dati.size());
+    u32((esteso ? 60 : 36) + dati.size());
     b += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(44100);
-    u32(88200);
-    u16(2);
-    u16(16);
+    u32(esteso ? 40 : 16);
+    u16(esteso ? 0xFFFE : 1);
+    u16(quint16(canali));
+    u32(quint32(frequenza));
+    u32(quint32(frequenza * blocco));
+    u16(quint16(blocco));
+    u16(quint16(bit));
+    if (esteso) // its size, bits, channel mask, then the sub-format GUID: PCM
+        b += QByteArray::fromHex("1600" "1000" "00000000" "0100000000001000800000aa00389b71");
     b += "data";
-    u32(dati.size());
+    u32(quint32(dati.size()));
     return b + dati;
 }
 
@@ -43,6 +48,21 @@ QString scriviWav(const QTemporaryDir &dir, int campioni)
     if (f.open(QIODevice::WriteOnly))
         f.write(wav(campioni));
     return percorso;
+}
+
+// Every word the player reports, in order.
+struct Ascolto
+{
+    explicit Ascolto(SuoniQt &suoni)
+    {
+        suoni.osservaVoce([this](const ParolaDetta &p) { dette.append(p); });
+    }
+    QList<ParolaDetta> dette;
+};
+
+double millisecondi(ParolaDetta::Orologio::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
 }
 } // namespace
 
@@ -94,6 +114,104 @@ private slots:
         qInstallMessageHandler(vecchio);
         QVERIFY(!suoni.moduloCaricato());
         QCOMPARE(avvisi, 1);
+    }
+
+    // A playable recording is said as it is; anything else gets the
+    // synthetic voice, and the child sees no message either way.
+    void registrazione_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: no file
+        QTest::addColumn<bool>("registrazione");
+        QTest::addColumn<double>("secondi");  // of the recording
+
+        QTest::newRow("mono, 16-bit, 44.1 kHz") << wav(22050) << true << 0.5;
+        QTest::newRow("stereo, 8-bit, 8 kHz") << wav(2000, 2, 8, 8000) << true << 0.25;
+        QTest::newRow("stereo, 16-bit, 48 kHz, long header") << wav(12000, 2, 16, 48000, true) << true << 0.25;
+        QTest::newRow("cut short") << wav(22050).left(44 + 2 * 4410 + 1) << true << 0.1;
+        QTest::newRow("missing") << QByteArray() << false << 0.0;
+        QTest::newRow("garbage named .wav") << QByteArray(3000, 'x') << false << 0.0;
+        QTest::newRow("a header, then garbage") << wav(0).left(12) + QByteArray(3000, 'x') << false << 0.0;
+        QTest::newRow("24-bit") << wav(4410, 1, 24) << false << 0.0;
+        QTest::newRow("no samples") << wav(0) << false << 0.0;
+    }
+    void registrazione()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, registrazione);
+        QFETCH(double, secondi);
+#ifndef LETTORIA_SINTESI
+        if (!registrazione)
+            QSKIP("built without the synthetic voice");
+#endif
+        QTemporaryDir dir;
+        const QString percorso = dir.filePath(QStringLiteral("fragola.wav"));
+        QFile f(percorso);
+        if (!file.isEmpty())
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        f.close();
+
+        SuoniQt suoni(QStringLiteral(LETTORIA_CARTELLA_MODULO));
+        Ascolto ascolto(suoni);
+        // Nothing to say: only loads the module, and Qt tells once whether
+        // there is a sound server.
+        suoni.pronuncia(QString(), QString());
+        avvisi = 0;
+        auto *vecchio = qInstallMessageHandler(conta);
+        suoni.pronuncia(QStringLiteral("fragola"), percorso);
+        QTRY_COMPARE(ascolto.dette.size(), 1);
+        qInstallMessageHandler(vecchio);
+
+        const ParolaDetta &p = ascolto.dette.first();
+        QCOMPARE(p.testo, QStringLiteral("fragola"));
+        QCOMPARE(p.registrazione, registrazione);
+        if (registrazione)
+            QCOMPARE(qRound(p.durata.count() / 1000.0), qRound(secondi * 1000));
+        else
+            QVERIFY2(p.durata > std::chrono::milliseconds(300), qPrintable(QString::number(p.durata.count())));
+        QCOMPARE(avvisi, 0);
+    }
+
+    // A word asked for during a sound waits for its end; a new word cuts off
+    // one still waiting; the calls never wait, whatever the machine has for
+    // audio; and the player goes at once with a word under way.
+    void dopoIlSuono()
+    {
+#ifndef LETTORIA_SINTESI
+        QSKIP("built without the synthetic voice");
+#endif
+        QTemporaryDir dir;
+        const QString si = scriviWav(dir, 13230); // 0.3 s
+        auto suoni = std::make_unique<SuoniQt>(QStringLiteral(LETTORIA_CARTELLA_MODULO));
+        Ascolto ascolto(*suoni);
+        const auto inizioSuono = ParolaDetta::Orologio::now();
+        suoni->suona(si);
+        QElapsedTimer t;
+        t.start();
+        qint64 piuLunga = 0;
+        for (const char *parola : {"uno", "due", "orsacchiotto", "tre"}) {
+            const qint64 prima = t.nsecsElapsed();
+            suoni->pronuncia(QString::fromLatin1(parola), QString());
+            piuLunga = qMax(piuLunga, t.nsecsElapsed() - prima);
+        }
+        QTRY_COMPARE(ascolto.dette.size(), 1);
+        const ParolaDetta &tre = ascolto.dette.first();
+        QCOMPARE(tre.testo, QStringLiteral("tre"));
+        QVERIFY(tre.dopoSuono);
+        QVERIFY2(millisecondi(tre.partenza - inizioSuono) >= 300,
+                 qPrintable(QString::number(millisecondi(tre.partenza - inizioSuono))));
+        QVERIFY(tre.primoCampione >= tre.partenza && millisecondi(tre.primoCampione - tre.partenza) < 250);
+
+        suoni->pronuncia(QStringLiteral("quattro"), QString());
+        QTRY_COMPARE(ascolto.dette.size(), 2);
+        const ParolaDetta &quattro = ascolto.dette.last();
+        QVERIFY2(millisecondi(quattro.primoCampione - quattro.chiesta) < 250,
+                 qPrintable(QString::number(millisecondi(quattro.primoCampione - quattro.chiesta))));
+
+        suoni->pronuncia(QStringLiteral("orsacchiotto"), QString());
+        t.restart();
+        suoni.reset();
+        QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(piuLunga < 100'000'000, qPrintable(QString::number(piuLunga))); // a busy machine may stall a call, never by a sound's length
     }
 };
 

@@ -1,0 +1,32 @@
+#include "core/voce.h"
+
+#include "core/ambiente.h"
+#include "core/paroleliste.h"
+#include "core/stato.h"
+#include "core/suoni.h"
+
+#include <QDir>
+#include <QLocale>
+
+void LeggiParola(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni, const QString &parola)
+{
+    if (!stato.SuoniAttivati || !stato.VoceAttivata)
+        return;
+    // The type style does not change how a word sounds; the system's language
+    // must not either (a Turkish one would make "ISOLA" "ısola").
+    static const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    const QString testo = italiano.toLower(parola.trimmed());
+    if (testo.isEmpty())
+        return;
+    QString registrazione;
+    // A word naming a path would reach files outside the folder of recordings.
+    const bool nomeSemplice = !testo.contains(QLatin1Char('/')) && !testo.contains(QLatin1Char('\\'))
+        && !testo.contains(QLatin1String("..")) && !testo.contains(QChar(0));
+    if (nomeSemplice) {
+        const QString trovato = TrovaFile(QDir(ambiente.cartellaProgramma).filePath(QStringLiteral("voci")),
+                                          testo + QStringLiteral(".wav"));
+        if (FileEsiste(trovato))
+            registrazione = trovato;
+    }
+    suoni.pronuncia(testo, registrazione);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "suoni/lettorewav.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <optional>
+
+class Lavoratore;
+
+// Says words on a thread of its own, which owns the speech library and the
+// audio output, so the window never waits for either. Every call returns at
+// once. Each word asked for, and each stop, gets a new number; the thread
+// drops whatever belongs to an older number, and a synthesis under way stops
+// at its next piece.
+class Parlatore
+{
+public:
+    using Orologio = ParolaDetta::Orologio;
+    // With an audio device, how long past its length a sound may still be
+    // playing before a word stops waiting for it: the output reports the end
+    // itself, a little after the last sample.
+    static constexpr std::chrono::milliseconds RitardoSuono{1000};
+
+    Parlatore();
+    // Stops a word under way and waits for the thread, which ends at once.
+    ~Parlatore();
+    Parlatore(const Parlatore &) = delete;
+    Parlatore &operator=(const Parlatore &) = delete;
+
+    // With `fineSuono`, a sound is playing: the word waits for suonoFinito(),
+    // or, should that never come, for the moment the sound should have ended.
+    void pronuncia(const QString &testo, const QString &registrazione,
+                   std::optional<Orologio::time_point> fineSuono = std::nullopt);
+    void suonoFinito();
+    void ferma();
+    void osserva(std::function<void(const ParolaDetta &)> osservatore) { osservatore_ = std::move(osservatore); }
+
+private:
+    std::atomic<quint64> numero_{0};
+    // Brings the reports back to this thread.
+    QObject ricevitore_;
+    std::function<void(const ParolaDetta &)> osservatore_;
+    QThread filo_;
+    Lavoratore *lavoratore_;
+};
