@@ -22,6 +22,8 @@ bool RilevatoreClic::eventFilter(QObject *oggetto, QEvent *evento)
         const bool clic = premuto_ && e->button() == Qt::LeftButton
                           && controllo_->rect().contains(e->position().toPoint());
         premuto_ = false;
+        if (clic)
+            emit toccato();
         if (clic && controllo_->isEnabled())
             emit clicked();
         return true;

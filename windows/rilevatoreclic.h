@@ -15,6 +15,9 @@ public:
 
 signals:
     void clicked();
+    // Any click, even on a control disabled for answering (a tap that asks to
+    // hear a word again after the answer).
+    void toccato();
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;

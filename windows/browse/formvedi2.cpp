@@ -2,6 +2,8 @@
 
 #include "core/carattere.h"
 #include "core/stato.h"
+#include "core/voce.h"
+#include "windows/rilevatoreclic.h"
 #include "windows/navigazione.h"
 
 #include <QLabel>
@@ -26,12 +28,16 @@ FormVedi2::FormVedi2(const Contesto &c, Navigazione &n) : Visore(IdFinestra::For
     bianco.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(bianco);
     Label1->setFont(carattere(QStringLiteral("Arial"), 36, true));
+    // A tap on the name says it again.
+    connect(new RilevatoreClic(Label1), &RilevatoreClic::toccato, this,
+            [this] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label1->text()); });
 }
 
 void FormVedi2::CaricaImmagine()
 {
     Visore::CaricaImmagine();
     Label1->setText(Estratto > 0 ? ctx.stato.Parole[Estratto] : QString());
+    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label1->text());
 }
 
 void FormVedi2::Form_Activate()

@@ -4,6 +4,7 @@
 #include "core/colori.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
+#include "core/voce.h"
 #include "windows/browse/listaordinata.h"
 #include "windows/navigazione.h"
 #include "windows/icone.h"
@@ -49,6 +50,9 @@ FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
     impostaAreaProgetto(8475, 7200);
 
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), 1800, 1080, 3885, 3480);
+    // A tap on the picture shown says its word again.
+    connect(Image1, &RiquadroImmagine::clicked, this,
+            [this] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, mostrata_); });
 
     List1 = controllo(new ListaOrdinata(area()), QStringLiteral("List1"), 120, 5400, 5895, 720);
     List1->setFont(carattere(QStringLiteral("Arial"), 27.75, true));
@@ -63,6 +67,7 @@ FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
 
 void FormVedi3::Form_Activate()
 {
+    mostrata_.clear();
     Image1->CaricaFile(QString());
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
 
@@ -108,7 +113,9 @@ void FormVedi3::righeIntere()
 
 void FormVedi3::CaricaImmagine()
 {
-    Image1->CaricaFile(PercorsoImmagine(ctx.ambiente, List1->Text()));
+    mostrata_ = List1->Text();
+    Image1->CaricaFile(PercorsoImmagine(ctx.ambiente, mostrata_));
+    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, mostrata_);
 }
 
 void FormVedi3::Command1_Click()

@@ -33,4 +33,5 @@ private:
     // The list box shows whole rows only: as many as its scaled box holds, centred in it.
     void righeIntere();
     QRect scatola_; // the list box's scaled design place
+    QString mostrata_; // the word whose picture is shown
 };

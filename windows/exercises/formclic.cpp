@@ -2,6 +2,7 @@
 
 #include "core/stato.h"
 #include "core/suoni.h"
+#include "core/voce.h"
 #include "windows/exercises/pulsanteavanti.h"
 
 FormClic::FormClic(IdFinestra id, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
@@ -26,6 +27,15 @@ void FormClic::rispondi(int Index)
     Command1->setEnabled(true);
     segnaGiusta(Index);
     abilitaRisposte(false);
+    // The word the child has just found, heard after the cheerful sound.
+    ripeti();
+}
+
+void FormClic::ripeti()
+{
+    // Only once it has been found: before, the child must read, not listen.
+    if (Command1->isEnabled())
+        LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, esercizio_.parola(ctx.stato, esercizio_.Estratto));
 }
 
 void FormClic::Command1_Click()

@@ -28,6 +28,8 @@ protected:
     virtual void togliSegno() = 0;
 
     void abilitaRisposte(bool abilitate);
+    // A tap on the right word or picture once it has been found says the word again.
+    void ripeti();
 
     EsercizioClic esercizio_;
 };

@@ -52,12 +52,19 @@ FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c
 {
     const Disposizione d = disposizione(this->k());
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), d.image1);
+    connect(Image1, &RiquadroImmagine::clicked, this, &FormNomiUnaImmagine::ripeti);
     for (int i = 0; i < this->k(); ++i) {
         auto *nome = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1_%1").arg(i), d.nomi[i]);
         nome->setProperty("Index", i);
         PreparaEtichettaParola(nome, 27.75);
         nome->setCursor(icone::cursoreFrecciaGrande());
-        connect(new RilevatoreClic(nome), &RilevatoreClic::clicked, this, [this, i] { rispondi(i); });
+        auto *rilevatore = new RilevatoreClic(nome);
+        connect(rilevatore, &RilevatoreClic::clicked, this, [this, i] { rispondi(i); });
+        // Found, the yellow name says itself again.
+        connect(rilevatore, &RilevatoreClic::toccato, this, [this, i] {
+            if (i == esercizio_.Estratto)
+                ripeti();
+        });
         Label1.append(nome);
     }
 }

@@ -6,12 +6,14 @@
 #include "core/scaling/clsresize.h"
 #include "core/stato.h"
 #include "core/suoni.h"
+#include "core/voce.h"
 #include "windows/exercises/etichettaparola.h"
 #include "windows/exercises/nometrascinabile.h"
 #include "windows/exercises/pulsanteavanti.h"
 #include "windows/navigazione.h"
 #include "windows/icone.h"
 #include "windows/riquadroimmagine.h"
+#include "windows/rilevatoreclic.h"
 
 #include <QLabel>
 
@@ -80,6 +82,9 @@ FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &
         riquadro->setProperty("Index", i);
         PreparaEtichettaParola(riquadro, p.punti);
         riquadro->setCursor(icone::cursoreFrecciaGrande());
+        // A name placed in its box says itself again at a tap; an empty box says nothing.
+        connect(new RilevatoreClic(riquadro), &RilevatoreClic::toccato, this,
+                [this, riquadro] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, riquadro->text()); });
         Label2Riquadri.append(riquadro);
     }
     for (int i = 0; i < coppie; ++i) {
@@ -193,6 +198,7 @@ void FormTrascinamento::Label2_DragDrop(int Index, int nome)
     Label2Riquadri[Index]->setText(Label1[Index]->text());
     // The emptied slot stays in view, plainly no box to drop on any more.
     Label1[Index]->svuota();
+    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label2Riquadri[Index]->text());
     if (esercizio_.completo()) {
         SegnaEsatto();
         Command1->setEnabled(true);

@@ -7,6 +7,7 @@
 #include "windows/exercises/etichettaparola.h"
 #include "windows/icone.h"
 #include "windows/riquadroimmagine.h"
+#include "windows/rilevatoreclic.h"
 
 #include <QLabel>
 
@@ -57,6 +58,11 @@ FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, 
         immagine->setProperty("Index", i);
         immagine->setCursor(icone::cursoreFrecciaGrande());
         connect(immagine, &RiquadroImmagine::clicked, this, [this, i] { rispondi(i); });
+        // Found, the framed picture says its word again.
+        connect(immagine->findChild<RilevatoreClic *>(), &RilevatoreClic::toccato, this, [this, i] {
+            if (i == esercizio_.Estratto)
+                ripeti();
+        });
         Image1.append(immagine);
     }
     // Created after the pictures, so it is drawn over them.
@@ -65,6 +71,7 @@ FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, 
 
     Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), d.label1);
     PreparaEtichettaParola(Label1, 27.75);
+    connect(new RilevatoreClic(Label1), &RilevatoreClic::toccato, this, &FormUnNomeImmagini::ripeti);
 }
 
 QList<QWidget *> FormUnNomeImmagini::controlliParola() const

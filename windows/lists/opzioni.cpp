@@ -12,6 +12,7 @@
 #include "windows/pulsanteicona.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -121,6 +122,14 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
     Command3D1->setFont(carattere(QStringLiteral("Arial"), 24, false));
     connect(Command3D1, &QPushButton::clicked, this, &OPZIONI::Command3D1_Click);
 
+    // The teacher's switch for the word read aloud after a right answer (it
+    // also needs "Suoni attivati", in the menu); kept with the other settings.
+    CheckVoce = controllo(new AreaIntera<QCheckBox>(QStringLiteral("Leggi le parole ad alta voce"), area()),
+                          QStringLiteral("CheckVoce"), 360, 7260, 7200, 600);
+    CheckVoce->setFont(carattere(QStringLiteral("Arial"), 12, true));
+    CheckVoce->setCursor(Qt::PointingHandCursor);
+    connect(CheckVoce, &QCheckBox::toggled, this, [this](bool si) { ctx.stato.VoceAttivata = si; });
+
     // The chooser of predefined lists, hidden until asked for.
     Frame1 = controllo(new QGroupBox(QStringLiteral("Seleziona la lista da utilizzare"), area()),
                        QStringLiteral("Frame1"), 0, 0, LarghezzaProgetto, AltezzaProgetto);
@@ -193,6 +202,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
 
 void OPZIONI::Form_Activate()
 {
+    CheckVoce->setChecked(ctx.stato.VoceAttivata);
     ImpostOpzioniSelezionate();
 }
 
@@ -221,6 +231,7 @@ void OPZIONI::mostraSopra(QGroupBox *frame)
     // What lies beneath stays out of reach of the keyboard too.
     Frame4->setEnabled(false);
     Command3D1->setEnabled(false);
+    CheckVoce->setEnabled(false);
     frame->show();
 }
 
@@ -229,6 +240,7 @@ void OPZIONI::nascondi(QGroupBox *frame)
     frame->hide();
     Frame4->setEnabled(true);
     Command3D1->setEnabled(true);
+    CheckVoce->setEnabled(true);
 }
 
 // The options fill the chooser, three columns of rows as tall as the frame

@@ -7,6 +7,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QKeyEvent;
 class QMouseEvent;
 class QGroupBox;
@@ -46,6 +47,7 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3D1 = nullptr;
+    QCheckBox *CheckVoce = nullptr; // "Leggi le parole ad alta voce"
 
     QGroupBox *Frame1 = nullptr;
     std::array<QRadioButton *, 34> Option1{};

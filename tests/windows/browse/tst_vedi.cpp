@@ -78,25 +78,35 @@ private slots:
     void attivazioneEClic()
     {
         QFETCH(IdFinestra, id);
-        for (const unsigned seme : {7u}) {
-            ProgrammaProva p(seme);
-            p.parole(Parole);
-            p.cartella.creaImmagini(Parole);
-            Casuale atteso(seme);
-            auto *v = p.apri<Visore>(id);
-            for (int passo = 0; passo < 4; ++passo) {
-                if (passo > 0)
-                    clic(v->Command1);
-                const int n = atteso.posizione(Parole.size());
-                QCOMPARE(v->Estratto, qint16(n));
-                QCOMPARE(v->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), Parole.at(n - 1)));
-                QVERIFY(v->Image1->immagineValida());
-                QCOMPARE(sfondo(v), ColoreCasuale(atteso));
-                QCOMPARE(nomeDi(v), id == IdFinestra::FormVedi2 ? Parole.at(n - 1) : QString());
-            }
-            QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
-            v->chiudiSenzaDomande();
+        ProgrammaProva p(7);
+        p.parole(Parole);
+        p.cartella.creaImmagini(Parole);
+        Casuale atteso(7);
+        auto *v = p.apri<Visore>(id);
+        const bool conNome = id == IdFinestra::FormVedi2;
+        QStringList dette;
+        for (int passo = 0; passo < 4; ++passo) {
+            if (passo > 0)
+                clic(v->Command1);
+            const int n = atteso.posizione(Parole.size());
+            QCOMPARE(v->Estratto, qint16(n));
+            QCOMPARE(v->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), Parole.at(n - 1)));
+            QVERIFY(v->Image1->immagineValida());
+            QCOMPARE(sfondo(v), ColoreCasuale(atteso));
+            QCOMPARE(nomeDi(v), conNome ? Parole.at(n - 1) : QString());
+            // Each new name is said as it appears; the picture viewer says nothing.
+            if (conNome)
+                dette.append(Parole.at(n - 1).toLower());
+            QCOMPARE(p.suoni.parole(), dette);
         }
+        // A tap on the name says it again.
+        if (auto *v2 = qobject_cast<FormVedi2 *>(v)) {
+            clic(v2->Label1);
+            QCOMPARE(p.suoni.parole().size(), 5);
+            QCOMPARE(p.suoni.parole().last(), dette.last());
+        }
+        QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+        v->chiudiSenzaDomande();
     }
 
     // One word with its picture, beside empty lines, the same word again and a
@@ -302,8 +312,12 @@ private slots:
 
         scegli(f->List1, "CASA");
         QVERIFY(f->Image1->file().isEmpty()); // selecting alone shows nothing yet
+        QVERIFY(p.suoni.pronunce.isEmpty());
         clic(f->Command1);
         QCOMPARE(f->Image1->file(), PercorsoImmagine(p.cartella.ambiente(), "CASA"));
+        // The word is said as its picture appears, and again at a tap on the picture.
+        clic(f->Image1);
+        QCOMPARE(p.suoni.parole(), QStringList(2, QStringLiteral("casa")));
         QVERIFY(f->Image1->immagineValida());
         scegli(f->List1, "MARE");
         QCOMPARE(nomeFile(f->Image1), QStringLiteral("CASA.jpg"));
@@ -314,6 +328,7 @@ private slots:
         QCOMPARE(nomeFile(f->Image1), QStringLiteral("CASA.jpg"));
         QCOMPARE(sfondo(f), colore);
         QVERIFY(p.dialoghi.chiamate.isEmpty() && p.suoni.suonati.isEmpty());
+        QCOMPARE(p.suoni.parole().size(), 4);
         // The red check mark is drawn whole: nothing of it touches the edge of its picture.
         const QImage segno = f->Command1->icon().pixmap(128).toImage();
         for (int i = 0; i < segno.width(); ++i)

@@ -202,17 +202,22 @@ private slots:
     {
         QTest::addColumn<IdFinestra>("id");
         QTest::addColumn<bool>("suoni");
+        QTest::addColumn<bool>("voce");
         for (IdFinestra id : Esercizi)
-            QTest::newRow(AttivitaDi(id).testo) << id << true;
-        QTest::newRow("Form2, sounds off") << IdFinestra::Form2 << false;
-        QTest::newRow("Form8, sounds off") << IdFinestra::Form8 << false;
+            QTest::newRow(AttivitaDi(id).testo) << id << true << true;
+        QTest::newRow("Form2, sounds off") << IdFinestra::Form2 << false << true;
+        QTest::newRow("Form8, sounds off") << IdFinestra::Form8 << false << true;
+        QTest::newRow("Form4, voice off") << IdFinestra::Form4 << true << false;
+        QTest::newRow("Form7, voice off") << IdFinestra::Form7 << true << false;
     }
     void sbagliateGiustaEAvanti()
     {
         QFETCH(IdFinestra, id);
         QFETCH(bool, suoni);
+        QFETCH(bool, voce);
         ProgrammaProva p(11);
         p.stato.SuoniAttivati = suoni;
+        p.stato.VoceAttivata = voce;
         const Esercizio e = apri(p, id);
         const int k = e.k();
         const QString tutte(k, '1'), nessuna(k, '0');
@@ -230,8 +235,20 @@ private slots:
             QCOMPARE(e.quadro(), quadro(0, ++errati, "no", false, tutte));
         }
         QCOMPARE(p.suoni.nomi(), suoni ? QStringList(errati, "no.wav") : QStringList());
+        // Before the answer the child reads: nothing is said, not at a wrong answer either.
+        QVERIFY(p.suoni.pronunce.isEmpty());
 
+        // The words found, each said in lower case right after its cheerful sound.
+        QStringList trovate;
+        if (e.clic)
+            trovate.append(prima.at(e.giusta()).toLower());
+        else
+            for (int i = 0; i < k; ++i)
+                trovate.append(prima.at(i).toLower());
         e.completa();
+        QCOMPARE(p.suoni.parole(), suoni && voce ? trovate : QStringList());
+        for (const auto &pronuncia : std::as_const(p.suoni.pronunce))
+            QVERIFY(QRegularExpression("^si[1-4]\\.wav$").match(QFileInfo(p.suoni.suonati.at(pronuncia.dopoSuoni - 1)).fileName()).hasMatch());
         QCOMPARE(e.quadro(), quadro(1, errati, "si", true, nessuna));
         QCOMPARE(e.segnata(), qMax(e.giusta(), 0));
         // One cheerful sound for each right click or right drop.
@@ -257,6 +274,40 @@ private slots:
                 e.completa();
         }
         QVERIFY(dopo != prima);
+    }
+
+    // Once found, a tap on the right name or picture says the word again;
+    // before the answer, a tap says nothing.
+    void paroleRipetute_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::newRow("Form2") << IdFinestra::Form2;
+        QTest::newRow("Form5") << IdFinestra::Form5;
+        QTest::newRow("Form7") << IdFinestra::Form7;
+    }
+    void paroleRipetute()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(4);
+        const Esercizio e = apri(p, id);
+        // What names the word: the name label, or the box the name goes into.
+        QWidget *nome = e.immagini ? static_cast<QWidget *>(e.immagini->Label1)
+                        : e.nomi   ? static_cast<QWidget *>(e.nomi->Label1[e.giusta()])
+                                   : e.trascina->Label2Riquadri[0];
+        QWidget *immagine = e.immagini ? static_cast<QWidget *>(e.immagini->Image1[e.giusta()])
+                            : e.nomi   ? static_cast<QWidget *>(e.nomi->Image1)
+                                       : nullptr;
+        const QString parola = (e.trascina ? e.mostrate().at(0) : e.mostrate().at(e.giusta())).toLower();
+        // Before: the name of Form2, the picture of Form5 (its name would be the answer), the empty box of Form7.
+        clic(e.nomi ? immagine : nome);
+        QVERIFY(p.suoni.pronunce.isEmpty());
+        e.completa();
+        const int dette = static_cast<int>(p.suoni.pronunce.size());
+        clic(nome);
+        if (immagine)
+            clic(immagine);
+        QCOMPARE(p.suoni.parole().mid(dette), QStringList(immagine ? 2 : 1, parola));
+        QCOMPARE(e.quadro().left(5), QStringLiteral(" 1| 0"));
     }
 
     // "Azzera conteggio" in mid-exercise; "Esci" and a window-manager close ask

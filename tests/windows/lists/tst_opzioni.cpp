@@ -3,6 +3,7 @@
 #include "windows/menu/formmenu.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -265,6 +266,10 @@ private slots:
         p->stato.Esatti = 4;
         for (bool chiusura : {false, true}) {
             apri();
+            // The voice's switch shows the setting and changes it at once.
+            QCOMPARE(w->CheckVoce->isChecked(), !chiusura);
+            clic(w->CheckVoce);
+            QCOMPARE(p->stato.VoceAttivata, chiusura);
             QPointer<OPZIONI> finestra = w;
             if (chiusura)
                 w->close();
