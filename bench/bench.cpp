@@ -18,6 +18,7 @@
 #include "windows/gestorefinestre.h"
 #include "windows/menu/formmenu.h"
 #include "windows/registro.h"
+#include "windows/suoniqt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -153,9 +154,13 @@ void figuraAvvio(const Impostazioni &imp)
 // The program as main() builds it, with boxes answered Yes and silent sounds.
 struct Programma
 {
-    explicit Programma(const QString &cartella)
+    // With `voce` the real sound module plays the sounds and says the words;
+    // otherwise they are silent, as the child does not wait for them.
+    explicit Programma(const QString &cartella, bool voce = false)
         : ambiente(Ambiente::diSistema(cartella)),
-          gestore(Contesto{stato, ambiente, casuale, dialoghi, suoni}, CreaFinestra)
+          suoni(voce ? std::unique_ptr<RiproduttoreSuoni>(std::make_unique<SuoniQt>(cartella))
+                     : std::make_unique<SuoniMuti>()),
+          gestore(Contesto{stato, ambiente, casuale, dialoghi, *suoni}, CreaFinestra)
     {
         const EsitoAvvio esito = Main(stato, ambiente, dialoghi,
                                       [](const QString &font) { QFontDatabase::addApplicationFont(font); });
@@ -209,7 +214,7 @@ struct Programma
     Ambiente ambiente;
     Casuale casuale;
     DialoghiSi dialoghi;
-    SuoniMuti suoni;
+    std::unique_ptr<RiproduttoreSuoni> suoni;
     GestoreFinestre gestore;
     std::shared_ptr<void> blocco;
     bool avviato = false;
@@ -292,6 +297,64 @@ void figureProssimo(const Impostazioni &imp, Programma &prog)
             std::printf("%-34s note: some clicks posted no repaint; the window was repainted whole\n", qPrintable(figura));
         if (!prog.tornaAlMenu(f))
             errore(figura, QStringLiteral("the window did not go back to the menu"));
+    }
+}
+
+// ---------------------------------------------------------------- the spoken word
+
+// The word said by the real sound module, synthesised (the shipped program has
+// no recordings): from the click to its first sample handed to the audio
+// output. In "Immagine e nome" the arrow brings a new name, said at once; after
+// a right answer in Form1 the word waits, by design, for the cheerful sound to
+// end, so there the figure is the click to the word's request plus its start
+// to its first sample.
+void figureVoce(const Impostazioni &imp)
+{
+    Programma prog(imp.cartellaProgramma, true);
+    if (!prog.avviato) {
+        errore(QStringLiteral("voice"), QStringLiteral("the start-up did not go on"));
+        return;
+    }
+    prog.stato.SuoniAttivati = true;
+    prog.stato.VoceAttivata = true;
+    QList<ParolaDetta> dette;
+    static_cast<SuoniQt &>(*prog.suoni).osservaVoce([&](const ParolaDetta &p) { dette.append(p); });
+    const int giri = imp.rapido ? 2 : 25;
+    for (const IdFinestra id : {IdFinestra::FormVedi2, IdFinestra::Form1}) {
+        const QString figura = id == IdFinestra::Form1 ? QStringLiteral("voice.Form1 (right click, less the sound)")
+                                                       : QStringLiteral("voice.FormVedi2 (arrow click)");
+        if (!scelta(imp, figura.left(figura.indexOf(QLatin1Char(' ')))))
+            continue;
+        Finestra *f = prog.apriDalMenu(id);
+        if (!f) {
+            errore(figura, QStringLiteral("the window did not open"));
+            return;
+        }
+        (void)QTest::qWaitFor([&] { return !dette.isEmpty() || id == IdFinestra::Form1; }, 5000);
+        Campioni c;
+        for (int i = -2; i < giri; ++i) {
+            dette.clear();
+            QString problema;
+            QObject *comando = id == IdFinestra::Form1 ? nullptr : PreparaProssimo(f, problema);
+            const auto clic = Orologio::now();
+            if (comando) {
+                Clicca(comando);
+            } else if (!RispondiGiusto(f)) {
+                errore(figura, QStringLiteral("no right answer to give"));
+                return;
+            }
+            if (!QTest::qWaitFor([&] { return !dette.isEmpty(); }, 5000)) {
+                errore(figura, QStringLiteral("no word was said"));
+                return;
+            }
+            const ParolaDetta &p = dette.last();
+            if (i >= 0)
+                c.aggiungi(Millisecondi(clic, p.chiesta) + Millisecondi(p.partenza, p.primoCampione));
+            if (id == IdFinestra::Form1)
+                Clicca(PreparaProssimo(f, problema)); // "avanti"
+        }
+        conteggio.registra(StampaFigura(figura, c, QStringLiteral("ms"), {100, -1, QStringLiteral("median <= 100")}));
+        prog.tornaAlMenu(f);
     }
 }
 
@@ -631,6 +694,8 @@ int main(int argc, char *argv[])
                 figureProssimo(imp, prog);
         }
     }
+    if (scelta(imp, QStringLiteral("voice")))
+        figureVoce(imp);
     if (scelta(imp, QStringLiteral("memory")))
         figuraMemoria(imp);
 

@@ -1,6 +1,7 @@
 #include "bench/guida.h"
 
 #include "windows/exercises/formclic.h"
+#include "windows/exercises/formunnomeimmagini.h"
 #include "windows/exercises/nometrascinabile.h"
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
@@ -124,6 +125,19 @@ QAction *voceGiocaAncora(Finestra *f)
 }
 
 } // namespace
+
+bool RispondiGiusto(Finestra *f)
+{
+    auto *clic = qobject_cast<FormClic *>(f);
+    if (!clic)
+        return false;
+    const QString nome = qobject_cast<FormUnNomeImmagini *>(f) ? QStringLiteral("Image1_%1") : QStringLiteral("Label1_%1");
+    QWidget *giusta = f->findChild<QWidget *>(nome.arg(clic->esercizio().Estratto));
+    if (!giusta || !giusta->isEnabled())
+        return false;
+    clicca(giusta);
+    return true;
+}
 
 void Clicca(QObject *comando)
 {

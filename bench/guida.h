@@ -21,5 +21,7 @@ QList<FinestraConProssimo> FinestreConProssimo();
 // puzzles' "Gioca ancora", a menu-bar item), or null with `errore` set when
 // the window cannot be driven.
 QObject *PreparaProssimo(Finestra *finestra, QString &errore);
+// A click exercise on screen: clicks its right answer. False when there is none to give.
+bool RispondiGiusto(Finestra *finestra);
 // A left click in the middle of a button, or the choice of a menu item.
 void Clicca(QObject *comando);
