@@ -342,10 +342,7 @@ private slots:
     {
         QTest::addColumn<IdFinestra>("id");
         QTest::addColumn<bool>("daMenu");
-        QTest::newRow("FormVedi") << IdFinestra::FormVedi << true;
         QTest::newRow("FormVedi2") << IdFinestra::FormVedi2 << true;
-        QTest::newRow("FormVedi3") << IdFinestra::FormVedi3 << true;
-        QTest::newRow("FormVedi chiusura") << IdFinestra::FormVedi << false;
         QTest::newRow("FormVedi3 chiusura") << IdFinestra::FormVedi3 << false;
     }
     void esci()

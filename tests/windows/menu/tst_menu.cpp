@@ -225,9 +225,6 @@ private slots:
         QTest::addColumn<int>("parole");
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("four pictures, one word") << "SSCommand3" << 1 << QString::fromUtf8("Per questa attività servono almeno 4 parole, ma la lista in uso ne ha 1.");
-        QTest::newRow("three names, two words") << "SSCommand5" << 2 << QString::fromUtf8("Per questa attività servono almeno 3 parole, ma la lista in uso ne ha 2.");
-        QTest::newRow("two pairs, empty") << "SSCommand7" << 0 << QString::fromUtf8("Per questa attività servono almeno 2 parole, ma la lista in uso ne ha 0.");
-        QTest::newRow("viewer, empty") << "SSCommand9" << 0 << QStringLiteral("La lista in uso non contiene parole.");
         QTest::newRow("puzzle, empty") << "SSCommand12" << 0 << QStringLiteral("La lista in uso non contiene parole.");
     }
     void listaTroppoCorta()
