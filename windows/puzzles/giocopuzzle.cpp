@@ -268,8 +268,9 @@ const QImage &GiocoPuzzle::immagineScalata()
     }
     // The board has the picture's proportions: this keeps them too.
     const QImage sorgente = picture_.isNull() ? ImmagineSostitutiva(QString(), tavola) : picture_;
-    scalata_ = sorgente.scaled(tavola, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque picture stays opaque: drawn on the opaque window it is a plain copy.
+    scalata_ = sorgente.scaled(tavola, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scalata_ = scalata_.convertToFormat(scalata_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     return scalata_;
 }
 
@@ -492,13 +493,13 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
     const QRect tavola = rettangoloTavola();
     p.fillRect(rect(), Fondo);
     {
-        const int b = bordo();
+        // Only the ring is painted: filling the whole board would cost a frame's time.
+        const double b = bordo();
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(tavola).adjusted(-b, -b, b, b), b, b);
+        p.setPen(QPen(Qt::white, b));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(tavola).adjusted(-b / 2, -b / 2, b / 2, b / 2), b / 2, b / 2);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(tavola, Fondo);
     }
     if (puzzle_.risolto() && !(movimento_ && movimento_->state() == QAbstractAnimation::Running)) {
         p.drawImage(tavola.topLeft(), img);
