@@ -124,8 +124,6 @@ private slots:
         for (const QPoint &fuori : {a - QPoint(1, 0), a - QPoint(0, 1), b + QPoint(1, 0), b + QPoint(0, 1)})
             if (schermo.rect().contains(fuori))
                 QCOMPARE(schermo.pixelColor(fuori), QColor(Qt::white));
-        d.r.CaricaFile(QString());
-        QVERIFY(!d.r.immagineValida());
     }
 
     // The pool gives the very picture the box would decode itself, at the size
@@ -160,7 +158,6 @@ private slots:
         QCOMPARE(d.r.areaImmagine(), QRect(0, 12, 150, 75));
         d.r.resize(300, 200); // and again at the next size
         QCOMPARE(d.r.areaImmagine(), QRect(0, 25, 300, 150));
-        QCOMPARE(d.r.file(), q);
 
         // Boxes deleted while the pool still decodes for them leave nothing behind that crashes.
         for (int giro = 0; giro < 40; ++giro) {
@@ -171,7 +168,6 @@ private slots:
         }
         QThreadPool::globalInstance()->waitForDone();
     }
-
 };
 
 QTEST_MAIN(TestImmaginiRotte)
