@@ -182,8 +182,7 @@ private slots:
         prepara(controllo, scambio, righe, quadri(righe, n / righe, immagine), pezzi);
         QCOMPARE(gioco->rettangoloTavola(), tavola);
         QCOMPARE(gioco->immagineScalata().size(), tavola.size());
-        QCOMPARE(gioco->rettangoloCella(0).topLeft(), tavola.topLeft());
-        QCOMPARE(gioco->rettangoloCella(n - 1).bottomRight(), tavola.bottomRight());
+        QCOMPARE(gioco->rettangoloCella(0).united(gioco->rettangoloCella(n - 1)), tavola);
         // A line of 2 pixels takes one from each side of an inner border.
         QCOMPARE(gioco->rettangoloPezzo(0), gioco->rettangoloCella(0).adjusted(0, 0, -1, -1));
         // On the white edge, the piece beside it; on the tray, none.
@@ -210,8 +209,8 @@ private slots:
         const QImage intera = gioco->grab().toImage();
         const QRect ultima = gioco->rettangoloCella(n - 1);
         QVERIFY(simile(intera.pixelColor(ultima.center()), coloreCella(n - 1)));
-        QVERIFY(!vassoio(intera.pixelColor(ultima.topLeft() + QPoint(0, ultima.height() / 2))));
-        QVERIFY(!vassoio(intera.pixelColor(ultima.topLeft() + QPoint(ultima.width() / 2, 0))));
+        QVERIFY(!vassoio(intera.pixelColor(ultima.topLeft() + QPoint(0, ultima.height() / 2)))
+                && !vassoio(intera.pixelColor(ultima.topLeft() + QPoint(ultima.width() / 2, 0))));
         QVERIFY(vassoio(intera.pixelColor(margine)));
     }
 
@@ -321,7 +320,7 @@ private slots:
         auto *f = t.apri<FinestraPuzzle>(scambio ? IdFinestra::pag1 : IdFinestra::pag2);
         GiocoPuzzle *g = f->GiocoPuzzle1;
         g->setAnimato(false);
-        auto segnati = [&] {
+        auto segnati = [&] { // the levels with a check mark
             QStringList out;
             for (QAction *a : f->m1)
                 if (a->isChecked())
