@@ -493,7 +493,7 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
     const QRect tavola = rettangoloTavola();
     p.fillRect(rect(), Fondo);
     {
-        // Only the ring is painted: filling the whole board would cost a frame's time.
+        // Stroked, not filled: only the ring is painted, the pieces and lines cover the rest.
         const double b = bordo();
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(Qt::white, b));
