@@ -6,20 +6,26 @@
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 
-QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione)
+QImage DecodificaImmagine(const QString &percorso, const QSize &riquadro)
 {
-    if (percorso.isEmpty() || dimensione.isEmpty())
+    if (percorso.isEmpty() || riquadro.isEmpty())
         return {};
     QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize originale = lettore.size();
     if (originale.isValid() && !originale.isEmpty()) {
+        // The size read is the stored one, before any turn the file asks for.
+        QSize spazio = riquadro;
+        if (lettore.transformation() & QImageIOHandler::TransformationRotate90)
+            spazio.transpose();
+        const QSize adattata = originale.scaled(spazio, Qt::KeepAspectRatio);
         // The JPEG decoder shrinks by halves almost for free; asked for any
         // other size it decodes whole and runs a slow generic scaler. So it
         // is asked for the smallest half, quarter... still as large as the
-        // box, and the last step is Qt's fast smooth scaling below.
+        // picture will be drawn, and the last step is Qt's fast smooth
+        // scaling below.
         QSize passo = originale;
-        while (passo.width() / 2 >= dimensione.width() && passo.height() / 2 >= dimensione.height()
+        while (passo.width() / 2 >= adattata.width() && passo.height() / 2 >= adattata.height()
                && passo.width() % 2 == 0 && passo.height() % 2 == 0)
             passo /= 2;
         if (passo != originale)
@@ -28,8 +34,16 @@ QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione)
     QImage img = lettore.read();
     if (img.isNull())
         return {};
-    if (img.size() != dimensione)
-        img = img.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize adattata = img.size().scaled(riquadro, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (img.size() != adattata)
+        img = img.scaled(adattata, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (img.hasAlphaChannel()) {
+        // Laid on white once here, so the paint just copies it.
+        QImage opaca(img.size(), QImage::Format_RGB32);
+        opaca.fill(Qt::white);
+        QPainter(&opaca).drawImage(0, 0, img);
+        img = opaca;
+    }
     return img;
 }
 
@@ -81,15 +95,28 @@ const QImage &RiquadroImmagine::immagine()
     return immagine_;
 }
 
-void RiquadroImmagine::paintEvent(QPaintEvent *)
+QRect RiquadroImmagine::areaImmagine()
 {
     decodifica();
+    if (immagine_.isNull())
+        return {};
+    const QSize s = immagine_.size();
+    return QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
+}
+
+void RiquadroImmagine::paintEvent(QPaintEvent *)
+{
+    const QRect area = areaImmagine();
     QPainter p(this);
-    if (immagine_.isNull()) {
+    if (area.isEmpty()) {
         p.fillRect(rect(), Qt::white);
         p.setPen(QColor(160, 160, 160));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
-    p.drawImage(rect(), immagine_);
+    // Only the bands beside the picture: it covers the rest itself.
+    const QRegion bande = QRegion(rect()).subtracted(area);
+    for (const QRect &r : bande)
+        p.fillRect(r, Qt::white);
+    p.drawImage(area.topLeft(), immagine_);
 }

@@ -4,13 +4,14 @@
 #include <QImage>
 #include <QWidget>
 
-// A picture box: shows a JPEG stretched to fill the box. The file is decoded
-// once for the size it is shown at (again only when that size changes), never
-// at full size and scaled at every paint. A box on screen starts decoding on
-// the thread pool as soon as it is given a file, so the pictures of one item
-// are decoded side by side; the paint takes the result, and decodes it itself
-// when no thread has started on it yet. A missing or unreadable file leaves
-// the box white with a thin grey border.
+// A picture box: shows a JPEG whole and undistorted, as large as fits in the
+// box, centred, the rest of the box white like the pictures' own background.
+// The file is decoded once at that fitted size (again only when the box
+// changes size), never at full size and scaled at every paint. A box on
+// screen starts decoding on the thread pool as soon as it is given a file, so
+// the pictures of one item are decoded side by side; the paint takes the
+// result, and decodes it itself when no thread has started on it yet. A
+// missing or unreadable file leaves the box white with a thin grey border.
 class RiquadroImmagine : public QWidget
 {
     Q_OBJECT
@@ -21,8 +22,10 @@ public:
     QString file() const { return file_; }
     // Decodes now if needed; true when the file gave a picture.
     bool immagineValida();
-    // What is painted (null when the file gave none).
+    // What is painted (null when the file gave none), at the size it is drawn.
     const QImage &immagine();
+    // Where in the box the picture is drawn; empty when there is none.
+    QRect areaImmagine();
 
 signals:
     void clicked();
@@ -37,10 +40,11 @@ private:
     QImage immagine_;
     QSize dimensioneDecodificata_;
     bool decodificata_ = false;
-    // The decoding started when the file was given, and the size it was for.
+    // The decoding started when the file was given, and the box size it was for.
     QFuture<QImage> inCorso_;
     QSize dimensioneInCorso_;
 };
 
-// Decodes an image file at (about) the given size, or returns a null image.
-QImage DecodificaImmagine(const QString &percorso, const QSize &dimensione);
+// Decodes an image file as large as fits in `riquadro` keeping its
+// proportions, or returns a null image.
+QImage DecodificaImmagine(const QString &percorso, const QSize &riquadro);

@@ -1,6 +1,7 @@
 #include "windows/puzzles/finestrapuzzle.h"
 
 #include "core/casuale.h"
+#include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
 #include "windows/puzzles/giocopuzzle.h"
@@ -67,6 +68,8 @@ FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, Navigazione &n,
                                 liberoSinistra + (libero - lato) / 2, (progetto.altezza - lato) / 2, lato, lato);
 }
 
+FinestraPuzzle::~FinestraPuzzle() = default;
+
 QImage FinestraPuzzle::immagineParola(const QString &parola) const
 {
     QImageReader lettore(PercorsoImmagine(ctx.ambiente, parola));
@@ -81,19 +84,26 @@ QImage FinestraPuzzle::immagineParola(const QString &parola) const
 
 void FinestraPuzzle::estraiImmagine()
 {
-    const int n = ctx.stato.NumeroParole;
-    if (n < 1) {
-        Estratto = 0;
-        GiocoPuzzle1->setPicture(ImmagineSostitutiva(QString()));
-    } else {
-        Estratto = static_cast<qint16>(ctx.casuale.posizione(n));
+    if (!parole_ || parole_->numeroParole() != ctx.stato.NumeroParole)
+        parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
+    // Never a blank word; a word with a picture whenever the list has one.
+    const QList<int> estratte = EstraiParole(ctx.casuale, *parole_, 1, parole_->diverseConImmagine() > 0);
+    if (!estratte.isEmpty()) {
+        Estratto = static_cast<qint16>(estratte.front());
         GiocoPuzzle1->setPicture(immagineParola(ctx.stato.Parole[static_cast<size_t>(Estratto)]));
+    } else {
+        // Nothing in the list to show: a puzzle all the same, without a name.
+        const int n = ctx.stato.NumeroParole;
+        Estratto = n < 1 ? qint16(0) : static_cast<qint16>(ctx.casuale.posizione(n));
+        GiocoPuzzle1->setPicture(ImmagineSostitutiva(QString()));
     }
     ImmagineModello->setImmagine(GiocoPuzzle1->picture());
 }
 
 void FinestraPuzzle::Form_Load()
 {
+    // Looked over afresh at each opening: the list does not change while a puzzle is open.
+    parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
     estraiImmagine();
     GiocoPuzzle1->Mischia();
 }

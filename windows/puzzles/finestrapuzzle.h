@@ -3,8 +3,10 @@
 #include "windows/finestra.h"
 
 #include <array>
+#include <memory>
 
 class GiocoPuzzle;
+class ParoleDellaLista;
 class ModelloPuzzle;
 class QAction;
 class QMenu;
@@ -47,6 +49,7 @@ protected:
         int spaziInformazioni;  // blanks after "Informazioni"
     };
     FinestraPuzzle(IdFinestra id, const Contesto &contesto, Navigazione &navigazione, const Progetto &progetto);
+    ~FinestraPuzzle() override;
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -57,4 +60,5 @@ private:
     QImage immagineParola(const QString &parola) const;
 
     bool scambio_;
+    std::unique_ptr<ParoleDellaLista> parole_;
 };

@@ -189,19 +189,34 @@ bool GiocoPuzzle::disponi(const std::vector<int> &pezzi)
     return true;
 }
 
+int GiocoPuzzle::bordo() const
+{
+    return std::max(3, std::min(width(), height()) / 40);
+}
+
+QRect GiocoPuzzle::rettangoloTavola() const
+{
+    const int b = bordo();
+    const QRect interno = rect().adjusted(b, b, -b, -b);
+    // Without a picture the stand-in is square.
+    const QSize s = (picture_.isNull() ? QSize(1, 1) : picture_.size()).scaled(interno.size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
+}
+
 QRect GiocoPuzzle::rettangoloCella(int cella) const
 {
     if (!puzzle_.valida(cella))
         return {};
+    const QRect t = rettangoloTavola();
     const int r = puzzle_.riga(cella);
     const int c = puzzle_.colonna(cella);
     const int n = puzzle_.colonne();
     const int m = puzzle_.righe();
-    const int x0 = c * width() / n;
-    const int x1 = (c + 1) * width() / n;
-    const int y0 = r * height() / m;
-    const int y1 = (r + 1) * height() / m;
-    return QRect(x0, y0, x1 - x0, y1 - y0);
+    const int x0 = c * t.width() / n;
+    const int x1 = (c + 1) * t.width() / n;
+    const int y0 = r * t.height() / m;
+    const int y1 = (r + 1) * t.height() / m;
+    return QRect(t.x() + x0, t.y() + y0, x1 - x0, y1 - y0);
 }
 
 QRect GiocoPuzzle::rettangoloPezzo(int cella) const
@@ -221,10 +236,13 @@ QRect GiocoPuzzle::rettangoloPezzo(int cella) const
 
 int GiocoPuzzle::cellaIn(QPoint punto) const
 {
-    if (!rect().contains(punto))
+    const QRect t = rettangoloTavola();
+    if (t.isEmpty() || !t.adjusted(-bordo(), -bordo(), bordo(), bordo()).contains(punto))
         return -1;
-    const int c = std::min(punto.x() * puzzle_.colonne() / std::max(1, width()), puzzle_.colonne() - 1);
-    const int r = std::min(punto.y() * puzzle_.righe() / std::max(1, height()), puzzle_.righe() - 1);
+    // A finger on the white edge means the piece beside it.
+    const QPoint q(std::clamp(punto.x(), t.left(), t.right()) - t.left(), std::clamp(punto.y(), t.top(), t.bottom()) - t.top());
+    const int c = std::min(q.x() * puzzle_.colonne() / std::max(1, t.width()), puzzle_.colonne() - 1);
+    const int r = std::min(q.y() * puzzle_.righe() / std::max(1, t.height()), puzzle_.righe() - 1);
     // Integer borders: the point may sit just past the computed cell.
     for (int dr = -1; dr <= 1; ++dr)
         for (int dc = -1; dc <= 1; ++dc) {
@@ -232,7 +250,7 @@ int GiocoPuzzle::cellaIn(QPoint punto) const
             if (rr < 0 || cc < 0 || rr >= puzzle_.righe() || cc >= puzzle_.colonne())
                 continue;
             const int cella = rr * puzzle_.colonne() + cc;
-            if (rettangoloCella(cella).contains(punto))
+            if (rettangoloCella(cella).contains(q + t.topLeft()))
                 return cella;
         }
     return -1;
@@ -240,16 +258,19 @@ int GiocoPuzzle::cellaIn(QPoint punto) const
 
 const QImage &GiocoPuzzle::immagineScalata()
 {
-    if (scalataValida_ && scalata_.size() == size())
+    const QSize tavola = rettangoloTavola().size();
+    if (scalataValida_ && scalata_.size() == tavola)
         return scalata_;
     scalataValida_ = true;
-    if (size().isEmpty()) {
+    if (tavola.isEmpty()) {
         scalata_ = QImage();
         return scalata_;
     }
-    const QImage sorgente = picture_.isNull() ? ImmagineSostitutiva(QString(), size()) : picture_;
-    scalata_ = sorgente.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The board has the picture's proportions: this keeps them too.
+    const QImage sorgente = picture_.isNull() ? ImmagineSostitutiva(QString(), tavola) : picture_;
+    // An opaque picture stays opaque: drawn on the opaque window it is a plain copy.
+    scalata_ = sorgente.scaled(tavola, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scalata_ = scalata_.convertToFormat(scalata_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     return scalata_;
 }
 
@@ -466,13 +487,28 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
     if (img.isNull())
         return;
 
+    // The board keeps the picture's proportions; the tray shows around it and
+    // a white edge, as around the model beside it, tells the board from the
+    // tray (and an empty cell at a corner from the margin).
+    const QRect tavola = rettangoloTavola();
+    p.fillRect(rect(), Fondo);
+    {
+        // Stroked, not filled: only the ring is painted, the pieces and lines cover the rest.
+        const double b = bordo();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::white, b));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(tavola).adjusted(-b / 2, -b / 2, b / 2, b / 2), b / 2, b / 2);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
     if (puzzle_.risolto() && !(movimento_ && movimento_->state() == QAbstractAnimation::Running)) {
-        p.drawImage(0, 0, img);
+        p.drawImage(tavola.topLeft(), img);
         disegnaFesta(p);
         return;
     }
+    // Where a piece is cut from the picture scaled to the board.
+    auto taglio = [&](int cella) { return rettangoloPezzo(puzzle_.pezzo(cella)).translated(-tavola.topLeft()); };
 
-    p.fillRect(rect(), Fondo);
     const int vuota = puzzle_.vuota();
     const int sollevata = scambio_ && tocco_.trascinando ? tocco_.cella : -1;
     if (sollevata >= 0) {
@@ -480,12 +516,12 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
         const QRect r = rettangoloPezzo(sollevata);
         p.fillRect(r, Fondo);
         p.setOpacity(0.3);
-        p.drawImage(r, img, rettangoloPezzo(puzzle_.pezzo(sollevata)));
+        p.drawImage(r, img, taglio(sollevata));
         p.setOpacity(1.0);
     }
 
     auto pezzo = [&](int cella, QPoint spostamento) {
-        p.drawImage(rettangoloPezzo(cella).translated(spostamento), img, rettangoloPezzo(puzzle_.pezzo(cella)));
+        p.drawImage(rettangoloPezzo(cella).translated(spostamento), img, taglio(cella));
     };
     QList<int> inMoto;
     for (int c = 0; c < puzzle_.celle(); ++c) {
@@ -519,7 +555,7 @@ void GiocoPuzzle::paintEvent(QPaintEvent *)
         const QRect r = rettangoloPezzo(sollevata).translated(tocco_.ora - tocco_.inizio);
         const int ombra = std::max(4, cornice);
         p.fillRect(r.translated(ombra, ombra), QColor(0, 0, 0, 90));
-        p.drawImage(r, img, rettangoloPezzo(puzzle_.pezzo(sollevata)));
+        p.drawImage(r, img, taglio(sollevata));
         // Yellow edge: a white piece must stand out over white pieces too.
         const int bordo = std::max(2, cornice / 2);
         p.setPen(QPen(kScelta, bordo, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -532,18 +568,19 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
     const bool inCorso = festa_ && festa_->state() == QAbstractAnimation::Running;
     const double t = inCorso ? festa_->currentValue().toDouble() : 1.0;
     p.setRenderHint(QPainter::Antialiasing);
+    const QRect tavola = rettangoloTavola();
 
     // First the lines and the gap fade away, showing the whole picture.
     const double svanisce = std::clamp(1.0 - t / 0.35, 0.0, 1.0);
     if (svanisce > 0) {
         p.setOpacity(svanisce);
         for (int c = 1; c < puzzle_.colonne(); ++c) {
-            const int x = c * width() / puzzle_.colonne();
-            p.fillRect(x - spessore_ / 2, 0, spessore_, height(), Fondo);
+            const int x = rettangoloCella(c).left();
+            p.fillRect(x - spessore_ / 2, tavola.top(), spessore_, tavola.height(), Fondo);
         }
         for (int r = 1; r < puzzle_.righe(); ++r) {
-            const int y = r * height() / puzzle_.righe();
-            p.fillRect(0, y - spessore_ / 2, width(), spessore_, Fondo);
+            const int y = rettangoloCella(r * puzzle_.colonne()).top();
+            p.fillRect(tavola.left(), y - spessore_ / 2, tavola.width(), spessore_, Fondo);
         }
         if (!puzzle_.scambio())
             p.fillRect(rettangoloPezzo(puzzle_.celle() - 1), Fondo);
@@ -551,7 +588,7 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
     }
 
     // Then a golden frame that swells gently a few times and stays.
-    const int lato = std::min(width(), height());
+    const int lato = std::min(tavola.width(), tavola.height());
     const double base = std::max(6.0, lato / 28.0);
     const double crescita = std::clamp(t / 0.35, 0.0, 1.0);
     const double pulsa = inCorso ? 1.0 + 0.4 * std::sin(t * 4 * M_PI) * (1.0 - t) : 1.0;
@@ -559,9 +596,9 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
     if (spessore > 0.5) {
         p.setPen(QPen(Oro, spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(rect()).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2));
+        p.drawRect(QRectF(tavola).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2));
         p.setPen(QPen(Qt::white, std::max(1.0, spessore / 5)));
-        p.drawRect(QRectF(rect()).adjusted(spessore, spessore, -spessore, -spessore));
+        p.drawRect(QRectF(tavola).adjusted(spessore, spessore, -spessore, -spessore));
 
         // A star in each corner.
         const double raggio = base * 2.2 * crescita * pulsa;
@@ -569,8 +606,8 @@ void GiocoPuzzle::disegnaFesta(QPainter &p)
         p.setPen(QPen(QColor(200, 120, 0), std::max(1.0, raggio / 10)));
         p.setBrush(Oro);
         const double m = base * 2.9; // whole stars, inside the frame's corners
-        for (const QPointF &centro : {QPointF(m, m), QPointF(width() - m, m), QPointF(m, height() - m),
-                                      QPointF(width() - m, height() - m)})
+        const QRectF angoli = QRectF(tavola).adjusted(m, m, -m, -m);
+        for (const QPointF &centro : {angoli.topLeft(), angoli.topRight(), angoli.bottomLeft(), angoli.bottomRight()})
             p.drawPath(stella(centro, raggio, giro));
     }
 }

@@ -14,7 +14,8 @@ class QVariantAnimation;
 
 // The puzzle control: a picture cut into a grid of pieces that the child
 // puts back in order, by swapping two pieces (`puzzleascambio`) or by sliding
-// pieces into the one empty cell.
+// pieces into the one empty cell. The pieces are cut at the picture's own
+// proportions: the board is as large as fits in the control, centred.
 //
 // Pieces move with a tap (or click) or a drag, so a mouse, a finger or a
 // whiteboard pen all work. In swap mode a tap picks a piece and a tap on
@@ -62,13 +63,18 @@ public:
     // Swap mode: the cell of the piece picked by a tap, waiting for its partner; -1 when none.
     int selezionata() const { return selezionata_; }
 
-    // A cell's whole share of the control, and the part its piece covers
+    // The board: the grid of pieces at the picture's proportions, as large as
+    // fits in the control inside a thin white edge, centred; the tray colour
+    // around it.
+    QRect rettangoloTavola() const;
+    // A cell's whole share of the board, and the part its piece covers
     // (inside the lines).
     QRect rettangoloCella(int cella) const;
     QRect rettangoloPezzo(int cella) const;
-    // The cell under a point of the control, or -1.
+    // The cell under a point of the control (on the board or its white
+    // edge), or -1.
     int cellaIn(QPoint punto) const;
-    // The picture at the control's size, from which every piece is cut.
+    // The picture at the board's size, from which every piece is cut.
     const QImage &immagineScalata();
     // True while pieces glide or the finished puzzle celebrates.
     bool animazioneInCorso() const;
@@ -99,6 +105,8 @@ private:
         QPoint ora;
     };
 
+    // The white edge around the board.
+    int bordo() const;
     int soglia() const;
     QPoint direzioneVersoVuota(int cella) const;
     int passo(QPoint direzione) const;

@@ -1,112 +1,81 @@
 #include "core/avvio.h"
 #include "tests/support/provefinestre.h"
+#include "windows/puzzles/finestrapuzzle.h"
 #include "windows/puzzles/giocopuzzle.h"
 #include "windows/puzzles/modellopuzzle.h"
-#include "windows/puzzles/pag1.h"
-#include "windows/puzzles/pag2.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <numeric>
 
 using Pezzi = std::vector<int>;
 
 namespace {
+QColor coloreCella(int cella) { return QColor::fromHsv((cella * 47) % 360, 220, 230); }
+
 // One plain colour per cell, all different.
-QColor coloreCella(int cella)
+QImage quadri(int righe, int colonne, QSize dimensione = QSize(240, 240))
 {
-    return QColor::fromHsv((cella * 47) % 360, 220, 230);
+    QImage img(colonne, righe, QImage::Format_RGB32);
+    for (int c = 0; c < righe * colonne; ++c)
+        img.setPixelColor(c % colonne, c / colonne, coloreCella(c));
+    return img.scaled(dimensione);
 }
 
-QImage quadri(int righe, int colonne)
+// White with a red corner, as a rough JPEG: three pieces of a 2 x 2 grid look the same.
+QImage angoloRosso()
 {
-    QImage img(240, 240, QImage::Format_RGB32);
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixelColor(1, 1, Qt::red);
+    QByteArray jpeg;
+    QBuffer buf(&jpeg);
+    buf.open(QIODevice::WriteOnly);
+    img.scaled(200, 200).save(&buf, "JPG", 40);
+    return QImage::fromData(jpeg, "JPG");
+}
+
+// A red ball on white.
+QImage palla(QSize dimensione)
+{
+    QImage img(dimensione, QImage::Format_RGB32);
+    img.fill(Qt::white);
     QPainter p(&img);
-    for (int c = 0; c < righe * colonne; ++c)
-        p.fillRect(c % colonne * 240 / colonne, c / colonne * 240 / righe, 240 / colonne, 240 / righe, coloreCella(c));
+    p.setBrush(Qt::red);
+    const int d = std::min(dimensione.width(), dimensione.height()) * 3 / 4;
+    p.drawEllipse((dimensione.width() - d) / 2, (dimensione.height() - d) / 2, d, d);
     return img;
+}
+
+// Where a ball is drawn (not the orange of the finished puzzle's stars).
+QRect rosso(const QImage &img)
+{
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (const QColor c = img.pixelColor(x, y); c.red() > 200 && c.green() < 60 && c.blue() < 60)
+                r |= QRect(x, y, 1, 1);
+    return r;
 }
 
 bool simile(QColor a, QColor b)
 {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 30;
 }
+// The dark tray that the lines, the margin and the empty cell show.
+bool vassoio(QColor c) { return c.blue() > 60 && c.red() < 30 && c.green() < 30; }
 
-// The dark tray that the lines and the empty cell show.
-bool vassoio(QColor c)
-{
-    return c.blue() > 60 && c.red() < 30 && c.green() < 30;
-}
+// Each word's picture is a ball of a size of its own, which tells the word drawn; ROTTO's file is no picture.
+const QMap<QString, QSize> Immagini{{"CASA", QSize(120, 90)}, {"CANE", QSize(100, 100)}, {"GATTO", QSize(90, 120)}, {"ROTTO", {}}};
+const QStringList Tre{"CASA", "CANE", "GATTO"};
 
-void invia(QWidget *w, QEvent::Type tipo, QPoint punto)
-{
-    const Qt::MouseButtons premuti = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(tipo, punto, w->mapToGlobal(punto), tipo == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, premuti,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// A press, a path of moves and a release, as a hand draws it.
-void trascina(QWidget *w, QPoint da, QPoint a)
-{
-    invia(w, QEvent::MouseButtonPress, da);
-    for (int i = 1; i <= 8; ++i)
-        invia(w, QEvent::MouseMove, da + (a - da) * i / 8);
-    invia(w, QEvent::MouseButtonRelease, a);
-}
-
-void tocca(QWidget *w, QPoint p)
-{
-    invia(w, QEvent::MouseButtonPress, p);
-    invia(w, QEvent::MouseButtonRelease, p);
-}
-
-// Each word's picture has a size of its own: the size shown tells which word was drawn.
-const QMap<QString, QSize> Immagini{
-    {QStringLiteral("CASA"), QSize(120, 90)},
-    {QStringLiteral("CANE"), QSize(100, 100)},
-    {QStringLiteral("GATTO"), QSize(90, 120)},
-};
-
-// A program whose list holds `parole`, each with its picture, and the puzzle window open.
-struct Prova : ProgrammaProva
-{
-    Prova(unsigned seme, bool scambio, const QStringList &parole) : ProgrammaProva(seme)
-    {
-        for (const QString &p : parole)
-            if (Immagini.contains(p))
-                ImmagineSostitutiva(p, Immagini.value(p)).save(cartella.percorso("images0/" + p + ".jpg"), "JPG");
-        this->parole(parole);
-        f = apri<FinestraPuzzle>(scambio ? IdFinestra::pag1 : IdFinestra::pag2);
-        g = f->GiocoPuzzle1;
-        g->setAnimato(false);
-    }
-    QStringList segnati() const
-    {
-        QStringList out;
-        for (QAction *a : f->m1)
-            if (a->isChecked())
-                out.append(a->text());
-        return out;
-    }
-    FinestraPuzzle *f;
-    GiocoPuzzle *g;
-};
-
-// What the control's shuffle gives from this state of the generator.
-Pezzi mischia(Casuale &casuale, const GiocoPuzzle *g, int righe, int colonne)
-{
-    Puzzle p(righe, colonne, g->puzzleascambio());
-    p.impostaAspetto(AspettiPezzi(g->picture(), righe, colonne));
-    p.mischia(casuale);
-    return p.disposizione();
-}
-
-const QStringList Tre{QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO")};
 } // namespace
 
 // The puzzle control, and the swap and sliding puzzle windows around it.
@@ -117,17 +86,55 @@ class TestGiocoPuzzle : public QObject
     std::unique_ptr<Casuale> casuale;
     std::unique_ptr<GiocoPuzzle> gioco;
 
-    // The shown control (300 x 400 pixels), cut as asked, in the given arrangement.
-    void prepara(int righe, int colonne, bool scambio, const Pezzi &pezzi)
+    // The control shown at the given size, cut as asked, the pieces as given.
+    void prepara(QSize dimensione, bool scambio, int righe, const QImage &immagine, const Pezzi &pezzi)
     {
+        gioco->resize(dimensione);
         gioco->setRighe(righe);
-        gioco->setColonne(colonne);
+        gioco->setColonne(int(pezzi.size()) / righe);
         gioco->setPuzzleascambio(scambio);
-        gioco->setPicture(quadri(righe, colonne));
+        gioco->setPicture(immagine);
         gioco->Mischia();
         QVERIFY(gioco->disponi(pezzi));
     }
-    QPoint centro(int cella) const { return gioco->rettangoloCella(cella).center(); }
+    // "4": the middle of cell 4; "e": the white edge by the board's top left corner; "m": the tray's margin.
+    QPoint punto(const QString &dove) const
+    {
+        if (dove == QLatin1String("m"))
+            return QPoint(1, 1);
+        return dove == QLatin1String("e") ? gioco->rettangoloTavola().topLeft() - QPoint(2, 2)
+                                          : gioco->rettangoloCella(dove.toInt()).center();
+    }
+    // A hand's gestures, as "t0 t4>3 t1-50,5 f2 r2": t a mouse, f a finger, r the right button; a press
+    // at a place, a path to a place (">") or by a shift, and a release there: without either, a tap.
+    void esegui(const QString &gesti)
+    {
+        static QPointingDevice *const schermoTattile = QTest::createTouchDevice();
+        static const QRegularExpression forma(QStringLiteral("^([tfr])(\\w+)(?:>(\\w+)|([-+]\\d+),(-?\\d+))?$"));
+        QWidget *w = gioco.get();
+        for (const QString &g : gesti.split(QLatin1Char(' '))) {
+            const QRegularExpressionMatch m = forma.match(g);
+            QVERIFY2(m.hasMatch(), qPrintable(g));
+            const QPoint da = punto(m.captured(2));
+            const QPoint a = m.hasCaptured(3) ? punto(m.captured(3)) : da + QPoint(m.captured(4).toInt(), m.captured(5).toInt());
+            if (m.captured(1) == QLatin1String("r")) {
+                QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, da);
+                continue;
+            }
+            for (int i = 0; i <= 9; ++i) { // a press, eight steps, a release
+                const QPoint p = da + (a - da) * std::min(i, 8) / 8;
+                if (m.captured(1) == QLatin1String("f")) {
+                    auto tocco = QTest::touchEvent(w, schermoTattile);
+                    i == 0 ? tocco.press(0, p, w) : i == 9 ? tocco.release(0, p, w) : tocco.move(0, p, w);
+                    continue;
+                }
+                const auto tipo = i == 0 ? QEvent::MouseButtonPress : i == 9 ? QEvent::MouseButtonRelease : QEvent::MouseMove;
+                QMouseEvent e(tipo, p, w->mapToGlobal(p), i % 9 ? Qt::NoButton : Qt::LeftButton,
+                              i == 9 ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(w, &e);
+            }
+        }
+    }
 
 private slots:
     void init()
@@ -135,7 +142,6 @@ private slots:
         casuale = std::make_unique<Casuale>(5);
         gioco = std::make_unique<GiocoPuzzle>(*casuale);
         gioco->setAnimato(false);
-        gioco->resize(300, 400);
         gioco->show();
         QVERIFY(QTest::qWaitForWindowExposed(gioco.get()));
     }
@@ -145,378 +151,253 @@ private slots:
         QVERIFY(finestreVisibili().isEmpty());
     }
 
-    void valoriEGriglia()
+    // The board keeps the picture's proportions, as large as fits inside a
+    // white edge (here 7 pixels, a 40th of the shorter side), centred on the tray.
+    void tavola_data()
     {
-        QCOMPARE(gioco->property("righe").toInt(), 3);
-        QCOMPARE(gioco->property("colonne").toInt(), 3);
-        QCOMPARE(gioco->property("spessorelinea").toInt(), 2);
-        QCOMPARE(gioco->property("puzzleascambio").toBool(), false);
-        gioco->setSpessorelinea(-4);
-        QCOMPARE(gioco->spessorelinea(), 0);
-        gioco->setSpessorelinea(2);
-
-        // The grid is cut only by the shuffle.
-        gioco->setRighe(4);
-        QCOMPARE(gioco->stato().righe(), 3);
-        gioco->setRighe(3);
-        gioco->Mischia();
-        QVERIFY(!gioco->risolto());
-        // 300 x 400: the middle cell spans x 100..199, y 133..265, and a line
-        // of 2 pixels takes one pixel from each side of every inner border.
-        QCOMPARE(gioco->rettangoloCella(4), QRect(100, 133, 100, 133));
-        QCOMPARE(gioco->rettangoloPezzo(4), QRect(101, 134, 98, 131));
-        QCOMPARE(gioco->rettangoloPezzo(8), QRect(201, 267, 99, 133));
-        QCOMPARE(gioco->cellaIn(QPoint(199, 265)), 4);
-        QCOMPARE(gioco->cellaIn(QPoint(200, 266)), 8);
-        QCOMPARE(gioco->cellaIn(QPoint(300, 5)), -1);
-    }
-
-    void disegnoEScala()
-    {
-        prepara(2, 2, true, {3, 2, 1, 0});
-        QCOMPARE(gioco->immagineScalata().size(), QSize(300, 400));
-        const qint64 chiave = gioco->immagineScalata().cacheKey();
-        const QImage schermo = gioco->grab().toImage();
-        for (int c = 0; c < 4; ++c)
-            QVERIFY(simile(schermo.pixelColor(centro(c)), coloreCella(3 - c)));
-        QVERIFY(vassoio(schermo.pixelColor(150, 50)));
-        QVERIFY(vassoio(schermo.pixelColor(100, 200)));
-        // Painting again does not scale the picture again; a new size does.
-        gioco->repaint();
-        QCOMPARE(gioco->immagineScalata().cacheKey(), chiave);
-        gioco->resize(600, 300);
-        QCOMPARE(gioco->immagineScalata().size(), QSize(600, 300));
-        QCOMPARE(gioco->rettangoloCella(3), QRect(300, 150, 300, 150));
-        tocca(gioco.get(), QPoint(590, 290));
-        QCOMPARE(gioco->selezionata(), 3);
-
-        // Finished: the whole picture, no lines.
-        QVERIFY(gioco->disponi({0, 1, 2, 3}));
-        const QImage intera = gioco->grab().toImage();
-        for (const QPoint &p : {QPoint(299, 75), QPoint(300, 75), QPoint(150, 149), QPoint(150, 150)})
-            QVERIFY(!vassoio(intera.pixelColor(p)));
-    }
-
-    void scambioConTocchi()
-    {
-        prepara(2, 2, true, {1, 0, 3, 2});
-        QSignalSpy mosse(gioco.get(), &GiocoPuzzle::pezziMossi);
-        tocca(gioco.get(), centro(0));
-        QCOMPARE(gioco->selezionata(), 0);
-        tocca(gioco.get(), centro(0)); // the same piece again puts it down
-        QCOMPARE(gioco->selezionata(), -1);
-        tocca(gioco.get(), centro(1));
-        tocca(gioco.get(), centro(0));
-        QCOMPARE(gioco->stato().disposizione(), (Pezzi{0, 1, 3, 2}));
-        QCOMPARE(gioco->selezionata(), -1);
-        QCOMPARE(mosse.count(), 1);
-        // A hand that trembles a little still taps; the right button does nothing.
-        invia(gioco.get(), QEvent::MouseButtonPress, centro(3));
-        invia(gioco.get(), QEvent::MouseMove, centro(3) + QPoint(3, 2));
-        invia(gioco.get(), QEvent::MouseButtonRelease, centro(3) + QPoint(3, 2));
-        QCOMPARE(gioco->selezionata(), 3);
-        QTest::mouseClick(gioco.get(), Qt::RightButton, Qt::NoModifier, centro(2));
-        QCOMPARE(gioco->selezionata(), 3);
-    }
-
-    void scambioTrascinando()
-    {
-        const Pezzi inizio{8, 1, 2, 4, 3, 5, 6, 7, 0};
-        prepara(3, 3, true, inizio);
-        trascina(gioco.get(), centro(0), centro(0) + QPoint(10, 30)); // back where it started
-        trascina(gioco.get(), centro(0), QPoint(320, 450));           // outside
-        QCOMPARE(gioco->stato().disposizione(), inizio);
-        // A piece picked with a tap, then another dragged: the drag wins.
-        tocca(gioco.get(), centro(1));
-        trascina(gioco.get(), centro(4), centro(3));
-        QCOMPARE(gioco->selezionata(), -1);
-        QCOMPARE(gioco->stato().disposizione(), (Pezzi{8, 1, 2, 3, 4, 5, 6, 7, 0}));
-
-        QSignalSpy fatto(gioco.get(), &GiocoPuzzle::completato);
-        trascina(gioco.get(), centro(8), centro(0));
-        QVERIFY(gioco->risolto());
-        QCOMPARE(fatto.count(), 1);
-        // A finished puzzle takes no more moves.
-        trascina(gioco.get(), centro(1), centro(2));
-        tocca(gioco.get(), centro(5));
-        QVERIFY(gioco->risolto());
-        QCOMPARE(gioco->selezionata(), -1);
-    }
-
-    void scorrimenti_data()
-    {
-        QTest::addColumn<int>("cella");
-        QTest::addColumn<QPoint>("spinta"); // (0, 0): a tap
-        QTest::addColumn<Pezzi>("dopo");
-        // Gap (8) at the top left:  8 0 1 / 3 4 2 / 6 7 5
-        const Pezzi fermo{8, 0, 1, 3, 4, 2, 6, 7, 5};
-        QTest::newRow("tap the neighbour") << 1 << QPoint() << Pezzi{0, 8, 1, 3, 4, 2, 6, 7, 5};
-        QTest::newRow("tap the end of the row") << 2 << QPoint() << Pezzi{0, 1, 8, 3, 4, 2, 6, 7, 5};
-        QTest::newRow("tap the end of the column") << 6 << QPoint() << Pezzi{3, 0, 1, 6, 4, 2, 8, 7, 5};
-        QTest::newRow("tap out of line") << 4 << QPoint() << fermo;
-        QTest::newRow("drag a whole cell") << 1 << QPoint(-100, 0) << Pezzi{0, 8, 1, 3, 4, 2, 6, 7, 5};
-        QTest::newRow("drag half way, a run") << 2 << QPoint(-50, 5) << Pezzi{0, 1, 8, 3, 4, 2, 6, 7, 5};
-        QTest::newRow("drag a fifth of the way") << 1 << QPoint(-20, 0) << fermo;
-        QTest::newRow("drag away from the gap") << 1 << QPoint(60, 0) << fermo;
-        QTest::newRow("drag across") << 3 << QPoint(50, 0) << fermo;
-    }
-    void scorrimenti()
-    {
-        QFETCH(int, cella);
-        QFETCH(QPoint, spinta);
-        QFETCH(Pezzi, dopo);
-        prepara(3, 3, false, {8, 0, 1, 3, 4, 2, 6, 7, 5});
-        if (spinta.isNull())
-            tocca(gioco.get(), centro(cella));
-        else
-            trascina(gioco.get(), centro(cella), centro(cella) + spinta);
-        QCOMPARE(gioco->stato().disposizione(), dopo);
-        QCOMPARE(gioco->selezionata(), -1);
-    }
-
-    void scorrimentoFinale()
-    {
-        prepara(2, 2, false, {0, 3, 2, 1});
-        QSignalSpy fatto(gioco.get(), &GiocoPuzzle::completato);
-        trascina(gioco.get(), centro(3), centro(1));
-        QVERIFY(gioco->risolto());
-        QCOMPARE(fatto.count(), 1);
-        // Finished, the missing piece is back, without lines.
-        QVERIFY(!gioco->animazioneInCorso());
-        const QImage intera = gioco->grab().toImage();
-        QVERIFY(simile(intera.pixelColor(225, 300), coloreCella(3)));
-        QVERIFY(!vassoio(intera.pixelColor(150, 300)));
-    }
-
-    void conUnDito()
-    {
-        QPointingDevice *dito = QTest::createTouchDevice();
-        auto tap = [&](QPoint p) {
-            QTest::touchEvent(gioco.get(), dito).press(0, p, gioco.get());
-            QTest::touchEvent(gioco.get(), dito).release(0, p, gioco.get());
-        };
-        prepara(2, 2, true, {1, 0, 2, 3});
-        tap(centro(0));
-        QTRY_COMPARE(gioco->selezionata(), 0);
-        tap(centro(1));
-        QTRY_VERIFY(gioco->risolto());
-
-        prepara(2, 2, false, {0, 1, 3, 2});
-        QTest::touchEvent(gioco.get(), dito).press(0, centro(3), gioco.get());
-        for (int i = 1; i <= 6; ++i)
-            QTest::touchEvent(gioco.get(), dito).move(0, centro(3) + (centro(2) - centro(3)) * i / 6, gioco.get());
-        QTest::touchEvent(gioco.get(), dito).release(0, centro(2), gioco.get());
-        QTRY_VERIFY(gioco->risolto());
-    }
-
-    void aspettiDeiPezzi_data()
-    {
-        QTest::addColumn<QImage>("immagine");
-        QTest::addColumn<Pezzi>("attesi");
-        QImage bianca(200, 200, QImage::Format_RGB32);
-        bianca.fill(Qt::white);
-        QImage angolo = bianca, punto = bianca;
-        QPainter(&angolo).fillRect(100, 100, 100, 100, Qt::red);
-        QPainter(&punto).fillRect(30, 30, 12, 12, Qt::black);
-        QByteArray jpeg;
-        QBuffer buf(&jpeg);
-        buf.open(QIODevice::WriteOnly);
-        angolo.save(&buf, "JPG", 40);
-        QTest::newRow("all white") << bianca << Pezzi{0, 0, 0, 0};
-        QTest::newRow("all different") << quadri(2, 2) << Pezzi{0, 1, 2, 3};
-        QTest::newRow("one coloured corner") << angolo << Pezzi{0, 0, 0, 3};
-        QTest::newRow("a small dot") << punto << Pezzi{0, 1, 1, 1};
-        QTest::newRow("jpeg noise") << QImage::fromData(jpeg, "JPG") << Pezzi{0, 0, 0, 3};
-        QTest::newRow("no picture") << QImage() << Pezzi{0, 1, 2, 3};
-        QTest::newRow("the stand-in") << ImmagineSostitutiva(QString()) << Pezzi{0, 1, 2, 3};
-    }
-    void aspettiDeiPezzi()
-    {
-        QFETCH(QImage, immagine);
-        QFETCH(Pezzi, attesi);
-        QCOMPARE(AspettiPezzi(immagine, 2, 2), attesi);
-    }
-
-    void pezziUgualiAPosto()
-    {
-        // Three white pieces and a red one: the white ones may stand anywhere.
-        QImage img(200, 200, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter(&img).fillRect(100, 100, 100, 100, Qt::red);
-        gioco->setRighe(2);
-        gioco->setColonne(2);
-        gioco->setPuzzleascambio(true);
-        gioco->setPicture(img);
-        gioco->Mischia();
-        QVERIFY(gioco->disponi({3, 1, 2, 0}));
-        trascina(gioco.get(), centro(3), centro(0));
-        QVERIFY(gioco->risolto());
-    }
-
-    void apertura_data()
-    {
+        QTest::addColumn<QSize>("controllo");
         QTest::addColumn<bool>("scambio");
         QTest::addColumn<int>("righe");
-        QTest::addColumn<int>("colonne");
-        QTest::newRow("pag1") << true << 3 << 3;
-        QTest::newRow("pag2") << false << 4 << 3;
+        QTest::addColumn<QSize>("immagine");
+        QTest::addColumn<Pezzi>("pezzi");
+        QTest::addColumn<QRect>("tavola");
+        QTest::newRow("square, tall control") << QSize(300, 400) << true << 3 << QSize(240, 240)
+                                              << Pezzi{8, 7, 6, 5, 4, 3, 2, 1, 0} << QRect(7, 57, 286, 286);
+        QTest::newRow("square, wide control") << QSize(600, 300) << false << 2 << QSize(512, 512) << Pezzi{0, 3, 2, 1}
+                                              << QRect(157, 7, 286, 286);
+        QTest::newRow("wide picture") << QSize(300, 400) << true << 2 << QSize(240, 120) << Pezzi{5, 4, 3, 2, 1, 0}
+                                      << QRect(7, 128, 286, 143);
+        QTest::newRow("tall picture, 4 x 3") << QSize(600, 300) << false << 4 << QSize(90, 120)
+                                             << Pezzi{11, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QRect(193, 7, 214, 286);
     }
-    void apertura()
+    void tavola()
     {
+        QFETCH(QSize, controllo);
         QFETCH(bool, scambio);
         QFETCH(int, righe);
-        QFETCH(int, colonne);
-        Casuale replica(21);
-        Prova t(21, scambio, Tre);
-        QCOMPARE(t.f->findChild<GiocoPuzzle *>(QStringLiteral("GiocoPuzzle1")), t.g);
-        QCOMPARE(t.g->puzzleascambio(), scambio);
-        QCOMPARE(t.g->spessorelinea(), 2);
-        QCOMPARE(t.segnati(), QStringList{QStringLiteral("impegnativo")});
-        QCOMPARE(t.g->stato().righe(), righe);
-        QCOMPARE(t.g->stato().colonne(), colonne);
-        QVERIFY(!t.g->risolto());
+        QFETCH(QSize, immagine);
+        QFETCH(Pezzi, pezzi);
+        QFETCH(QRect, tavola);
+        const int n = int(pezzi.size());
+        prepara(controllo, scambio, righe, quadri(righe, n / righe, immagine), pezzi);
+        QCOMPARE(gioco->rettangoloTavola(), tavola);
+        QCOMPARE(gioco->immagineScalata().size(), tavola.size());
+        QCOMPARE(gioco->rettangoloCella(0).united(gioco->rettangoloCella(n - 1)), tavola);
+        // A line of 2 pixels takes one from each side of an inner border.
+        QCOMPARE(gioco->rettangoloPezzo(0), gioco->rettangoloCella(0).adjusted(0, 0, -1, -1));
+        // On the white edge, the piece beside it; on the tray, none.
+        QCOMPARE(gioco->cellaIn(tavola.bottomRight() + QPoint(3, 3)), n - 1);
+        const QPoint margine(1, 1), altroMargine = QPoint(controllo.width() - 2, controllo.height() - 2);
 
-        // One draw, a shuffle on the design grid of 3 by 3, then the level's shuffle.
-        const int estratto = replica.posizione(3);
-        QCOMPARE(int(t.f->Estratto), estratto);
-        QCOMPARE(t.g->picture().size(), Immagini.value(Tre[estratto - 1]));
-        QCOMPARE(t.f->ImmagineModello->immagine(), t.g->picture());
-        mischia(replica, t.g, 3, 3);
-        QCOMPARE(t.g->stato().disposizione(), mischia(replica, t.g, righe, colonne));
+        const qint64 chiave = gioco->immagineScalata().cacheKey();
+        const QImage schermo = gioco->grab().toImage();
+        QCOMPARE(gioco->immagineScalata().cacheKey(), chiave); // not scaled again to paint
+        for (int c = 0; c < n; ++c) {
+            const QPoint centro = gioco->rettangoloCella(c).center();
+            QCOMPARE(gioco->cellaIn(centro), c);
+            const bool buco = !scambio && pezzi[size_t(c)] == n - 1;
+            QVERIFY(buco ? vassoio(schermo.pixelColor(centro)) : simile(schermo.pixelColor(centro), coloreCella(pezzi[size_t(c)])));
+        }
+        QVERIFY(vassoio(schermo.pixelColor(gioco->rettangoloCella(1).topLeft()))); // a line
+        QCOMPARE(schermo.pixelColor(tavola.topLeft() + QPoint(tavola.width() / 2, -2)), QColor(Qt::white));
+        QVERIFY(vassoio(schermo.pixelColor(margine)) && vassoio(schermo.pixelColor(altroMargine)));
 
-        QCOMPARE(t.f->palette().color(QPalette::Window), QColor(0, 0, 192));
-        QVERIFY(t.g->width() > Finestra::twip(5040)); // scaled with the full-screen window
-        QCOMPARE(t.g->immagineScalata().size(), t.g->size());
+        // Finished: the whole picture, the missing piece back, no lines; the tray around.
+        Pezzi ordine(pezzi.size());
+        std::iota(ordine.begin(), ordine.end(), 0);
+        QVERIFY(gioco->disponi(ordine));
+        const QImage intera = gioco->grab().toImage();
+        const QRect ultima = gioco->rettangoloCella(n - 1);
+        QVERIFY(simile(intera.pixelColor(ultima.center()), coloreCella(n - 1)));
+        QVERIFY(!vassoio(intera.pixelColor(ultima.topLeft() + QPoint(0, ultima.height() / 2)))
+                && !vassoio(intera.pixelColor(ultima.topLeft() + QPoint(ultima.width() / 2, 0))));
+        QVERIFY(vassoio(intera.pixelColor(margine)));
     }
 
-    void livelli_data()
+    void gesti_data()
+    {
+        QTest::addColumn<bool>("alto"); // a control of 300 x 400, or else 600 x 300
+        QTest::addColumn<bool>("scambio");
+        QTest::addColumn<QImage>("immagine"); // on a square grid
+        QTest::addColumn<Pezzi>("prima");
+        QTest::addColumn<QString>("gesti");
+        QTest::addColumn<Pezzi>("dopo"); // one move made, or none
+        QTest::addColumn<int>("scelta"); // the cell picked, waiting for its partner
+        QTest::addColumn<bool>("risolto"); // pieces that look the same may stand for one another
+        const QImage q2 = quadri(2, 2), q3 = quadri(3, 3);
+        QImage punto(200, 200, QImage::Format_RGB32); // white, a small black dot in the first piece
+        punto.fill(Qt::white);
+        QPainter(&punto).fillRect(30, 30, 12, 12, Qt::black);
+        const Pezzi s{8, 1, 2, 4, 3, 5, 6, 7, 0}, o{0, 1, 2, 3}, o9{0, 1, 2, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("pick, put down, tap-tap") << true << true << q2 << Pezzi{1, 0, 3, 2} << "t0 t0 t1 t0" << Pezzi{0, 1, 3, 2} << -1 << false;
+        QTest::newRow("trembling tap, right button, margin") << false << true << q2 << Pezzi{1, 0, 3, 2} << "t3+3,2 r2 tm"
+                                                             << Pezzi{1, 0, 3, 2} << 3 << false;
+        QTest::newRow("dragged home, to the margin") << false << true << q3 << s << "t0+10,30 t0>m" << s << -1 << false;
+        QTest::newRow("a pick, then a drag") << true << true << q3 << s << "t1 t4>3" << Pezzi{8, 1, 2, 3, 4, 5, 6, 7, 0} << -1 << false;
+        QTest::newRow("dropped on the white edge") << false << true << q3 << s << "t8>e" << Pezzi{0, 1, 2, 4, 3, 5, 6, 7, 8} << -1 << false;
+        QTest::newRow("finished: no more moves") << true << true << q3 << Pezzi{8, 1, 2, 3, 4, 5, 6, 7, 0} << "t8>0 t1>2 t5" << o9 << -1 << true;
+        QTest::newRow("alike pieces are in place") << true << true << angoloRosso() << Pezzi{1, 3, 2, 0} << "t1>3" << Pezzi{1, 0, 2, 3} << -1 << true;
+        QTest::newRow("a small dot: a piece of its own") << true << true << punto << Pezzi{1, 0, 2, 3} << "t2>3" << Pezzi{1, 0, 3, 2} << -1 << false;
+        QTest::newRow("the stand-in: every piece its own") << false << true << ImmagineSostitutiva(QString()) << Pezzi{0, 1, 3, 2} << "t0>1"
+                                                           << Pezzi{1, 0, 3, 2} << -1 << false;
+        QTest::newRow("finger taps") << false << true << q2 << Pezzi{1, 0, 2, 3} << "f0 f1" << o << -1 << true;
+        // Sliding, gap (8) at the top left:  8 0 1 / 3 4 2 / 6 7 5
+        const Pezzi g{8, 0, 1, 3, 4, 2, 6, 7, 5};
+        QTest::newRow("tap the neighbour") << true << false << q3 << g << "t1" << Pezzi{0, 8, 1, 3, 4, 2, 6, 7, 5} << -1 << false;
+        QTest::newRow("tap the row's end") << false << false << q3 << g << "t2" << Pezzi{0, 1, 8, 3, 4, 2, 6, 7, 5} << -1 << false;
+        QTest::newRow("tap the column's end") << true << false << q3 << g << "t6" << Pezzi{3, 0, 1, 6, 4, 2, 8, 7, 5} << -1 << false;
+        QTest::newRow("tap out of line, the margin") << false << false << q3 << g << "t4 tm" << g << -1 << false;
+        QTest::newRow("drag a whole cell") << true << false << q3 << g << "t1-100,0" << Pezzi{0, 8, 1, 3, 4, 2, 6, 7, 5} << -1 << false;
+        QTest::newRow("drag a run half way") << false << false << q3 << g << "t2-50,5" << Pezzi{0, 1, 8, 3, 4, 2, 6, 7, 5} << -1 << false;
+        QTest::newRow("drag a fifth, away, across") << true << false << q3 << g << "t1-20,0 t1+60,0 t3+50,0" << g << -1 << false;
+        QTest::newRow("finger slide to the end") << false << false << q2 << Pezzi{0, 1, 3, 2} << "f3>2" << o << -1 << true;
+    }
+    void gesti()
+    {
+        QFETCH(bool, alto);
+        QFETCH(bool, scambio);
+        QFETCH(QImage, immagine);
+        QFETCH(Pezzi, prima);
+        QFETCH(QString, gesti);
+        QFETCH(Pezzi, dopo);
+        QFETCH(int, scelta);
+        QFETCH(bool, risolto);
+        prepara(alto ? QSize(300, 400) : QSize(600, 300), scambio, prima.size() == 4 ? 2 : 3, immagine, prima);
+        QSignalSpy mossi(gioco.get(), &GiocoPuzzle::pezziMossi);
+        QSignalSpy finito(gioco.get(), &GiocoPuzzle::completato);
+        esegui(gesti);
+        QCOMPARE(gioco->stato().disposizione(), dopo);
+        QCOMPARE(gioco->selezionata(), scelta);
+        QCOMPARE(mossi.count(), dopo == prima ? 0 : 1);
+        QCOMPARE(gioco->risolto(), risolto);
+        QCOMPARE(finito.count(), risolto ? 1 : 0);
+    }
+
+    // A puzzle window from opening to leaving: "impegnativo" and a drawn word's picture, shuffled on the design grid
+    // and on the level's; a level chosen twice (the second time the same picture is shuffled again); "Gioca ancora"
+    // draws again, never a blank word, a word with a picture whenever the list has one, keeps the level and shuffles
+    // twice; "Informazioni" and a No to leaving change nothing; on a classroom screen a round picture is drawn round
+    // on the board and in the model beside it; Yes goes back to the menu.
+    void finestre_data()
     {
         QTest::addColumn<bool>("scambio");
-        QTest::addColumn<int>("indice");
+        QTest::addColumn<int>("indice"); // the level chosen, and its grid
         QTest::addColumn<int>("righe");
         QTest::addColumn<int>("colonne");
-        QTest::newRow("pag1 molto facile") << true << 0 << 2 << 2;
-        QTest::newRow("pag2 facile") << false << 1 << 3 << 2;
-        QTest::newRow("pag2 impegnativo") << false << 2 << 4 << 3;
-        QTest::newRow("pag1 difficilissimo") << true << 4 << 4 << 5;
+        QTest::addColumn<QSize>("schermo");
+        QTest::addColumn<QStringList>("parole");
+        QTest::addColumn<QList<int>>("estratti"); // every list position drawn, none other
+        const QSize piccolo(1366, 768), grande(1920, 1080);
+        QTest::newRow("pag1 molto facile") << true << 0 << 2 << 2 << piccolo << Tre << QList<int>{1, 2, 3};
+        QTest::newRow("pag2 facile, one word") << false << 1 << 3 << 2 << grande << QStringList{"GATTO"} << QList<int>{1};
+        QTest::newRow("pag2 impegnativo, blanks, a word without a picture")
+            << false << 2 << 4 << 3 << piccolo << QStringList{"", "ZEBRA", "  ", "CANE", " "} << QList<int>{4};
+        QTest::newRow("pag1 difficilissimo") << true << 4 << 4 << 5 << grande << QStringList{"CASA", "CANE"} << QList<int>{1, 2};
+        QTest::newRow("pag1 difficile, no picture at all") << true << 3 << 4 << 4 << piccolo << QStringList{" ", "ZEBRA", "", "lupo "}
+                                                           << QList<int>{2, 4};
+        QTest::newRow("pag2 impegnativo, an unreadable picture is one") << false << 2 << 4 << 3 << grande << QStringList{"ZEBRA", "ROTTO"}
+                                                                        << QList<int>{2};
+        QTest::newRow("pag1 facile, nothing to show") << true << 1 << 3 << 2 << piccolo << QStringList{"", "   "} << QList<int>{1, 2};
+        QTest::newRow("pag2 molto facile, an empty list") << false << 0 << 2 << 2 << grande << QStringList{} << QList<int>{0};
     }
-    void livelli()
+    void finestre()
     {
         QFETCH(bool, scambio);
         QFETCH(int, indice);
         QFETCH(int, righe);
         QFETCH(int, colonne);
-        Prova t(indice + 3, scambio, Tre);
-        const QImage immagine = t.g->picture();
-        const qint16 estratto = t.f->Estratto;
-        // Twice: choosing the level already checked shuffles the same picture again.
-        for (int volta = 0; volta < 2; ++volta) {
-            Casuale replica = t.casuale;
-            t.f->m1[static_cast<size_t>(indice)]->trigger();
-            QCOMPARE(t.segnati(), QStringList{t.f->m1[static_cast<size_t>(indice)]->text()});
-            QCOMPARE(t.g->righe(), righe);
-            QCOMPARE(t.g->colonne(), colonne);
-            QCOMPARE(t.g->picture(), immagine);
-            QCOMPARE(t.f->Estratto, estratto);
-            QCOMPARE(t.g->stato().disposizione(), mischia(replica, t.g, righe, colonne));
-        }
-    }
-
-    void giocaAncora_data()
-    {
-        QTest::addColumn<bool>("scambio");
-        QTest::addColumn<QStringList>("parole");
-        QTest::newRow("pag1, one word") << true << QStringList{QStringLiteral("GATTO")};
-        QTest::newRow("pag2, one word") << false << QStringList{QStringLiteral("GATTO")};
-        QTest::newRow("pag1, three words") << true << Tre;
-    }
-    void giocaAncora()
-    {
-        QFETCH(bool, scambio);
+        QFETCH(QSize, schermo);
         QFETCH(QStringList, parole);
-        Prova t(4, scambio, parole);
-        t.f->m1[0]->trigger();
+        QFETCH(QList<int>, estratti);
+        Casuale replica(indice + 21);
+        ProgrammaProva t(indice + 21);
+        for (auto i = Immagini.begin(); i != Immagini.end(); ++i)
+            if (i.value().isValid())
+                palla(i.value()).save(t.cartella.percorso("images0/" + i.key() + ".jpg"), "JPG");
+            else
+                t.cartella.scrivi("images0/" + i.key() + ".jpg", "not a picture");
+        t.parole(parole);
+        auto *f = t.apri<FinestraPuzzle>(scambio ? IdFinestra::pag1 : IdFinestra::pag2);
+        GiocoPuzzle *g = f->GiocoPuzzle1;
+        g->setAnimato(false);
+        auto segnati = [&] { // the levels with a check mark
+            QStringList out;
+            for (QAction *a : f->m1)
+                if (a->isChecked())
+                    out.append(a->text());
+            return out;
+        };
+        auto mischia = [&](Casuale &casuale, int r, int c) { // what the control's shuffle gives from here
+            Puzzle p(r, c, scambio);
+            p.impostaAspetto(AspettiPezzi(g->picture(), r, c));
+            p.mischia(casuale);
+            return p.disposizione();
+        };
+        const bool ogniPosizione = estratti.size() == parole.size(); // one draw a picture: the shuffles can be replayed
         QSet<int> visti;
-        for (int volta = 0; volta < 20; ++volta) {
-            Casuale replica = t.casuale;
-            t.f->mnuancora->trigger();
-            // A new draw and its picture, the level kept, two shuffles.
-            const int estratto = replica.posizione(int(parole.size()));
-            QCOMPARE(int(t.f->Estratto), estratto);
-            QCOMPARE(t.g->picture().size(), Immagini.value(parole[estratto - 1]));
-            QCOMPARE(t.f->ImmagineModello->immagine(), t.g->picture());
-            QCOMPARE(t.segnati(), QStringList{QStringLiteral("molto facile")});
-            mischia(replica, t.g, 2, 2);
-            QCOMPARE(t.g->stato().disposizione(), mischia(replica, t.g, 2, 2));
-            visti.insert(estratto);
+        QString parola;
+        auto disegnata = [&] { // the word drawn, and its picture in the puzzle and the model
+            QVERIFY(estratti.contains(f->Estratto));
+            visti.insert(f->Estratto);
+            parola = f->Estratto > 0 ? parole[f->Estratto - 1].trimmed() : QString();
+            if (Immagini.value(parola).isValid())
+                QCOMPARE(g->picture().size(), Immagini.value(parola));
+            else // its name in colours, or none
+                QCOMPARE(g->picture(), ImmagineSostitutiva(parola));
+            QCOMPARE(f->ImmagineModello->immagine(), g->picture());
+        };
+        disegnata();
+        QCOMPARE(g->puzzleascambio(), scambio);
+        QCOMPARE(segnati(), QStringList{QStringLiteral("impegnativo")});
+        if (ogniPosizione) {
+            replica.posizione(int(parole.size()));
+            mischia(replica, 3, 3);
+            QCOMPARE(g->stato().disposizione(), mischia(replica, scambio ? 3 : 4, 3));
         }
-        QCOMPARE(visti.size(), parole.size());
-    }
+        const QImage immagine = g->picture();
+        for (int volta = 0; volta < 2; ++volta) {
+            replica = t.casuale;
+            f->m1[size_t(indice)]->trigger();
+            QCOMPARE(segnati(), QStringList{f->m1[size_t(indice)]->text()});
+            QCOMPARE(g->picture(), immagine);
+            QCOMPARE(g->stato().disposizione(), mischia(replica, righe, colonne));
+        }
+        for (int volta = 0; volta < 30; ++volta) {
+            replica = t.casuale;
+            f->mnuancora->trigger();
+            disegnata();
+            QCOMPARE(segnati(), QStringList{f->m1[size_t(indice)]->text()});
+            if (ogniPosizione) {
+                replica.posizione(int(parole.size()));
+                mischia(replica, righe, colonne);
+                QCOMPARE(g->stato().disposizione(), mischia(replica, righe, colonne));
+            }
+        }
+        QCOMPARE(visti, QSet<int>(estratti.begin(), estratti.end()));
 
-    void informazioniEUscita_data()
-    {
-        QTest::addColumn<bool>("scambio");
-        QTest::addColumn<bool>("chiusura"); // the window manager's close instead of "Esci"
-        QTest::newRow("pag1 Esci") << true << false;
-        QTest::newRow("pag2 Esci") << false << false;
-        QTest::newRow("pag2 close request") << false << true;
-    }
-    void informazioniEUscita()
-    {
-        QFETCH(bool, scambio);
-        QFETCH(bool, chiusura);
-        Prova t(12, scambio, Tre);
-        const IdFinestra id = scambio ? IdFinestra::pag1 : IdFinestra::pag2;
-        t.stato.Esatti = 4;
-        t.stato.Errati = 2;
-        const Pezzi prima = t.g->stato().disposizione();
-        const QImage immagine = t.g->picture();
-        auto esci = [&] { chiusura ? void(t.f->close()) : t.f->mnuEsci->trigger(); };
-
-        t.f->Informazioni->trigger();
-        t.dialoghi.risposte = {Dialoghi::Risposta::No};
-        esci();
-        QTRY_COMPARE(t.dialoghi.chiamate.size(), 2);
-        const auto crediti = t.dialoghi.chiamate[0], domanda = t.dialoghi.chiamate[1];
-        QCOMPARE(crediti.icona, Dialoghi::Icona::Informazione);
-        QCOMPARE(crediti.testo, TestoCrediti());
-        QCOMPARE(domanda.testo, QString::fromUtf8("Vuoi tornare al menù?"));
-        QCOMPARE(domanda.titolo, QStringLiteral("Lettoria 2"));
-        QCOMPARE(domanda.icona, Dialoghi::Icona::Domanda);
-        QCOMPARE(domanda.pulsanti, Dialoghi::Pulsanti::SiNo);
+        const Pezzi prima = g->stato().disposizione();
+        f->Informazioni->trigger();
+        f->mnuEsci->trigger();
+        QTRY_COMPARE(t.dialoghi.testi(), QStringList({TestoCrediti(), QString::fromUtf8("Vuoi tornare al menù?")}));
         svuotaEventi();
-        // Neither changed the picture, the pieces or the level.
-        QVERIFY(t.f->isVisible());
-        QCOMPARE(t.g->stato().disposizione(), prima);
-        QCOMPARE(t.g->picture(), immagine);
-        QCOMPARE(t.segnati(), QStringList{QStringLiteral("impegnativo")});
-        QCOMPARE(t.stato.Esatti, 4);
+        QCOMPARE(g->stato().disposizione(), prima);
+        QCOMPARE(segnati(), QStringList{f->m1[size_t(indice)]->text()});
 
+        f->resize(schermo);
+        QTRY_COMPARE(f->size(), schermo);
+        Pezzi ordine(size_t(righe * colonne));
+        std::iota(ordine.begin(), ordine.end(), 0);
+        QVERIFY(g->disponi(ordine));
+        for (QWidget *w : {static_cast<QWidget *>(g), static_cast<QWidget *>(f->ImmagineModello)}) {
+            if (!Immagini.value(parola).isValid())
+                break; // no ball to look at
+            const QRect r = rosso(w->grab().toImage());
+            QVERIFY2(r.width() > w->width() / 3 && std::abs(r.width() - r.height()) <= r.width() / 100,
+                     qPrintable(QStringLiteral("%1 x %2").arg(r.width()).arg(r.height())));
+        }
         t.dialoghi.risposte = {Dialoghi::Risposta::Si};
-        esci();
-        QTRY_VERIFY(!t.gestore->finestra(id));
-        QVERIFY(t.gestore->finestra(IdFinestra::FormMenu));
-        QCOMPARE(finestreVisibili().size(), 1);
-        QCOMPARE(t.stato.Esatti, 0);
-        QCOMPARE(t.stato.Errati, 0);
-    }
-
-    void senzaImmagineOSenzaParole()
-    {
-        // No file, or a file that is no picture: a stand-in with the word, still
-        // a puzzle to play, and no box for the child. An empty list does not stop it.
-        Prova t(9, false, {QStringLiteral("ZEBRA")});
-        QCOMPARE(t.g->picture(), ImmagineSostitutiva(QStringLiteral("ZEBRA")));
-        QVERIFY(!t.g->risolto());
-        t.cartella.scrivi(QStringLiteral("images0/ZEBRA.jpg"), QByteArray("not a picture"));
-        t.f->mnuancora->trigger();
-        QCOMPARE(t.g->picture(), ImmagineSostitutiva(QStringLiteral("ZEBRA")));
-        t.parole({});
-        t.f->mnuancora->trigger();
-        QCOMPARE(int(t.f->Estratto), 0);
-        QVERIFY(!t.g->picture().isNull());
-        QVERIFY(!t.g->risolto());
-        QVERIFY(t.dialoghi.chiamate.isEmpty());
+        f->mnuEsci->trigger();
+        QTRY_VERIFY(t.gestore->finestra(IdFinestra::FormMenu) && !t.gestore->finestra(scambio ? IdFinestra::pag1 : IdFinestra::pag2));
     }
 };
 
