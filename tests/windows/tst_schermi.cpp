@@ -29,6 +29,20 @@ double fattore()
     return QGuiApplication::primaryScreen()->geometry().height() / 1080.0;
 }
 
+// The width over the height of the red shape drawn in a widget.
+double aspettoDisegnato(QWidget *w)
+{
+    const QImage img = w->grab().toImage();
+    QRect rosso;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                rosso |= QRect(x, y, 1, 1);
+        }
+    return rosso.isEmpty() ? 0 : double(rosso.width()) / rosso.height();
+}
+
 } // namespace
 
 // Measured on the real windows at the screen size this run was given
@@ -40,14 +54,15 @@ class TestSchermi : public QObject
 
     std::unique_ptr<ProgrammaProva> p;
 
-    // A black disc on white: a picture whose proportions show at a glance.
+    // A red disc on white: a picture whose proportions show at a glance.
     void disco(const QString &parola)
     {
         QImage img(400, 400, QImage::Format_RGB32);
         img.fill(Qt::white);
         QPainter pittore(&img);
         pittore.setRenderHint(QPainter::Antialiasing);
-        pittore.setBrush(Qt::black);
+        pittore.setPen(Qt::NoPen);
+        pittore.setBrush(QColor(230, 20, 20));
         pittore.drawEllipse(QRect(40, 40, 320, 320));
         pittore.end();
         img.save(p->cartella.ambiente().cartellaImmagini() + QLatin1Char('/') + parola + QStringLiteral(".jpg"), "JPG", 95);
@@ -113,6 +128,23 @@ private slots:
                 QVERIFY(o->geometry().right() < w->Option1[static_cast<size_t>(i + 12)]->x());
             QVERIFY(w->Frame1->rect().contains(o->geometry()));
         }
+    }
+
+    // A round picture is drawn round in an exercise, a viewer and a puzzle.
+    void immaginiRotonde()
+    {
+        auto *f1 = p->apri<FormUnNomeImmagini>(IdFinestra::Form1);
+        QVERIFY(std::abs(aspettoDisegnato(f1->Image1[0]) - 1.0) < 0.04);
+        f1->chiudiSenzaDomande();
+        auto *v = p->apri<FormVedi>(IdFinestra::FormVedi);
+        QVERIFY(std::abs(aspettoDisegnato(v->Image1) - 1.0) < 0.04);
+        v->chiudiSenzaDomande();
+        auto *puzzle = p->apri<FinestraPuzzle>(IdFinestra::pag1);
+        std::vector<int> inOrdine(static_cast<size_t>(puzzle->GiocoPuzzle1->righe() * puzzle->GiocoPuzzle1->colonne()));
+        for (size_t i = 0; i < inOrdine.size(); ++i)
+            inOrdine[i] = static_cast<int>(i);
+        QVERIFY(puzzle->GiocoPuzzle1->disponi(inOrdine));
+        QVERIFY(std::abs(aspettoDisegnato(puzzle->GiocoPuzzle1) - 1.0) < 0.04);
     }
 };
 
