@@ -15,7 +15,6 @@ using namespace abbinamenti;
 using Rilasci = QList<QPair<int, int>>; // name, box
 
 Q_DECLARE_METATYPE(abbinamenti::Esito)
-Q_DECLARE_METATYPE(EsercizioClic::Esito)
 
 namespace {
 // A list in use; the words in `conImmagine` have a picture file.
@@ -96,30 +95,6 @@ private slots:
                 QCOMPARE(perPosto[i].size(), parole);
         if (k <= MassimoCoppie)
             QCOMPARE(disposizioni.size(), numeroDisposizioni(k));
-    }
-
-    // Too few words: nothing is drawn, and nothing loops.
-    void listaTroppoCorta_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("parole");
-        QTest::newRow("two, empty list") << 2 << 0;
-        QTest::newRow("two, one word") << 2 << 1;
-        QTest::newRow("three, two words") << 3 << 2;
-        QTest::newRow("four, three words") << 4 << 3;
-    }
-    void listaTroppoCorta()
-    {
-        QFETCH(int, k);
-        QFETCH(int, parole);
-        Casuale casuale(1);
-        const ParoleDellaLista poche = Lista(numerate(parole)).leggi();
-        QVERIFY(EstraiParole(casuale, poche, k, false).isEmpty());
-        EsercizioClic clic(k, EsercizioClic::Modo::NomiUnaImmagine);
-        QVERIFY(!clic.genera(poche, casuale));
-        QCOMPARE(clic.rispondi(0), EsercizioClic::Esito::Ignorata);
-        if (k <= MassimoCoppie)
-            QVERIFY(!estrai(casuale, k, poche).valida());
     }
 
     // Every arrangement puts each name in exactly one slot; no two are alike;
@@ -230,31 +205,6 @@ private slots:
         QFETCH(QString, motivo);
         const Lista l(lista, conImmagine);
         QCOMPARE(MotivoListaInsufficiente(l.stato, l.cartella.ambiente(), {parole, immagini}), motivo);
-    }
-
-    void rispostaClic_data()
-    {
-        QTest::addColumn<QList<int>>("clic");
-        QTest::addColumn<QList<EsercizioClic::Esito>>("esiti");
-        using E = EsercizioClic::Esito;
-        // The right index is 1 in every row.
-        QTest::newRow("right at once") << QList<int>{1, 1, 0} << QList<E>{E::Giusta, E::Ignorata, E::Ignorata};
-        QTest::newRow("the same wrong twice") << QList<int>{0, 0, 2, 1} << QList<E>{E::Sbagliata, E::Sbagliata, E::Sbagliata, E::Giusta};
-        QTest::newRow("out of range") << QList<int>{-1, 3, 4, 1} << QList<E>{E::Ignorata, E::Ignorata, E::Ignorata, E::Giusta};
-    }
-    void rispostaClic()
-    {
-        QFETCH(QList<int>, clic);
-        QFETCH(QList<EsercizioClic::Esito>, esiti);
-        const ParoleDellaLista abc = Lista({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}).leggi();
-        Casuale casuale(2);
-        EsercizioClic e(3, EsercizioClic::Modo::UnNomeImmagini);
-        do
-            QVERIFY(e.genera(abc, casuale));
-        while (e.Estratto != 1);
-        for (int n = 0; n < clic.size(); ++n)
-            QCOMPARE(e.rispondi(clic[n]), esiti[n]);
-        QVERIFY(!e.inAttesa());
     }
 
     void regolaDegliAbbinamenti_data()

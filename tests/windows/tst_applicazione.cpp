@@ -95,27 +95,6 @@ private slots:
                  Dialoghi::Risposta::No);
     }
 
-    void icone_data()
-    {
-        QTest::addColumn<int>("nostra");
-        QTest::addColumn<int>("qt");
-        QTest::newRow("critical") << int(Dialoghi::Icona::Critica) << int(QMessageBox::Critical);
-        QTest::newRow("exclamation") << int(Dialoghi::Icona::Esclamazione) << int(QMessageBox::Warning);
-        QTest::newRow("information") << int(Dialoghi::Icona::Informazione) << int(QMessageBox::Information);
-        QTest::newRow("none") << int(Dialoghi::Icona::Nessuna) << int(QMessageBox::NoIcon);
-    }
-    void icone()
-    {
-        QFETCH(int, nostra);
-        QFETCH(int, qt);
-        DialoghiQt d;
-        rispondiCon(Qt::Key_Return);
-        QCOMPARE(d.messaggio(Dialoghi::Icona(nostra), QStringLiteral("Error"), QStringLiteral("x"), Dialoghi::Pulsanti::Ok),
-                 Dialoghi::Risposta::Ok);
-        QCOMPARE(int(icona), qt);
-        QCOMPARE(pulsanti, QStringList{QStringLiteral("OK")});
-        QCOMPARE(titolo, QStringLiteral("Error"));
-    }
 };
 
 QTEST_MAIN(TestApplicazione)

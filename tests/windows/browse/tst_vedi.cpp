@@ -337,64 +337,29 @@ private slots:
         f->chiudiSenzaDomande();
     }
 
-    // "Esci" (and the window manager's close) asks; No leaves all as it was, Yes goes back to the menu.
-    void esci_data()
-    {
-        QTest::addColumn<IdFinestra>("id");
-        QTest::addColumn<bool>("daMenu");
-        QTest::newRow("FormVedi2") << IdFinestra::FormVedi2 << true;
-        QTest::newRow("FormVedi3 chiusura") << IdFinestra::FormVedi3 << false;
-    }
+    // A close request asks "Vuoi tornare al menù?": No leaves the chooser's
+    // list, selection and picture as they were; Yes goes back with the counts at 0.
     void esci()
     {
-        QFETCH(IdFinestra, id);
-        QFETCH(bool, daMenu);
         ProgrammaProva p;
         p.parole(Parole);
         p.cartella.creaImmagini(Parole);
         p.stato.Esatti = 3;
-        p.stato.Errati = 2;
         p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
-        QPointer<Finestra> f = p.apri(id);
-        auto *immagine = f->findChild<RiquadroImmagine *>("Image1");
-        auto *v3 = qobject_cast<FormVedi3 *>(f);
-        if (v3)
-            scegli(v3->List1, "MARE");
-        clic(f->findChild<QPushButton *>("Command1"));
-        f->Informazioni->trigger();
-        QCOMPARE(p.dialoghi.chiamate.value(0).testo, TestoCrediti());
-
-        auto statoVisibile = [&] {
-            return QStringList{immagine->file(), QString::number(sfondo(f)),
-                               v3 ? v3->List1->parole().join(',') + v3->List1->Text() : nomeDi(qobject_cast<Visore *>(f))};
-        };
-        const QStringList prima = statoVisibile();
-        auto esci = [&] {
-            if (daMenu)
-                azioneMenu(f, "Esci")->trigger();
-            else
-                f->close();
-        };
-        esci();
-        QTRY_COMPARE(p.dialoghi.chiamate.size(), 2);
-        const auto &d = p.dialoghi.chiamate.at(1);
-        QCOMPARE(d.testo, QString::fromUtf8("Vuoi tornare al menù?"));
-        QCOMPARE(d.titolo, QStringLiteral("Lettoria 2"));
-        QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
-        QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNo);
+        QPointer<FormVedi3> f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
+        scegli(f->List1, "MARE");
+        clic(f->Command1);
+        const QStringList prima{f->Image1->file(), f->List1->parole().join(','), f->List1->Text()};
+        f->close();
+        QTRY_COMPARE(p.dialoghi.testi(), QStringList{QString::fromUtf8("Vuoi tornare al menù?")});
         svuotaEventi();
-        QVERIFY(f && f->isVisible());
-        QCOMPARE(statoVisibile(), prima);
+        QCOMPARE((QStringList{f->Image1->file(), f->List1->parole().join(','), f->List1->Text()}), prima);
         QCOMPARE(p.stato.Esatti, 3);
-        QVERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
-
-        esci();
+        f->mnuEsci->trigger();
         QTRY_VERIFY(f.isNull());
         QCOMPARE(p.stato.Esatti, 0);
-        QCOMPARE(p.stato.Errati, 0);
-        Finestra *menu = p.gestore->finestra(IdFinestra::FormMenu);
-        QVERIFY(menu && menu->isVisible());
-        menu->chiudiSenzaDomande();
+        QVERIFY(p.gestore->finestra(IdFinestra::FormMenu)->isVisible());
+        p.gestore->finestra(IdFinestra::FormMenu)->chiudiSenzaDomande();
         svuotaEventi();
     }
 };

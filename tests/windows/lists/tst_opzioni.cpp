@@ -431,25 +431,6 @@ private slots:
         invariata();
     }
 
-    void impostazioniScritteAllUscitaDopoIlSalvataggio()
-    {
-        QVERIFY(QDir().mkpath(p->cartella.ambiente().cartellaImpostazioni));
-        apri({"casa.jpg", "mela.jpg"});
-        clic(w->Command2);
-        doppioClic(w->List1, QStringLiteral("MELA"));
-        p->dialoghi.fileDaSalvare = {lista(QStringLiteral("frutta"))};
-        clic(w->Command5);
-        clic(w->Command3);
-        clic(w->Command3D1);
-        auto *menu = p->gestore->finestra<FormMenu>(IdFinestra::FormMenu);
-        QVERIFY(menu);
-        p->dialoghi.risposte = {Dialoghi::Risposta::Si};
-        clic(menu->Command3D5);
-        QCOMPARE(p->terminazioni, 1);
-        QVERIFY(leggiFile(p->stato.FileImpostazioni).contains("File in uso=" + lista(QStringLiteral("frutta.txt")).toUtf8()));
-        // This run still uses the words loaded before.
-        QCOMPARE(p->stato.Parole[1], QStringLiteral("CASA"));
-    }
 };
 
 QTEST_MAIN(TestOpzioni)

@@ -181,6 +181,8 @@ private slots:
         svuotaEventi();
     }
 
+    // "ESCI" (and the window manager's close) asks; No leaves the menu as it
+    // is and writes nothing; Yes writes the settings and ends the program.
     void esci()
     {
         ProgrammaProva p;
@@ -189,11 +191,13 @@ private slots:
         auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
         clic(menu->Option4);
         clic(menu->Check1);
-        p.dialoghi.risposte = {Dialoghi::Risposta::No};
+        p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::No};
         clic(menu->Command3D5);
-        QCOMPARE(p.dialoghi.testi(), QStringList{"Vuoi uscire dal programma?"});
+        menu->close();
+        svuotaEventi();
+        QCOMPARE(p.dialoghi.testi(), QStringList(2, "Vuoi uscire dal programma?"));
         QCOMPARE(p.terminazioni, 0);
-        QVERIFY(menu->isVisible());
+        QVERIFY(menu->isVisible() && p.gestore->finestra(IdFinestra::FormMenu));
         QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
 
         p.dialoghi.risposte = {Dialoghi::Risposta::Si};
@@ -202,21 +206,6 @@ private slots:
         QCOMPARE(leggiFile(p.stato.FileImpostazioni),
                  "[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=corsivo\r\nFile in uso="
                      + p.stato.FileInUso.toLatin1() + "\r\nVoce attivata=Vero\r\n");
-    }
-
-    void chiusuraDalSistema()
-    {
-        ProgrammaProva p;
-        auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
-        p.dialoghi.risposte = {Dialoghi::Risposta::No};
-        menu->close();
-        svuotaEventi();
-        QCOMPARE(p.dialoghi.testi(), QStringList{"Vuoi uscire dal programma?"});
-        QVERIFY(p.gestore->finestra(IdFinestra::FormMenu));
-        QVERIFY(menu->isVisible());
-        p.dialoghi.risposte = {Dialoghi::Risposta::Si};
-        menu->close();
-        QTRY_COMPARE(p.terminazioni, 1);
     }
 
     void listaTroppoCorta_data()
