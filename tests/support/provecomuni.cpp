@@ -11,8 +11,6 @@ Dialoghi::Risposta FakeDialoghi::messaggio(Icona icona, const QString &titolo, c
 {
     const Chiamata c{icona, titolo, testo, pulsanti};
     chiamate.append(c);
-    if (durante)
-        durante(c);
     if (pulsanti == Pulsanti::Ok)
         return Risposta::Ok;
     return risposte.isEmpty() ? predefinita : risposte.takeFirst();

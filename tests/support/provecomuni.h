@@ -44,8 +44,6 @@ public:
     QStringList fileDaAprire;               // answers of the open dialog ("" = cancel)
     QStringList fileDaSalvare;              // answers of the save dialog
     QList<DialogoFile> dialoghiFile;
-    // Runs inside each message box, as a modal box would let events run.
-    std::function<void(const Chiamata &)> durante;
 
     QStringList testi() const;
 };

@@ -54,25 +54,16 @@ class TestUsoCasuale : public QObject
         p.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "CANE", "GATTO", "ORSO"});
     }
 
-    static Finestra *sulloSchermo()
+    // The window on screen; null unless exactly one is.
+    static Finestra *sulloSchermo(int *quante = nullptr)
     {
-        Finestra *trovata = nullptr;
-        int quante = 0;
+        QList<Finestra *> visibili;
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *f = qobject_cast<Finestra *>(w); f && f->isVisible()) {
-                trovata = f;
-                ++quante;
-            }
-        return quante == 1 ? trovata : nullptr;
-    }
-
-    static int finestreSulloSchermo()
-    {
-        int quante = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<Finestra *>(w) && w->isVisible())
-                ++quante;
-        return quante;
+            if (auto *f = qobject_cast<Finestra *>(w); f && f->isVisible())
+                visibili.append(f);
+        if (quante)
+            *quante = static_cast<int>(visibili.size());
+        return visibili.size() == 1 ? visibili.first() : nullptr;
     }
 
     static QList<QAction *> azioni(QMenuBar *barra)
@@ -227,8 +218,9 @@ private slots:
             p.parole(lista(tipo));
             p.apri(IdFinestra::FormMenu);
             for (; fatti < eventi && p.terminazioni == 0; ++fatti) {
-                Finestra *f = sulloSchermo();
-                QVERIFY2(f, qPrintable(QStringLiteral("event %1: %2 windows on screen after %3").arg(fatti).arg(finestreSulloSchermo()).arg(ultimo)));
+                int quante = 0;
+                Finestra *f = sulloSchermo(&quante);
+                QVERIFY2(f, qPrintable(QStringLiteral("event %1: %2 windows on screen after %3").arg(fatti).arg(quante).arg(ultimo)));
                 const QString classe = QString::fromLatin1(f->metaObject()->className());
                 ++visite[classe];
                 QElapsedTimer t;

@@ -133,38 +133,44 @@ private slots:
     }
 
     // The name as stored, in the face of the type style; size and weight stay.
-    void facciaDelNome_data()
+    // The words as the type style left them, in its face, size and weight as
+    // designed: the name of "Immagine e nome", and
+    // the chooser's list, which opens sorted, with no picture and no selection.
+    void facciaDelloStile_data()
     {
         QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("faccia");
-        QTest::newRow("maiuscolo") << "maiuscolo" << QString::fromUtf8("CITTÀ") << "Arial";
-        QTest::newRow("minuscolo") << "minuscolo" << QString::fromUtf8("città") << "Arial";
-        QTest::newRow("corsivo") << "corsivo" << QString::fromUtf8("città") << "Indis1";
+        QTest::addColumn<QStringList>("mostrate");
+        QTest::newRow("maiuscolo") << "maiuscolo" << "Arial" << QStringList{"ALBERO", QString::fromUtf8("CITTÀ"), "MARE"};
+        QTest::newRow("minuscolo") << "minuscolo" << "Arial" << QStringList{"albero", QString::fromUtf8("città"), "mare"};
+        QTest::newRow("corsivo") << "corsivo" << "Indis1" << QStringList{"albero", QString::fromUtf8("città"), "mare"};
     }
-    void facciaDelNome()
+    void facciaDelloStile()
     {
         QFETCH(QString, carattere);
-        QFETCH(QString, nome);
         QFETCH(QString, faccia);
-        ProgrammaProva p;
-        p.parole({QString::fromUtf8("Città")});
+        QFETCH(QStringList, mostrate);
+        ProgrammaProva p(9);
+        p.parole({"Mare", QString::fromUtf8("Città"), "ALBERO"});
         p.cartella.creaImmagine(QString::fromUtf8("CITTÀ.jpg"));
         p.stato.Carattere = carattere;
         TrasformaCarattere(p.stato);
         auto *v = p.apri<FormVedi2>(IdFinestra::FormVedi2);
-        QCOMPARE(v->Label1->text(), nome);
+        QCOMPARE(v->Label1->text(), mostrate.at(1));
+        QVERIFY(v->Image1->immagineValida()); // found whatever the letter case
         QCOMPARE(v->Label1->font().family(), faccia);
         QCOMPARE(v->Label1->font().pointSize(), 36);
-        QVERIFY(v->Label1->font().bold());
-        QVERIFY(v->Image1->immagineValida()); // found whatever the letter case
-        // A word that looks like markup is shown as written.
-        p.parole({"<b>RE</b>"});
-        clic(v->Command1);
-        QCOMPARE(v->Label1->textFormat(), Qt::PlainText);
-        QCOMPARE(v->Label1->text(), QStringLiteral("<b>RE</b>"));
-        QCOMPARE(v->Label1->font().family(), faccia);
+        QCOMPARE(v->Label1->textFormat(), Qt::PlainText); // a word that looks like markup shows as written
         v->chiudiSenzaDomande();
+        svuotaEventi();
+        p.parole({mostrate.at(2), mostrate.at(1), mostrate.at(0)});
+        auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
+        QVERIFY(f->Image1->file().isEmpty() && f->List1->selectedItems().isEmpty());
+        QCOMPARE(f->List1->parole(), mostrate);
+        QCOMPARE(f->List1->font().family(), faccia);
+        QCOMPARE(f->List1->font().pointSizeF(), 27.75);
+        QVERIFY(f->List1->font().bold());
+        f->chiudiSenzaDomande();
     }
 
     // Missing or unreadable picture: a white box, no message, the window goes on.
@@ -269,36 +275,6 @@ private slots:
     }
 
     // A fresh chooser: no picture, no selection, a drawn colour, the face of the type style.
-    void aperturaChooser_data()
-    {
-        QTest::addColumn<QString>("carattere");
-        QTest::addColumn<QString>("faccia");
-        QTest::addColumn<QStringList>("mostrate");
-        QTest::newRow("maiuscolo") << "maiuscolo" << "Arial" << QStringList{"ALBERO", "CASA", "MARE"};
-        QTest::newRow("minuscolo") << "minuscolo" << "Arial" << QStringList{"albero", "casa", "mare"};
-        QTest::newRow("corsivo") << "corsivo" << "Indis1" << QStringList{"albero", "casa", "mare"};
-    }
-    void aperturaChooser()
-    {
-        QFETCH(QString, carattere);
-        QFETCH(QString, faccia);
-        QFETCH(QStringList, mostrate);
-        ProgrammaProva p(9);
-        p.parole({"Mare", "casa", "ALBERO"});
-        p.stato.Carattere = carattere;
-        TrasformaCarattere(p.stato);
-        Casuale atteso(9);
-        auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
-        QCOMPARE(sfondo(f), ColoreCasuale(atteso));
-        QVERIFY(f->Image1->file().isEmpty());
-        QVERIFY(f->List1->selectedItems().isEmpty());
-        QCOMPARE(f->List1->parole(), mostrate);
-        QCOMPARE(f->List1->font().family(), faccia);
-        QCOMPARE(f->List1->font().pointSizeF(), 27.75);
-        QVERIFY(f->List1->font().bold());
-        f->chiudiSenzaDomande();
-    }
-
     // The check mark and a double click show the selected word's picture; nothing without one.
     void mostraImmagine()
     {
