@@ -445,22 +445,16 @@ private slots:
                 FormTrascinamento *f = e.trascina;
                 const int k = f->coppie();
                 prime.insert(f->estrazione().Estratto);
-                const auto slotDi = [f, k] {
-                    QList<int> out;
+                // Each name at the left of the slot its arrangement gives it.
+                const auto alloSlot = [&] {
                     for (int i = 0; i < k; ++i) {
-                        int trovato = -1;
-                        for (int s = 0; s < k; ++s)
-                            if (f->Label1[i]->x()
-                                == abbinamenti::sinistraSlot(f->SinistraPrimoNome(), f->DistanzaNomi(), s))
-                                trovato = s;
-                        out.append(trovato);
+                        const int slot = abbinamenti::slotDelNome(k, f->estrazione().Estratto, i);
+                        if (f->Label1[i]->x() != abbinamenti::sinistraSlot(f->SinistraPrimoNome(), f->DistanzaNomi(), slot))
+                            return false;
                     }
-                    return out;
+                    return true;
                 };
-                QList<int> attesi;
-                for (int i = 0; i < k; ++i)
-                    attesi.append(abbinamenti::slotDelNome(k, f->estrazione().Estratto, i));
-                QCOMPARE(slotDi(), attesi);
+                QVERIFY(alloSlot());
                 if (seme > 1)
                     continue;
                 QVERIFY(rilascia(f, 0, 1));
@@ -470,11 +464,12 @@ private slots:
                 QVERIFY(f->Label1[0]->text().isEmpty() && !f->Label1[0]->isEnabled() && f->Label1[0]->isVisible());
                 QVERIFY(!f->Label1[0]->autoFillBackground()); // no white box that looks like a target
                 QVERIFY(!rilascia(f, 0, 1));
+                // A right drop that does not finish leaves the red face of the wrong one.
                 QCOMPARE(e.quadro().left(8), QStringLiteral(" 0| 1|no"));
                 for (const QSize nuova : {f->size() / 2, QSize(1000, 800)}) {
                     f->resize(nuova);
                     QTRY_COMPARE(f->size(), nuova);
-                    QCOMPARE(slotDi(), attesi);
+                    QVERIFY(alloSlot());
                 }
                 for (int i = 1; i < k; ++i)
                     QVERIFY(rilascia(f, i, i));
