@@ -24,26 +24,6 @@ class TestUsoCasuale : public QObject
 {
     Q_OBJECT
 
-    static QStringList lista(const QString &tipo)
-    {
-        if (tipo == QLatin1String("one word"))
-            return {QStringLiteral("CASA")};
-        if (tipo == QLatin1String("two words"))
-            return {QStringLiteral("CASA"), QStringLiteral("CANE")};
-        if (tipo == QLatin1String("four words"))
-            return {QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO"), QStringLiteral("ORSO")};
-        if (tipo == QLatin1String("duplicates"))
-            return {QStringLiteral("CASA"), QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("CANE"), QStringLiteral("CASA")};
-        if (tipo == QLatin1String("leading blanks"))
-            return {QStringLiteral("  CASA"), QStringLiteral(" CANE"), QStringLiteral("GATTO"), QString()};
-        if (tipo == QLatin1String("missing and broken pictures"))
-            return {QStringLiteral("CASA"), QStringLiteral("NESSUNA"), QStringLiteral("ROTTA"), QStringLiteral("VUOTA"), QStringLiteral("CANE")};
-        QStringList tante;
-        for (int i = 0; i < 500; ++i)
-            tante.append(QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')));
-        return tante;
-    }
-
     static void preparaCartella(ProgrammaProva &p)
     {
         p.cartella.creaImmagini({QStringLiteral("CASA"), QStringLiteral("CANE"), QStringLiteral("GATTO"), QStringLiteral("ORSO")});
@@ -191,20 +171,25 @@ class TestUsoCasuale : public QObject
 private slots:
     void usoCasuale_data()
     {
-        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QStringList>("parole");
         QTest::addColumn<unsigned>("seme");
-        const char *tipi[] = {"one word", "two words", "four words", "duplicates", "leading blanks",
-                              "missing and broken pictures", "500 words"};
+        QStringList cinquecento;
+        for (int i = 0; i < 500; ++i)
+            cinquecento.append(QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')));
+        const QList<std::pair<const char *, QStringList>> forme = {
+            {"one word", {"CASA"}}, {"two words", {"CASA", "CANE"}}, {"four words", {"CASA", "CANE", "GATTO", "ORSO"}},
+            {"duplicates", {"CASA", "casa", "CANE", "CANE", "CASA"}}, {"blanks", {"  CASA", " CANE", "GATTO", "", "   "}},
+            {"missing and broken pictures", {"CASA", "NESSUNA", "ROTTA", "VUOTA", "CANE"}}, {"500 words", cinquecento}};
         // One seed per list shape; LETTORIA_SEMI_CASUALI asks for more.
         const int semi = std::max(1, qEnvironmentVariableIntValue("LETTORIA_SEMI_CASUALI"));
         unsigned seme = 1;
-        for (const char *t : tipi)
+        for (const auto &[nome, parole] : forme)
             for (int volta = 1; volta <= semi; ++volta, ++seme)
-                QTest::addRow("%s, seed %u", t, seme) << QString::fromLatin1(t) << seme;
+                QTest::addRow("%s, seed %u", nome, seme) << parole << seme;
     }
     void usoCasuale()
     {
-        QFETCH(QString, tipo);
+        QFETCH(QStringList, parole);
         QFETCH(unsigned, seme);
         const int eventi = qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI") > 0
                                ? qEnvironmentVariableIntValue("LETTORIA_EVENTI_CASUALI")
@@ -215,7 +200,7 @@ private slots:
         for (int fatti = 0; fatti < eventi;) {
             ProgrammaProva p(seme * 1000 + static_cast<unsigned>(sessioni++));
             preparaCartella(p);
-            p.parole(lista(tipo));
+            p.parole(parole);
             p.apri(IdFinestra::FormMenu);
             for (; fatti < eventi && p.terminazioni == 0; ++fatti) {
                 int quante = 0;

@@ -210,23 +210,6 @@ private slots:
         f->chiudiSenzaDomande();
     }
 
-    // The menu refuses an empty list; opened on one anyway, a viewer shows no old word.
-    void listaVuota_data() { viewers(); }
-    void listaVuota()
-    {
-        QFETCH(IdFinestra, id);
-        ProgrammaProva p;
-        p.parole({"VECCHIA"});
-        p.cartella.creaImmagini({"VECCHIA"});
-        p.parole({});
-        auto *v = p.apri<Visore>(id);
-        clic(v->Command1);
-        QCOMPARE(v->Estratto, qint16(0));
-        QVERIFY(v->Image1->file().isEmpty());
-        QVERIFY(nomeDi(v).isEmpty());
-        v->chiudiSenzaDomande();
-    }
-
     // The chooser's words in the order a reader expects, not in the order of the character codes.
     void ordine_data()
     {
