@@ -1,4 +1,3 @@
-#include "core/stato.h"
 #include "tests/support/provefinestre.h"
 #include "windows/exercises/formesercizio.h"
 #include "windows/exercises/formtrascinamento.h"

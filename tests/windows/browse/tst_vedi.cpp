@@ -1,9 +1,7 @@
-#include "core/avvio.h"
 #include "core/carattere.h"
 #include "core/colori.h"
 #include "core/paroleliste.h"
 #include "tests/support/provefinestre.h"
-#include "windows/browse/formvedi.h"
 #include "windows/browse/formvedi2.h"
 #include "windows/browse/formvedi3.h"
 #include "windows/browse/listaordinata.h"
@@ -12,9 +10,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 

@@ -1,6 +1,4 @@
 #include "core/abbinamenti.h"
-#include "core/paroleliste.h"
-#include "core/scaling/clsresize.h"
 #include "tests/support/provefinestre.h"
 #include "windows/exercises/cornicerossa.h"
 #include "windows/exercises/etichettaparola.h"

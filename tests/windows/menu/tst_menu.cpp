@@ -1,5 +1,4 @@
 #include "core/colori.h"
-#include "core/scaling/clsresize.h"
 #include "tests/support/provefinestre.h"
 #include "windows/menu/formavvio.h"
 #include "windows/exercises/formesercizio.h"
@@ -7,11 +6,11 @@
 #include "windows/menu/formmenu.h"
 #include "windows/registro.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
