@@ -183,12 +183,11 @@ private slots:
             QVERIFY(e.f && e.f->isVisible());
             QCOMPARE(e.k(), AttivitaDi(id).requisiti.parole);
             QCOMPARE(e.quadro(), quadro(0, 0, "si", false, QString(e.k(), '1')));
-            // The words drawn, each on its own control, and the one asked for among them.
+            // The words drawn, each on its own control (a picture by its file, in capitals).
             QStringList estratte;
             for (int i = 0; i < e.k(); ++i)
                 estratte.append(e.clic ? e.clic->esercizio().parola(p.stato, i)
                                        : p.stato.Parole[e.trascina->estrazione().Scelta[i]]);
-            // (A picture is known by its file, named in capitals.)
             QCOMPARE(e.mostrate().join(',').toUpper(), estratte.join(',').toUpper());
             QCOMPARE(QSet<QString>(estratte.begin(), estratte.end()).size(), e.k());
             if (e.immagini)
@@ -429,10 +428,9 @@ private slots:
         QTRY_COMPARE(e.immagini->Shape1->pos(), img[2]->pos());
     }
 
-    // Form7, Form8: the names stand in the drawn arrangement, the first one at
-    // random too; a placed name leaves an empty slot that drags nothing; the
-    // red face stays until the last name is placed; names keep their slots
-    // through a new layout.
+    // Form7, Form8: the names stand in the drawn arrangement (the first one at
+    // random too) and keep their slots through a new layout; a placed name
+    // leaves an empty slot that drags nothing.
     void nomiTrascinati()
     {
         for (const IdFinestra id : {IdFinestra::Form7, IdFinestra::Form8}) {
