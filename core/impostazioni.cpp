@@ -34,16 +34,20 @@ bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi)
         return false;
     };
 
-    const QString suoni = profilo::leggi(file, SezioneImpostazioni, ChiaveSuoni, QStringLiteral("False"));
+    const QByteArray contenuto = profilo::contenuto(file);
+    const auto leggi = [&](const QString &chiave, const QString &predefinito) {
+        return profilo::valore(contenuto, SezioneImpostazioni, chiave).value_or(predefinito);
+    };
+    const QString suoni = leggi(ChiaveSuoni, QStringLiteral("False"));
     if (suoni.isEmpty())
         return danneggiato();
-    const QString carattere = profilo::leggi(file, SezioneImpostazioni, ChiaveCarattere, QStringLiteral("maiuscolo"));
+    const QString carattere = leggi(ChiaveCarattere, QStringLiteral("maiuscolo"));
     if (carattere.isEmpty())
         return danneggiato();
-    const QString fileInUso = profilo::leggi(file, SezioneImpostazioni, ChiaveFileInUso, QStringLiteral("Non Capisco"));
+    const QString fileInUso = leggi(ChiaveFileInUso, QStringLiteral("Non Capisco"));
     if (fileInUso.isEmpty())
         return danneggiato();
-    const QString voce = profilo::leggi(file, SezioneImpostazioni, ChiaveVoce, QString());
+    const QString voce = leggi(ChiaveVoce, QString());
 
     stato.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
     stato.VoceAttivata = voce.isEmpty() || voce.startsWith(QLatin1Char('V'));

@@ -318,10 +318,13 @@ QString IndiceCartelle::trova(const QString &cartella, const QString &nome)
     const QString chiave = nome.toLower();
     const QMutexLocker blocco(&mutex_);
     Cartella &c = cartelle_[info.absoluteFilePath()];
-    // A name missing from the index also reads the folder again: a file may
-    // have come within the clock's resolution.
-    if (!c.modificata.isValid() || c.modificata != modificata || !c.nomi.contains(chiave)) {
+    // A file that came after the listing changed the folder's time, unless it
+    // came within the clock's resolution (two seconds on FAT) of the change the
+    // listing saw: only then does a missing name read the folder again.
+    const bool forseIncompleta = c.letta <= modificata.addSecs(2) && !c.nomi.contains(chiave);
+    if (!c.modificata.isValid() || c.modificata != modificata || forseIncompleta) {
         c.modificata = modificata;
+        c.letta = QDateTime::currentDateTimeUtc();
         c.nomi.clear();
         QDirIterator it(cartella, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         while (it.hasNext()) {
@@ -352,14 +355,19 @@ QString TrovaFile(const QString &cartella, const QString &nome)
     return trovaCon(indice, cartella, nome);
 }
 
+bool NomeSemplice(const QString &parola)
+{
+    return !parola.contains(QLatin1Char('/')) && !parola.contains(QLatin1Char('\\'))
+        && !parola.contains(QLatin1String("..")) && !parola.contains(QChar(0));
+}
+
 QString PercorsoImmagine(const Ambiente &ambiente, const QString &parola)
 {
     qsizetype inizio = 0;
     while (inizio < parola.size() && parola.at(inizio) == QLatin1Char(' '))
         ++inizio;
     const QString nome = parola.mid(inizio);
-    if (nome.contains(QLatin1Char('/')) || nome.contains(QLatin1Char('\\')) || nome.contains(QLatin1String(".."))
-        || nome.contains(QChar(0)))
+    if (!NomeSemplice(nome))
         return {};
     return trovaCon(*ambiente.indice, ambiente.cartellaImmagini(), nome + QStringLiteral(".jpg"));
 }

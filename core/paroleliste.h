@@ -44,7 +44,9 @@ inline const QString MotivoNonTesto =
 QString TrovaFile(const QString &cartella, const QString &nome);
 
 // The names in folders by their lower-case form, each folder listed once and
-// again only when it changes or a name is missing. Safe to share between threads.
+// again only when it changes, or when a name is missing and the listing was
+// made so soon after the last change that the clock could not tell a newer
+// file apart. Safe to share between threads.
 class IndiceCartelle
 {
 public:
@@ -55,11 +57,16 @@ private:
     struct Cartella
     {
         QDateTime modificata;
+        QDateTime letta; // when the folder was listed
         QHash<QString, QString> nomi;
     };
     QMutex mutex_;
     QHash<QString, Cartella> cartelle_;
 };
+// A word that can name a file of its own: no path separator, no "..", no NUL
+// (such a word would reach files outside the folder).
+bool NomeSemplice(const QString &parola);
+
 // The picture of a word: images0 + the word without its leading blanks + ".jpg",
 // found regardless of letter case. A word holding a path separator or ".."
 // has no picture: the result is empty.

@@ -181,13 +181,12 @@ QByteArray conValore(const QByteArray &contenuto, const QString &sezione, const 
     return codifica(t.testo, t.codifica);
 }
 
-QString leggi(const QString &file, const QString &sezione, const QString &chiave, const QString &predefinito)
+QByteArray contenuto(const QString &file)
 {
     QFile f(file);
-    QByteArray contenuto;
-    if (ApriInLettura(f))
-        contenuto = f.read(1024 * 1024); // a settings file is a few lines; ignore anything past 1 MB
-    return valore(contenuto, sezione, chiave).value_or(predefinito);
+    if (!ApriInLettura(f))
+        return {};
+    return f.read(1024 * 1024); // a settings file is a few lines; ignore anything past 1 MB
 }
 
 } // namespace profilo

@@ -32,7 +32,7 @@ std::optional<QString> valore(const QByteArray &contenuto, const QString &sezion
 QByteArray conValore(const QByteArray &contenuto, const QString &sezione, const QString &chiave,
                      const QString &valore);
 
-// On a file: a missing, unreadable or not plain file reads as empty.
-QString leggi(const QString &file, const QString &sezione, const QString &chiave, const QString &predefinito);
+// A file's bytes for `valore`: a missing, unreadable or not plain file reads as empty.
+QByteArray contenuto(const QString &file);
 
 } // namespace profilo

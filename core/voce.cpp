@@ -19,10 +19,7 @@ void LeggiParola(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni
     if (testo.isEmpty())
         return;
     QString registrazione;
-    // A word naming a path would reach files outside the folder of recordings.
-    const bool nomeSemplice = !testo.contains(QLatin1Char('/')) && !testo.contains(QLatin1Char('\\'))
-        && !testo.contains(QLatin1String("..")) && !testo.contains(QChar(0));
-    if (nomeSemplice) {
+    if (NomeSemplice(testo)) {
         const QString trovato = TrovaFile(QDir(ambiente.cartellaProgramma).filePath(QStringLiteral("voci")),
                                           testo + QStringLiteral(".wav"));
         if (FileEsiste(trovato))
