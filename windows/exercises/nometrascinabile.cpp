@@ -2,7 +2,6 @@
 
 #include "windows/exercises/etichettaparola.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -38,10 +37,8 @@ TrascinamentoNomi::TrascinamentoNomi(QWidget *area, const QList<NomeTrascinabile
                                      const QList<QLabel *> &riquadri, QWidget *errati)
     : QObject(area), area_(area), errati_(errati), immagine_(new QLabel(area))
 {
-    for (NomeTrascinabile *n : nomi) {
-        nomi_.append(n);
+    for (NomeTrascinabile *n : nomi)
         n->installEventFilter(this);
-    }
     for (QLabel *r : riquadri)
         riquadri_.append(r);
     // The picture never takes a click, and is found by no one looking for targets.
@@ -74,6 +71,12 @@ bool TrascinamentoNomi::eventFilter(QObject *oggetto, QEvent *evento)
             finisci(nome->mapTo(area_, e->position().toPoint()));
         return true;
     }
+    case QEvent::Hide:
+    case QEvent::WindowBlocked:
+        // A message box over the window, or the window going, takes the release away.
+        if (nome == nome_)
+            annulla();
+        return false;
     default:
         return false;
     }
@@ -95,7 +98,7 @@ void TrascinamentoNomi::inizia(NomeTrascinabile *nome, QPoint nelNome)
     immagine_->resize(nome->size());
     immagine_->raise();
     immagine_->show();
-    QGuiApplication::setOverrideCursor(Qt::ClosedHandCursor);
+    nome->setCursor(Qt::ClosedHandCursor);
     muovi(nome->mapTo(area_, nelNome));
 }
 
@@ -109,12 +112,18 @@ void TrascinamentoNomi::finisci(QPoint inArea)
 {
     QWidget *bersaglio = bersaglioIn(inArea);
     const int nome = nome_->indice();
-    illumina(nullptr);
-    immagine_->hide();
-    nome_ = nullptr;
-    QGuiApplication::restoreOverrideCursor();
+    annulla();
     if (bersaglio)
         emit rilasciato(bersaglio->property("Index").toInt(), nome);
+}
+
+void TrascinamentoNomi::annulla()
+{
+    illumina(nullptr);
+    immagine_->hide();
+    if (nome_ && nome_->isEnabled())
+        nome_->setCursor(Qt::OpenHandCursor);
+    nome_ = nullptr;
 }
 
 void TrascinamentoNomi::illumina(QLabel *riquadro)

@@ -28,7 +28,7 @@ class TrascinamentoNomi : public QObject
 {
     Q_OBJECT
 public:
-    // `area` holds every name and target; `bersagli` are the boxes and the
+    // `area` holds every name and target; the targets are `riquadri` and the
     // "Errati" caption, each with its "Index"; only the boxes light up.
     TrascinamentoNomi(QWidget *area, const QList<NomeTrascinabile *> &nomi, const QList<QLabel *> &riquadri,
                       QWidget *errati);
@@ -50,11 +50,11 @@ private:
     void inizia(NomeTrascinabile *nome, QPoint nelNome);
     void muovi(QPoint inArea);
     void finisci(QPoint inArea);
+    void annulla();
     void illumina(QLabel *riquadro);
     QWidget *bersaglioIn(QPoint inArea) const;
 
     QWidget *area_;
-    QList<QPointer<NomeTrascinabile>> nomi_;
     QList<QPointer<QLabel>> riquadri_;
     QPointer<QWidget> errati_;
     QLabel *immagine_;

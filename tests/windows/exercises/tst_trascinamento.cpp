@@ -97,6 +97,13 @@ private slots:
         QTest::mousePress(b.nomi[1], Qt::LeftButton);
         QTest::mouseRelease(b.nomi[1], Qt::LeftButton, {}, b.centroDi(b.riquadri[1], 1));
         QVERIFY(!b.trascinamento->inCorso());
+        // A message box over the window takes the release away: the drag ends, the hand opens.
+        QTest::mousePress(b.nomi[0], Qt::LeftButton);
+        QCOMPARE(b.nomi[0]->cursor().shape(), Qt::ClosedHandCursor);
+        QEvent bloccata(QEvent::WindowBlocked);
+        QCoreApplication::sendEvent(&b.finestra, &bloccata);
+        QVERIFY(!b.trascinamento->inCorso() && !b.trascinamento->immagine()->isVisible());
+        QCOMPARE(b.nomi[0]->cursor().shape(), Qt::OpenHandCursor);
         QCOMPARE(rilasci.size(), 0);
     }
 
