@@ -6,6 +6,11 @@
 
 #include <QSet>
 
+QString ChiaveParola(const QString &parola)
+{
+    return parola.trimmed().toCaseFolded();
+}
+
 ParoleDellaLista::ParoleDellaLista(const Stato &stato, const Ambiente &ambiente)
 {
     const int n = stato.NumeroParole;
@@ -15,7 +20,7 @@ ParoleDellaLista::ParoleDellaLista(const Stato &stato, const Ambiente &ambiente)
     QSet<QString> visteConImmagine;
     for (int i = 0; i < n; ++i) {
         const QString &parola = stato.Parole[static_cast<size_t>(i + 1)];
-        const QString chiave = parola.trimmed().toCaseFolded();
+        const QString chiave = ChiaveParola(parola);
         chiavi_[static_cast<size_t>(i)] = chiave;
         if (chiave.isEmpty())
             continue;

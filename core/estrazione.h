@@ -14,6 +14,10 @@ class Casuale;
 // nothing (empty, or only blanks) is never drawn, the same word twice (in
 // another letter case, or with leading blanks) counts once, and a word whose
 // picture is missing is never drawn where its picture is what the child looks at.
+// A word as compared with the others: two words are one when their keys are
+// equal; an empty key is a line with no word.
+QString ChiaveParola(const QString &parola);
+
 class ParoleDellaLista
 {
 public:

@@ -27,7 +27,7 @@ public:
     IdFinestra id() const { return id_; }
     // Load: scaling object, then the window's own Form_Load.
     void carica();
-    // The window's scaling object: `ResizeAttivo` while the window is on screen.
+    // The window's scaling object.
     clsResize *scalatore() const { return resize_.get(); }
 
     // Twips to pixels at the screen's logical resolution (15 twips a pixel at 96 DPI).

@@ -2,6 +2,7 @@
 
 #include "core/carattere.h"
 #include "core/colori.h"
+#include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/stato.h"
 #include "core/voce.h"
@@ -79,7 +80,7 @@ void FormVedi3::Form_Activate()
     const Stato &s = ctx.stato;
     QSet<QString> viste;
     for (int i = 1; i <= s.NumeroParole; ++i) {
-        const QString chiave = s.Parole[i].trimmed().toCaseFolded();
+        const QString chiave = ChiaveParola(s.Parole[i]);
         if (chiave.isEmpty() || viste.contains(chiave))
             continue;
         viste.insert(chiave);

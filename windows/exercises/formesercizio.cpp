@@ -139,8 +139,6 @@ void FormEsercizio::SegnaEsatto()
 {
     ComandoIconaSi->show();
     ComandoIconaNo->hide();
-    ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
-    ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
     IncrementaContatore(ctx.stato.Esatti);
     EtichettaEsatti->setText(TestoNumero(ctx.stato.Esatti));
 }
