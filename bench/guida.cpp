@@ -36,44 +36,10 @@ void clicca(QWidget *w)
 }
 
 // The control that brings the next item: "avanti" and the viewers' arrow are
-// Command1, the puzzles' button says "Gioca ancora".
+// Command1 (the puzzles' "Gioca ancora" is a menu item).
 QAbstractButton *pulsanteProssimo(Finestra *f)
 {
-    if (auto *b = f->findChild<QAbstractButton *>(QStringLiteral("Command1")))
-        return b;
-    const auto pulsanti = f->findChildren<QAbstractButton *>();
-    for (QAbstractButton *b : pulsanti)
-        if (b->text().contains(QLatin1String("Gioca ancora"), Qt::CaseInsensitive))
-            return b;
-    return nullptr;
-}
-
-// Click exercises: the answers are the control arrays Image1(i) or Label1(i);
-// the right one has the index drawn into Estratto.
-bool rispondiGiusto(Finestra *f, QAbstractButton *avanti)
-{
-    const auto *clic = qobject_cast<FormClic *>(f);
-    const int giusta = clic ? clic->esercizio().Estratto : -1;
-    const auto figli = f->findChildren<QWidget *>();
-    QList<QWidget *> altre;
-    for (QWidget *w : figli) {
-        const QString nome = w->objectName();
-        if (!(nome.startsWith(QLatin1String("Image1_")) || nome.startsWith(QLatin1String("Label1_"))))
-            continue;
-        if (!w->isVisible() || !w->isEnabled())
-            continue;
-        if (w->property("Index").toInt() == giusta)
-            altre.prepend(w);
-        else
-            altre.append(w);
-    }
-    for (QWidget *w : std::as_const(altre)) {
-        clicca(w);
-        QCoreApplication::processEvents();
-        if (avanti->isEnabled())
-            return true;
-    }
-    return false;
+    return f->findChild<QAbstractButton *>(QStringLiteral("Command1"));
 }
 
 // A name pressed, carried over the centre of a box and let go, as a hand does it.
@@ -157,8 +123,10 @@ QObject *PreparaProssimo(Finestra *f, QString &errore)
         return nullptr;
     }
     const bool trascinamento = !f->findChildren<NomeTrascinabile *>().isEmpty();
-    if (!prossimo->isEnabled() && !(trascinamento ? trascinaGiusto(f, prossimo) : rispondiGiusto(f, prossimo))) {
-        errore = QStringLiteral("the next-item control stays disabled after every answer");
+    if (!prossimo->isEnabled() && !trascinamento && RispondiGiusto(f))
+        QCoreApplication::processEvents();
+    if (!prossimo->isEnabled() && !(trascinamento && trascinaGiusto(f, prossimo))) {
+        errore = QStringLiteral("the next-item control stays disabled after the right answer");
         return nullptr;
     }
     return prossimo;

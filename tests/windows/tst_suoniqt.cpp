@@ -82,6 +82,8 @@ private slots:
         // A beep needs no module: it is loaded for the first real sound.
         suoni.suona(dir.filePath(QStringLiteral("manca.wav")));
         QVERIFY(!suoni.moduloCaricato());
+        suoni.suona(si); // loads the module: what follows times the sounds alone
+        QVERIFY(suoni.moduloCaricato());
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < 50; ++i) {
@@ -94,7 +96,6 @@ private slots:
         // 100 sounds of a second each: they cut each other off instead of queueing.
         QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
         QVERIFY2(avvisi <= 5, qPrintable(QString::number(avvisi)));
-        QVERIFY(suoni.moduloCaricato());
     }
 
     // Without the module beside the program every sound is a beep, said once.
