@@ -50,7 +50,9 @@ QImage DecodificaImmagine(const QString &percorso, const QSize &riquadro)
 RiquadroImmagine::RiquadroImmagine(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(new RilevatoreClic(this), &RilevatoreClic::clicked, this, &RiquadroImmagine::clicked);
+    auto *rilevatore = new RilevatoreClic(this);
+    connect(rilevatore, &RilevatoreClic::clicked, this, &RiquadroImmagine::clicked);
+    connect(rilevatore, &RilevatoreClic::toccato, this, &RiquadroImmagine::toccato);
 }
 
 void RiquadroImmagine::CaricaFile(const QString &percorso)

@@ -29,6 +29,8 @@ public:
 
 signals:
     void clicked();
+    // Any tap, even on a picture that no longer answers.
+    void toccato();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -38,6 +38,12 @@ void FormClic::ripeti()
         LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, esercizio_.parola(ctx.stato, esercizio_.Estratto));
 }
 
+void FormClic::ripetiSeGiusta(int Index)
+{
+    if (Index == esercizio_.Estratto)
+        ripeti();
+}
+
 void FormClic::Command1_Click()
 {
     Command1->setEnabled(false);

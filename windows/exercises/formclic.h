@@ -30,6 +30,7 @@ protected:
     void abilitaRisposte(bool abilitate);
     // A tap on the right word or picture once it has been found says the word again.
     void ripeti();
+    void ripetiSeGiusta(int Index);
 
     EsercizioClic esercizio_;
 };

@@ -61,10 +61,7 @@ FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c
         auto *rilevatore = new RilevatoreClic(nome);
         connect(rilevatore, &RilevatoreClic::clicked, this, [this, i] { rispondi(i); });
         // Found, the yellow name says itself again.
-        connect(rilevatore, &RilevatoreClic::toccato, this, [this, i] {
-            if (i == esercizio_.Estratto)
-                ripeti();
-        });
+        connect(rilevatore, &RilevatoreClic::toccato, this, [this, i] { ripetiSeGiusta(i); });
         Label1.append(nome);
     }
 }

@@ -59,10 +59,7 @@ FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, 
         immagine->setCursor(icone::cursoreFrecciaGrande());
         connect(immagine, &RiquadroImmagine::clicked, this, [this, i] { rispondi(i); });
         // Found, the framed picture says its word again.
-        connect(immagine->findChild<RilevatoreClic *>(), &RilevatoreClic::toccato, this, [this, i] {
-            if (i == esercizio_.Estratto)
-                ripeti();
-        });
+        connect(immagine, &RiquadroImmagine::toccato, this, [this, i] { ripetiSeGiusta(i); });
         Image1.append(immagine);
     }
     // Created after the pictures, so it is drawn over them.
