@@ -1,6 +1,7 @@
 #include "windows/puzzles/giocopuzzle.h"
 
 #include "core/casuale.h"
+#include "windows/puzzles/modellopuzzle.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -191,16 +192,13 @@ bool GiocoPuzzle::disponi(const std::vector<int> &pezzi)
 
 int GiocoPuzzle::bordo() const
 {
-    return std::max(3, std::min(width(), height()) / 40);
+    return BordoPuzzle(size());
 }
 
 QRect GiocoPuzzle::rettangoloTavola() const
 {
-    const int b = bordo();
-    const QRect interno = rect().adjusted(b, b, -b, -b);
     // Without a picture the stand-in is square.
-    const QSize s = (picture_.isNull() ? QSize(1, 1) : picture_.size()).scaled(interno.size(), Qt::KeepAspectRatio);
-    return QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
+    return AreaPuzzle(size(), picture_.isNull() ? QSize(1, 1) : picture_.size());
 }
 
 QRect GiocoPuzzle::rettangoloCella(int cella) const

@@ -11,20 +11,25 @@ void ModelloPuzzle::setImmagine(const QImage &immagine)
     update();
 }
 
-int ModelloPuzzle::bordo() const
+int BordoPuzzle(QSize riquadro)
 {
-    return std::max(3, std::min(width(), height()) / 40);
+    return std::max(3, std::min(riquadro.width(), riquadro.height()) / 40);
+}
+
+QRect AreaPuzzle(QSize riquadro, QSize immagine)
+{
+    const int b = BordoPuzzle(riquadro);
+    const QRect interno = QRect(QPoint(0, 0), riquadro).adjusted(b, b, -b, -b);
+    if (immagine.isEmpty() || interno.isEmpty())
+        return interno;
+    const QSize s = immagine.scaled(interno.size(), Qt::KeepAspectRatio);
+    return QRect(interno.x() + (interno.width() - s.width()) / 2, interno.y() + (interno.height() - s.height()) / 2,
+                 s.width(), s.height());
 }
 
 QRect ModelloPuzzle::areaImmagine() const
 {
-    const int b = bordo();
-    const QRect interno = rect().adjusted(b, b, -b, -b);
-    if (immagine_.isNull() || interno.isEmpty())
-        return interno;
-    const QSize s = immagine_.size().scaled(interno.size(), Qt::KeepAspectRatio);
-    return QRect(interno.x() + (interno.width() - s.width()) / 2, interno.y() + (interno.height() - s.height()) / 2,
-                 s.width(), s.height());
+    return AreaPuzzle(size(), immagine_.size());
 }
 
 void ModelloPuzzle::paintEvent(QPaintEvent *)
@@ -39,7 +44,7 @@ void ModelloPuzzle::paintEvent(QPaintEvent *)
         scalata_ = immagine_.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int b = bordo();
+    const int b = BordoPuzzle(size());
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(area).adjusted(-b, -b, b, b), b, b);

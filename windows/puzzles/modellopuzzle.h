@@ -3,6 +3,12 @@
 #include <QImage>
 #include <QWidget>
 
+// The white edge around a puzzle's picture, in proportion to its box.
+int BordoPuzzle(QSize riquadro);
+// A picture of size `immagine` as large as fits inside `riquadro` less the
+// edge, centred; the inside of the edge when there is no picture.
+QRect AreaPuzzle(QSize riquadro, QSize immagine);
+
 // The whole picture, small, beside the puzzle: what the child is building.
 // It keeps the picture's proportions inside its box, with a white edge.
 class ModelloPuzzle : public QWidget
@@ -20,8 +26,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int bordo() const;
-
     QImage immagine_;
     QImage scalata_;
 };
