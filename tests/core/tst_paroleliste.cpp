@@ -179,7 +179,6 @@ private slots:
             const QString &nome = s.ListePredefinite[static_cast<size_t>(i)][1];
             QVERIFY2(FileEsiste(TrovaFile(cartella, nome)), qPrintable(nome));
         }
-        QVERIFY(s.ListePredefinite.back()[0].isEmpty() && s.ListePredefinite.back()[1].isEmpty());
     }
 
     void percorsoImmagine()

@@ -128,7 +128,6 @@ private slots:
         v->chiudiSenzaDomande();
     }
 
-    // The name as stored, in the face of the type style; size and weight stay.
     // The words as the type style left them, in its face, size and weight as
     // designed: the name of "Immagine e nome", and
     // the chooser's list, which opens sorted, with no picture and no selection.

@@ -265,8 +265,7 @@ private slots:
     // A puzzle window from opening to leaving: "impegnativo" and a drawn word's picture, shuffled on the design grid
     // and on the level's; a level chosen twice (the second time the same picture is shuffled again); "Gioca ancora"
     // draws again, never a blank word, a word with a picture whenever the list has one, keeps the level and shuffles
-    // twice; "Informazioni" and a No to leaving change nothing; on a classroom screen a round picture is drawn round
-    // on the board and in the model beside it; Yes goes back to the menu.
+    // twice; "Informazioni" and a No to leaving change nothing; Yes goes back to the menu.
     void finestre_data()
     {
         QTest::addColumn<bool>("scambio");
