@@ -33,9 +33,11 @@ int main(int argc, char *argv[])
     if (a.size() < 6)
         return 2;
     Muti muti;
+    // Made once: the time between kills goes to saving, not to building what is saved.
+    const QByteArray testi[2] = {(a[4].toLatin1() + "\r\n").repeated(50000), (a[3].toLatin1() + "\r\n").repeated(50000)};
     const auto salva = [&](unsigned long i) {
         const QString &valore = a[(i % 2) ? 3 : 4];
-        const QByteArray testo = (valore.toLatin1() + "\r\n").repeated(50000);
+        const QByteArray &testo = testi[i % 2];
         QFile f(a[2]);
         if (a[1] == QLatin1String("impostazioni")) {
             Stato s;
