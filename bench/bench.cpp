@@ -10,8 +10,11 @@
 #include "core/creazioneliste.h"
 #include "core/dialoghi.h"
 #include "core/paroleliste.h"
-#include "core/scaling/clsresize.h"
-#include "core/stato.h"
+#include "windows/scaling/clsresize.h"
+#include "core/cronometro.h"
+#include "core/listainuso.h"
+#include "core/risposte.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 #include "windows/applicazione.h"
 #include "windows/finestra.h"
@@ -160,9 +163,9 @@ struct Programma
         : ambiente(Ambiente::diSistema(cartella)),
           suoni(voce ? std::unique_ptr<RiproduttoreSuoni>(std::make_unique<SuoniQt>(cartella))
                      : std::make_unique<SuoniMuti>()),
-          gestore(Contesto{stato, ambiente, casuale, dialoghi, *suoni}, CreaFinestra)
+          gestore(Contesto{sessione, ambiente, casuale, dialoghi, *suoni, risposte, cronometro}, CreaFinestra)
     {
-        const EsitoAvvio esito = Main(stato, ambiente, dialoghi,
+        const EsitoAvvio esito = Main(sessione, ambiente, dialoghi,
                                       [](const QString &font) { QFontDatabase::addApplicationFont(font); });
         blocco = esito.blocco;
         avviato = esito.tipo == EsitoAvvio::Tipo::Prosegui;
@@ -210,11 +213,13 @@ struct Programma
         return ok;
     }
 
-    Stato stato;
+    Sessione sessione;
     Ambiente ambiente;
     Casuale casuale;
     DialoghiSi dialoghi;
     std::unique_ptr<RiproduttoreSuoni> suoni;
+    NessunRegistro risposte;
+    const Cronometro cronometro;
     GestoreFinestre gestore;
     std::shared_ptr<void> blocco;
     bool avviato = false;
@@ -315,8 +320,8 @@ void figureVoce(const Impostazioni &imp)
         errore(QStringLiteral("voice"), QStringLiteral("the start-up did not go on"));
         return;
     }
-    prog.stato.SuoniAttivati = true;
-    prog.stato.VoceAttivata = true;
+    prog.sessione.SuoniAttivati = true;
+    prog.sessione.VoceAttivata = true;
     QList<ParolaDetta> dette;
     static_cast<SuoniQt &>(*prog.suoni).osservaVoce([&](const ParolaDetta &p) { dette.append(p); });
     const int giri = imp.rapido ? 2 : 25;
@@ -472,15 +477,15 @@ void figureListe(const Impostazioni &imp)
         }
     }
     if (scelta(imp, QStringLiteral("wordlist.load500"))) {
-        Stato stato;
+        ListaInUso lista;
         Campioni c;
         const int giri = imp.rapido ? 3 : 300;
         for (int i = -3; i < giri; ++i) {
             const auto inizio = Orologio::now();
-            CaricaParole(stato, lista500);
+            CaricaParole(lista, lista500);
             const auto fine = Orologio::now();
-            if (stato.NumeroParole != 500) {
-                errore(QStringLiteral("wordlist.load500"), QStringLiteral("%1 words read").arg(stato.NumeroParole));
+            if (lista.NumeroParole() != 500) {
+                errore(QStringLiteral("wordlist.load500"), QStringLiteral("%1 words read").arg(lista.NumeroParole()));
                 return;
             }
             if (i >= 0)

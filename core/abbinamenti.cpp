@@ -77,11 +77,16 @@ Esito Esercizio::rilascia(int nome, int riquadro)
     // arrive all the same, it must not count twice.
     if (nome < 0 || nome >= coppie_ || riquadro < 0 || riquadro > coppie_ || abbinati_[nome] || completo())
         return Esito::Nessuno;
-    if (nome != riquadro)
+    if (nome != riquadro) {
+        conteggio.sbagliata();
         return Esito::Sbagliato;
+    }
     abbinati_[nome] = true;
     ++coppieFatte_;
-    return completo() ? Esito::Completo : Esito::Giusto;
+    if (!completo())
+        return Esito::Giusto;
+    conteggio.giusta();
+    return Esito::Completo;
 }
 
 } // namespace abbinamenti

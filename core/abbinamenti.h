@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/conteggio.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -57,7 +59,10 @@ public:
     // A fresh exercise: every box empty.
     void ricomincia();
     // Name `nome` dropped on box `riquadro` (0..K, K being the "Errati" caption).
+    // A wrong drop counts as wrong; the whole exercise, once complete, as right.
     Esito rilascia(int nome, int riquadro);
+
+    Conteggio conteggio;
 
 private:
     int coppie_;

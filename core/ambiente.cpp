@@ -1,6 +1,6 @@
 #include "core/ambiente.h"
 
-#include "core/paroleliste.h"
+#include "core/indicecartelle.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,22 +1,40 @@
 #include "core/carattere.h"
 
-#include "core/stato.h"
+#include "core/listainuso.h"
 
 #include <QLocale>
 
-void TrasformaCarattere(Stato &stato)
+QString TestoCarattere(TipoCarattere carattere)
 {
-    const bool maiuscolo = stato.Carattere == QLatin1String("maiuscolo");
+    switch (carattere) {
+    case TipoCarattere::Maiuscolo: return QStringLiteral("maiuscolo");
+    case TipoCarattere::Minuscolo: return QStringLiteral("minuscolo");
+    case TipoCarattere::Corsivo: break;
+    }
+    return QStringLiteral("corsivo");
+}
+
+TipoCarattere CarattereDaTesto(const QString &testo)
+{
+    if (testo.startsWith(QLatin1String("mai")))
+        return TipoCarattere::Maiuscolo;
+    if (testo.startsWith(QLatin1String("min")))
+        return TipoCarattere::Minuscolo;
+    return TipoCarattere::Corsivo;
+}
+
+void TrasformaCarattere(ListaInUso &lista, TipoCarattere carattere)
+{
     // Italian rules whatever the system's language: under a Turkish locale
     // "pizza" would become "PİZZA" and lose its picture.
     const QLocale locale(QLocale::Italian, QLocale::Italy);
-    for (int i = 0; i <= stato.NumeroParole; ++i) {
-        QString &parola = stato.Parole[static_cast<size_t>(i)];
-        parola = maiuscolo ? locale.toUpper(parola) : locale.toLower(parola);
-    }
+    QStringList parole = lista.parole();
+    for (QString &parola : parole)
+        parola = carattere == TipoCarattere::Maiuscolo ? locale.toUpper(parola) : locale.toLower(parola);
+    lista.imposta(parole);
 }
 
-QString FontParola(const Stato &stato)
+QString FontParola(TipoCarattere carattere)
 {
-    return stato.Carattere == QLatin1String("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
+    return carattere == TipoCarattere::Corsivo ? QStringLiteral("Indis1") : QStringLiteral("Arial");
 }

@@ -2,18 +2,23 @@
 
 #include "core/ambiente.h"
 
-struct Stato;
+struct Sessione;
 class Casuale;
 class Dialoghi;
 class RiproduttoreSuoni;
+class RegistroRisposte;
+class Cronometro;
 
-// What every window needs from the rest of the program. main() builds the
-// real one; tests build one with a seeded generator and fake dialogs and sounds.
+// What every window needs from the rest of the program. The program's body
+// builds the real one; tests build one with a seeded generator, a wound clock
+// and fake dialogs, sounds and answer records.
 struct Contesto
 {
-    Stato &stato;
+    Sessione &sessione;
     Ambiente ambiente;
     Casuale &casuale;
     Dialoghi &dialoghi;
     RiproduttoreSuoni &suoni;
+    RegistroRisposte &risposte;
+    const Cronometro &cronometro;
 };

@@ -2,7 +2,7 @@
 
 #include "core/casuale.h"
 #include "core/estrazione.h"
-#include "core/stato.h"
+#include "core/listainuso.h"
 
 #include <algorithm>
 
@@ -10,19 +10,17 @@ EsercizioClic::EsercizioClic(int k, Modo modo) : k_(std::clamp(k, 1, 4)), modo_(
 {
 }
 
-QString EsercizioClic::parola(const Stato &stato, int indice) const
+QString EsercizioClic::parola(const ListaInUso &lista, int indice) const
 {
     if (indice < 0 || indice >= k_)
         return {};
-    const int posizione = Scelta[static_cast<size_t>(indice)];
-    if (posizione < 1 || posizione > stato.NumeroParole)
-        return {};
-    return stato.Parole[static_cast<size_t>(posizione)];
+    return lista.Parole(Scelta[static_cast<size_t>(indice)]);
 }
 
 bool EsercizioClic::genera(const ParoleDellaLista &parole, Casuale &casuale)
 {
     inAttesa_ = false;
+    trovata_ = false;
     const bool tutteConImmagine = modo_ == Modo::UnNomeImmagini;
     QList<int> posizioni;
     if (tutteConImmagine) {
@@ -52,8 +50,12 @@ EsercizioClic::Esito EsercizioClic::rispondi(int indice)
 {
     if (!inAttesa_ || indice < 0 || indice >= k_)
         return Esito::Ignorata;
-    if (indice != Estratto)
+    if (indice != Estratto) {
+        conteggio.sbagliata();
         return Esito::Sbagliata;
+    }
     inAttesa_ = false;
+    trovata_ = true;
+    conteggio.giusta();
     return Esito::Giusta;
 }

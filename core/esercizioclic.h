@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/conteggio.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <array>
 
-struct Stato;
+class ListaInUso;
 class Casuale;
 class ParoleDellaLista;
 
@@ -28,13 +30,18 @@ public:
     // nothing is drawn and the result is false.
     bool genera(const ParoleDellaLista &parole, Casuale &casuale);
     // The answer at `indice`: right when it is Estratto, which ends the
-    // exercise; once it has ended, further answers are ignored.
+    // exercise; once it has ended, further answers are ignored. Each answer
+    // that counts is counted.
     Esito rispondi(int indice);
     // Waiting for the right answer.
     bool inAttesa() const { return inAttesa_; }
+    // The right answer of this item has been given.
+    bool trovata() const { return trovata_; }
 
     // The word shown at index 0..k-1, as stored in the list.
-    QString parola(const Stato &stato, int indice) const;
+    QString parola(const ListaInUso &lista, int indice) const;
+
+    Conteggio conteggio;
 
     // Positions in the list of the words shown at index 0..k-1 (Scelta1..Scelta4).
     std::array<qint16, 4> Scelta{};
@@ -45,4 +52,5 @@ private:
     int k_;
     Modo modo_;
     bool inAttesa_ = false;
+    bool trovata_ = false;
 };

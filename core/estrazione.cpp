@@ -2,7 +2,7 @@
 
 #include "core/casuale.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/listainuso.h"
 
 #include <QSet>
 
@@ -11,15 +11,15 @@ QString ChiaveParola(const QString &parola)
     return parola.trimmed().toCaseFolded();
 }
 
-ParoleDellaLista::ParoleDellaLista(const Stato &stato, const Ambiente &ambiente)
+ParoleDellaLista::ParoleDellaLista(const ListaInUso &lista, const Ambiente &ambiente)
 {
-    const int n = stato.NumeroParole;
+    const int n = lista.NumeroParole();
     chiavi_.resize(static_cast<size_t>(n));
     immagini_.resize(static_cast<size_t>(n));
     QSet<QString> viste;
     QSet<QString> visteConImmagine;
     for (int i = 0; i < n; ++i) {
-        const QString &parola = stato.Parole[static_cast<size_t>(i + 1)];
+        const QString &parola = lista.parole().at(i);
         const QString chiave = ChiaveParola(parola);
         chiavi_[static_cast<size_t>(i)] = chiave;
         if (chiave.isEmpty())

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-struct Stato;
+class ListaInUso;
 struct Ambiente;
 class Casuale;
 
@@ -21,7 +21,7 @@ QString ChiaveParola(const QString &parola);
 class ParoleDellaLista
 {
 public:
-    ParoleDellaLista(const Stato &stato, const Ambiente &ambiente);
+    ParoleDellaLista(const ListaInUso &lista, const Ambiente &ambiente);
 
     int numeroParole() const { return static_cast<int>(chiavi_.size()); }
     // Position 1..numeroParole holds a word that shows something.

@@ -6,28 +6,27 @@
 #include "core/paroleliste.h"
 #include "core/profilo.h"
 #include "core/salvataggio.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi)
+bool ImpostazioniIniziali(Sessione &sessione, const Ambiente &ambiente, Dialoghi &dialoghi)
 {
-    stato.FileImpostazioni = ambiente.fileImpostazioni();
-    if (!FileEsiste(stato.FileImpostazioni)) {
-        stato.Carattere = QStringLiteral("maiuscolo");
-        stato.SuoniAttivati = true;
-        stato.VoceAttivata = true;
-        stato.FileInUso = ambiente.listaPredefinita();
+    const QString file = ambiente.fileImpostazioni();
+    if (!FileEsiste(file)) {
+        sessione.Carattere = TipoCarattere::Maiuscolo;
+        sessione.SuoniAttivati = true;
+        sessione.VoceAttivata = true;
+        sessione.lista.FileInUso = ambiente.listaPredefinita();
         return true;
     }
-    return LeggiImpostazioni(stato, dialoghi);
+    return LeggiImpostazioni(sessione, file, dialoghi);
 }
 
-bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi)
+bool LeggiImpostazioni(Sessione &sessione, const QString &file, Dialoghi &dialoghi)
 {
-    const QString &file = stato.FileImpostazioni;
     const auto danneggiato = [&] {
         QFile::remove(file);
         dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioImpostazioniDanneggiate);
@@ -49,35 +48,30 @@ bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi)
         return danneggiato();
     const QString voce = leggi(ChiaveVoce, QString());
 
-    stato.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
-    stato.VoceAttivata = voce.isEmpty() || voce.startsWith(QLatin1Char('V'));
-    if (carattere.startsWith(QLatin1String("mai")))
-        stato.Carattere = QStringLiteral("maiuscolo");
-    else if (carattere.startsWith(QLatin1String("min")))
-        stato.Carattere = QStringLiteral("minuscolo");
-    else
-        stato.Carattere = QStringLiteral("corsivo");
+    sessione.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
+    sessione.VoceAttivata = voce.isEmpty() || voce.startsWith(QLatin1Char('V'));
+    sessione.Carattere = CarattereDaTesto(carattere);
     QString percorso = fileInUso;
     while (percorso.endsWith(QLatin1Char(' ')))
         percorso.chop(1);
-    stato.FileInUso = percorso;
+    sessione.lista.FileInUso = percorso;
     return true;
 }
 
-int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi)
+int SalvaImpostazioni(const Sessione &sessione, const QString &fileImpostazioni, Dialoghi &dialoghi)
 {
     const std::pair<QString, QString> voci[] = {
-        {ChiaveSuoni, stato.SuoniAttivati ? QStringLiteral("Vero") : QStringLiteral("Falso")},
-        {ChiaveCarattere, stato.Carattere},
-        {ChiaveFileInUso, stato.FileInUso},
-        {ChiaveVoce, stato.VoceAttivata ? QStringLiteral("Vero") : QStringLiteral("Falso")},
+        {ChiaveSuoni, sessione.SuoniAttivati ? QStringLiteral("Vero") : QStringLiteral("Falso")},
+        {ChiaveCarattere, TestoCarattere(sessione.Carattere)},
+        {ChiaveFileInUso, sessione.lista.FileInUso},
+        {ChiaveVoce, sessione.VoceAttivata ? QStringLiteral("Vero") : QStringLiteral("Falso")},
     };
     // One write, so a crash leaves the old file or the new one, never a file
     // with only some keys changed.
     QByteArray contenuto;
-    QFile file(stato.FileImpostazioni);
+    QFile file(fileImpostazioni);
     // Never write over a file we could not read (nor replace a pipe or a device).
-    bool ok = ApriInLettura(file) || !QFileInfo::exists(stato.FileImpostazioni);
+    bool ok = ApriInLettura(file) || !QFileInfo::exists(fileImpostazioni);
     if (file.isOpen())
         contenuto = file.readAll();
     ok = ok && file.error() == QFileDevice::NoError;
@@ -85,7 +79,7 @@ int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi)
     if (ok) {
         for (const auto &[chiave, valore] : voci)
             contenuto = profilo::conValore(contenuto, SezioneImpostazioni, chiave, valore);
-        ok = ScriviFileIntero(stato.FileImpostazioni, contenuto);
+        ok = ScriviFileIntero(fileImpostazioni, contenuto);
     }
     if (ok)
         return 0;

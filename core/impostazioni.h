@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct Stato;
+struct Sessione;
 struct Ambiente;
 class Dialoghi;
 
@@ -20,12 +20,12 @@ inline const QString MessaggioErroreSalvataggio = QStringLiteral("C'è stato un 
 // Defaults when there is no settings file, otherwise LeggiImpostazioni.
 // False when the file was damaged: it has been deleted, its message shown,
 // and the program must end.
-bool ImpostazioniIniziali(Stato &stato, const Ambiente &ambiente, Dialoghi &dialoghi);
-bool LeggiImpostazioni(Stato &stato, Dialoghi &dialoghi);
+bool ImpostazioniIniziali(Sessione &sessione, const Ambiente &ambiente, Dialoghi &dialoghi);
+bool LeggiImpostazioni(Sessione &sessione, const QString &file, Dialoghi &dialoghi);
 // The keys reach the disk in one whole-file write that keeps every other
 // line. When it fails, one message for each of the three settings.
 // Returns the number of settings that were not saved.
-int SalvaImpostazioni(const Stato &stato, Dialoghi &dialoghi);
+int SalvaImpostazioni(const Sessione &sessione, const QString &file, Dialoghi &dialoghi);
 // Creates the settings folder when missing and (re)writes the readme.
 // Failures are silent: the program runs without them.
 bool CreaCartellaImpostazioni(const Ambiente &ambiente);

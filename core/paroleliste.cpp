@@ -2,12 +2,12 @@
 
 #include "core/ambiente.h"
 #include "core/cp1252.h"
+#include "core/indicecartelle.h"
 #include "core/salvataggio.h"
-#include "core/stato.h"
+#include "core/listainuso.h"
 
 #include <QDir>
 #include <QBuffer>
-#include <QDirIterator>
 #include <QStringDecoder>
 #include <QFile>
 #include <QFileInfo>
@@ -247,92 +247,53 @@ LetturaLista LeggiListaParole(const QString &percorso, int massimo)
     return esito;
 }
 
-void ImpostaParole(Stato &stato, const QStringList &parole)
-{
-    const int n = static_cast<int>(std::min<qsizetype>(parole.size(), Stato::MaxParole));
-    stato.NumeroParole = static_cast<qint16>(n);
-    stato.Parole[0].clear();
-    for (int i = 0; i < n; ++i)
-        stato.Parole[static_cast<size_t>(i + 1)] = parole.at(i);
-}
-
-bool CaricaParole(Stato &stato, const QString &percorso)
+bool CaricaParole(ListaInUso &lista, const QString &percorso)
 {
     const LetturaLista lettura = LeggiListaParole(TrovaFile(QFileInfo(percorso).absolutePath(),
                                                             QFileInfo(percorso).fileName()));
-    ImpostaParole(stato, lettura.parole);
+    lista.imposta(lettura.parole);
     return lettura.aperta;
 }
 
-void RiempiListePredefinite(Stato &stato)
+const std::array<ListaPredefinita, NumeroListePredefinite> &ListePredefinite()
 {
-    static const char *const tabella[Stato::NumeroListePredefinite][2] = {
-        {"TUTTE", "TUTTE.txt"},
-        {"LE VOCALI", "1vocali.txt"},
-        {"BA BE BI BO BU", "1b.txt"},
-        {"DA DE DI DO DU", "1d.txt"},
-        {"FA FE FI FO FU", "1f.txt"},
-        {"LA LE LI LO LU", "1l.txt"},
-        {"MA ME MI MO MU", "1m.txt"},
-        {"NA NE NI NO NU", "1n.txt"},
-        {"PA PE PI PO PU", "1p.txt"},
-        {"RA RE RI RO RU", "1r.txt"},
-        {"SA SE SI SO SU", "1s.txt"},
-        {"TA TE TI TO TU", "1t.txt"},
-        {"VA VE VI VO VU", "1v.txt"},
-        {"ZA ZE ZI ZO ZU", "1z.txt"},
-        {"CI, CE", "1ci.txt"},
-        {"CHI CHE", "1chi.txt"},
-        {"CA CO CU", "1ca.txt"},
-        {"CA, CO, CU, CI, CE", "1ca&ci.txt"},
-        {"CA, CO, CU, CHI, CHE", "1ca&chi.txt"},
-        {"CA, CO, CU, CI, CE, CHI, CHE", "1ca&chi&ci.txt"},
-        {"GI, GE", "1gi.txt"},
-        {"GHI, GHE", "1ghi.txt"},
-        {"GA GO GU", "1ga.txt"},
-        {"GA, GO, GU, GI, GE", "1ga&gi.txt"},
-        {"GA, GO, GU, GHI, GHE", "1ga&ghi.txt"},
-        {"GA, GO, GU, GI, GE, GHI, GHE", "1ga&ghi&gi.txt"},
-        {"CHI, CHE, GHI, GHE", "1chi&ghi.txt"},
-        {"QU & CQU", "1qu.txt"},
-        {"SCI & SCE", "1sci.txt"},
-        {"GLI", "1gli.txt"},
-        {"GN", "1gn.txt"},
-        {"MP & MB", "1mb&mp.txt"},
-        {"ND & NT", "1nd&nt.txt"},
-        {"MB, MP, ND, NT", "1mb&mp&nd&nt.txt"},
-    };
-    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
-        stato.ListePredefinite[static_cast<size_t>(i)][0] = QString::fromUtf8(tabella[i][0]);
-        stato.ListePredefinite[static_cast<size_t>(i)][1] = QString::fromUtf8(tabella[i][1]);
-    }
-    stato.ListePredefinite[Stato::NumeroListePredefinite] = {};
-}
-
-QString IndiceCartelle::trova(const QString &cartella, const QString &nome)
-{
-    const QFileInfo info(cartella);
-    if (!info.isDir())
-        return {};
-    const QDateTime modificata = info.lastModified();
-    const QString chiave = nome.toLower();
-    const QMutexLocker blocco(&mutex_);
-    Cartella &c = cartelle_[info.absoluteFilePath()];
-    // A file that came after the listing changed the folder's time, unless it
-    // came within the clock's resolution (two seconds on FAT) of the change the
-    // listing saw: only then does a missing name read the folder again.
-    const bool forseIncompleta = c.letta <= modificata.addSecs(2) && !c.nomi.contains(chiave);
-    if (!c.modificata.isValid() || c.modificata != modificata || forseIncompleta) {
-        c.modificata = modificata;
-        c.letta = QDateTime::currentDateTimeUtc();
-        c.nomi.clear();
-        QDirIterator it(cartella, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-        while (it.hasNext()) {
-            it.next();
-            c.nomi.insert(it.fileName().toLower(), it.fileName());
-        }
-    }
-    return c.nomi.value(chiave);
+    static const std::array<ListaPredefinita, NumeroListePredefinite> liste = {{
+        {QStringLiteral("TUTTE"), QStringLiteral("TUTTE.txt")},
+        {QStringLiteral("LE VOCALI"), QStringLiteral("1vocali.txt")},
+        {QStringLiteral("BA BE BI BO BU"), QStringLiteral("1b.txt")},
+        {QStringLiteral("DA DE DI DO DU"), QStringLiteral("1d.txt")},
+        {QStringLiteral("FA FE FI FO FU"), QStringLiteral("1f.txt")},
+        {QStringLiteral("LA LE LI LO LU"), QStringLiteral("1l.txt")},
+        {QStringLiteral("MA ME MI MO MU"), QStringLiteral("1m.txt")},
+        {QStringLiteral("NA NE NI NO NU"), QStringLiteral("1n.txt")},
+        {QStringLiteral("PA PE PI PO PU"), QStringLiteral("1p.txt")},
+        {QStringLiteral("RA RE RI RO RU"), QStringLiteral("1r.txt")},
+        {QStringLiteral("SA SE SI SO SU"), QStringLiteral("1s.txt")},
+        {QStringLiteral("TA TE TI TO TU"), QStringLiteral("1t.txt")},
+        {QStringLiteral("VA VE VI VO VU"), QStringLiteral("1v.txt")},
+        {QStringLiteral("ZA ZE ZI ZO ZU"), QStringLiteral("1z.txt")},
+        {QStringLiteral("CI, CE"), QStringLiteral("1ci.txt")},
+        {QStringLiteral("CHI CHE"), QStringLiteral("1chi.txt")},
+        {QStringLiteral("CA CO CU"), QStringLiteral("1ca.txt")},
+        {QStringLiteral("CA, CO, CU, CI, CE"), QStringLiteral("1ca&ci.txt")},
+        {QStringLiteral("CA, CO, CU, CHI, CHE"), QStringLiteral("1ca&chi.txt")},
+        {QStringLiteral("CA, CO, CU, CI, CE, CHI, CHE"), QStringLiteral("1ca&chi&ci.txt")},
+        {QStringLiteral("GI, GE"), QStringLiteral("1gi.txt")},
+        {QStringLiteral("GHI, GHE"), QStringLiteral("1ghi.txt")},
+        {QStringLiteral("GA GO GU"), QStringLiteral("1ga.txt")},
+        {QStringLiteral("GA, GO, GU, GI, GE"), QStringLiteral("1ga&gi.txt")},
+        {QStringLiteral("GA, GO, GU, GHI, GHE"), QStringLiteral("1ga&ghi.txt")},
+        {QStringLiteral("GA, GO, GU, GI, GE, GHI, GHE"), QStringLiteral("1ga&ghi&gi.txt")},
+        {QStringLiteral("CHI, CHE, GHI, GHE"), QStringLiteral("1chi&ghi.txt")},
+        {QStringLiteral("QU & CQU"), QStringLiteral("1qu.txt")},
+        {QStringLiteral("SCI & SCE"), QStringLiteral("1sci.txt")},
+        {QStringLiteral("GLI"), QStringLiteral("1gli.txt")},
+        {QStringLiteral("GN"), QStringLiteral("1gn.txt")},
+        {QStringLiteral("MP & MB"), QStringLiteral("1mb&mp.txt")},
+        {QStringLiteral("ND & NT"), QStringLiteral("1nd&nt.txt")},
+        {QStringLiteral("MB, MP, ND, NT"), QStringLiteral("1mb&mp&nd&nt.txt")},
+    }};
+    return liste;
 }
 
 namespace {

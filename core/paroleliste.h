@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDateTime>
-#include <QHash>
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 class QIODevice;
-struct Stato;
+class ListaInUso;
 struct Ambiente;
 
 // Reading a word-list file: an item ends at a comma or a line end; blanks
@@ -29,12 +28,16 @@ QStringList LeggiElementi(QIODevice &dispositivo, int massimo = 500);
 
 // Replaces the words in use with those of the file. A file that cannot be
 // opened leaves an empty list. Does not touch FileInUso or the letter case.
-bool CaricaParole(Stato &stato, const QString &percorso);
-// Replaces the words in use with a list already read.
-void ImpostaParole(Stato &stato, const QStringList &parole);
+bool CaricaParole(ListaInUso &lista, const QString &percorso);
 
-// The 34 predefined lists, rows 0..33.
-void RiempiListePredefinite(Stato &stato);
+// One of the lists shipped with the program: its name on screen and its file in testilettoria2.
+struct ListaPredefinita
+{
+    QString nome;
+    QString file;
+};
+constexpr int NumeroListePredefinite = 34;
+const std::array<ListaPredefinita, NumeroListePredefinite> &ListePredefinite();
 
 inline const QString MotivoNonTesto =
     QStringLiteral("Non è un file di testo: forse è un'immagine o un altro tipo di documento");
@@ -43,26 +46,6 @@ inline const QString MotivoNonTesto =
 // Returns the existing file's path, or the path as given when none matches.
 QString TrovaFile(const QString &cartella, const QString &nome);
 
-// The names in folders by their lower-case form, each folder listed once and
-// again only when it changes, or when a name is missing and the listing was
-// made so soon after the last change that the clock could not tell a newer
-// file apart. Safe to share between threads.
-class IndiceCartelle
-{
-public:
-    // The name on disk of `nome` in `cartella`, whatever its letter case; empty when none.
-    QString trova(const QString &cartella, const QString &nome);
-
-private:
-    struct Cartella
-    {
-        QDateTime modificata;
-        QDateTime letta; // when the folder was listed
-        QHash<QString, QString> nomi;
-    };
-    QMutex mutex_;
-    QHash<QString, Cartella> cartelle_;
-};
 // A word that can name a file of its own: no path separator, no "..", no NUL
 // (such a word would reach files outside the folder).
 bool NomeSemplice(const QString &parola);

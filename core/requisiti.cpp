@@ -1,15 +1,15 @@
 #include "core/requisiti.h"
 
 #include "core/estrazione.h"
-#include "core/stato.h"
+#include "core/listainuso.h"
 
-QString MotivoListaInsufficiente(const Stato &stato, const Ambiente &ambiente, const RequisitiLista &requisiti)
+QString MotivoListaInsufficiente(const ListaInUso &lista, const Ambiente &ambiente, const RequisitiLista &requisiti)
 {
     if (requisiti.parole <= 0 && requisiti.conImmagine <= 0)
         return {};
     // Only what can be shown counts: an empty line is no word, and the same
     // word twice is one.
-    const ParoleDellaLista parole(stato, ambiente);
+    const ParoleDellaLista parole(lista, ambiente);
     if (parole.diverse() < requisiti.parole) {
         if (parole.diverse() == 0 && requisiti.parole == 1)
             return QStringLiteral("La lista in uso non contiene parole.");

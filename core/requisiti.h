@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct Stato;
+class ListaInUso;
 struct Ambiente;
 
 // What an activity needs from the list in use: a number of words, and how
@@ -15,4 +15,4 @@ struct RequisitiLista
 
 // Why the list in use cannot serve an activity, as the teacher reads it;
 // empty when it can.
-QString MotivoListaInsufficiente(const Stato &stato, const Ambiente &ambiente, const RequisitiLista &requisiti);
+QString MotivoListaInsufficiente(const ListaInUso &lista, const Ambiente &ambiente, const RequisitiLista &requisiti);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct Stato;
+struct Sessione;
 struct Ambiente;
 class Casuale;
 
@@ -25,6 +25,6 @@ public:
 };
 
 // One of si1.wav..si4.wav, drawn at random, when sounds are on.
-void SuonoGiusto(const Stato &stato, const Ambiente &ambiente, Casuale &casuale, RiproduttoreSuoni &suoni);
+void SuonoGiusto(const Sessione &sessione, const Ambiente &ambiente, Casuale &casuale, RiproduttoreSuoni &suoni);
 // no.wav, when sounds are on.
-void SuonoSbagliato(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni);
+void SuonoSbagliato(const Sessione &sessione, const Ambiente &ambiente, RiproduttoreSuoni &suoni);

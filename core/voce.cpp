@@ -2,15 +2,15 @@
 
 #include "core/ambiente.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 
 #include <QDir>
 #include <QLocale>
 
-void LeggiParola(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni, const QString &parola)
+void LeggiParola(const Sessione &sessione, const Ambiente &ambiente, RiproduttoreSuoni &suoni, const QString &parola)
 {
-    if (!stato.SuoniAttivati || !stato.VoceAttivata)
+    if (!sessione.SuoniAttivati || !sessione.VoceAttivata)
         return;
     // The type style does not change how a word sounds; the system's language
     // must not either (a Turkish one would make "ISOLA" "ısola").

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct Stato;
+struct Sessione;
 struct Ambiente;
 class RiproduttoreSuoni;
 
@@ -10,4 +10,4 @@ class RiproduttoreSuoni;
 // case (Italian rules, whatever the system's language), with the teacher's
 // recording voci/<word>.wav beside the program when there is one, found
 // regardless of letter case. A blank word says nothing.
-void LeggiParola(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni, const QString &parola);
+void LeggiParola(const Sessione &sessione, const Ambiente &ambiente, RiproduttoreSuoni &suoni, const QString &parola);

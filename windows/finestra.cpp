@@ -1,9 +1,11 @@
 #include "windows/finestra.h"
 
-#include "core/avvio.h"
+#include "core/crediti.h"
+#include "core/cronometro.h"
+#include "core/risposte.h"
+#include "core/sessione.h"
 #include "core/dialoghi.h"
-#include "core/scaling/clsresize.h"
-#include "core/stato.h"
+#include "windows/scaling/clsresize.h"
 #include "windows/applicazione.h"
 #include "windows/navigazione.h"
 
@@ -17,8 +19,8 @@
 #include <algorithm>
 #include <cmath>
 
-Finestra::Finestra(IdFinestra id, const Contesto &contesto, Navigazione &n)
-    : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx(contesto), navigazione(n), id_(id)
+Finestra::Finestra(const Attivita &attivita, const Contesto &contesto, Navigazione &n)
+    : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx(contesto), navigazione(n), attivita_(attivita)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(TitoloProgramma);
@@ -136,10 +138,26 @@ bool Finestra::tornaAlMenu()
 {
     if (!ctx.dialoghi.chiedi(QStringLiteral("Vuoi tornare al menù?")))
         return false;
-    ctx.stato.Esatti = 0;
-    ctx.stato.Errati = 0;
     navigazione.tornaAlMenu(this);
     return true;
+}
+
+void Finestra::itemMostrato()
+{
+    mostrato_ = ctx.cronometro.millisecondi();
+}
+
+void Finestra::registraRisposta(const QString &parola, const QString &scelta, bool esatta)
+{
+    Risposta r;
+    r.attivita = QString::fromUtf8(attivita_.testo);
+    r.parola = parola;
+    r.scelta = scelta;
+    r.esatta = esatta;
+    r.millisecondi = std::max<qint64>(0, ctx.cronometro.millisecondi() - mostrato_);
+    r.lista = ctx.sessione.lista.nomeFile();
+    r.carattere = ctx.sessione.Carattere;
+    ctx.risposte.registra(r);
 }
 
 void Finestra::impostaColoreSfondo(quint32 rgb)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/contesto.h"
-#include "windows/idfinestra.h"
+#include "windows/attivita.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -21,10 +21,12 @@ class Finestra : public QMainWindow
 {
     Q_OBJECT
 public:
-    Finestra(IdFinestra id, const Contesto &contesto, Navigazione &navigazione);
+    Finestra(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
     ~Finestra() override;
 
-    IdFinestra id() const { return id_; }
+    IdFinestra id() const { return attivita_.id; }
+    // What this window is, as the registry's row says.
+    const Attivita &attivita() const { return attivita_; }
     // Load: scaling object, then the window's own Form_Load.
     void carica();
     // The window's scaling object.
@@ -85,11 +87,17 @@ protected:
     // way out, "Vuoi tornare al menù?" unless the window says otherwise.
     virtual void richiestaChiusura();
 
-    // Yes/No "Vuoi tornare al menù?": on Yes the counters go to 0, the menu
-    // opens and this window closes. Returns true when it left.
+    // Yes/No "Vuoi tornare al menù?": on Yes the menu opens and this window
+    // closes, its counts with it. Returns true when it left.
     bool tornaAlMenu();
 
     void impostaColoreSfondo(quint32 rgb);
+
+    // A new item is on screen: the time of each answer runs from here.
+    void itemMostrato();
+    // One answer of the child, sent out with this activity, the list and the
+    // type style in use, and the time since the item was shown.
+    void registraRisposta(const QString &parola, const QString &scelta, bool esatta);
 
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -101,7 +109,8 @@ protected:
 private:
     void attiva();
 
-    IdFinestra id_;
+    Attivita attivita_;
+    qint64 mostrato_ = 0;
     std::unique_ptr<clsResize> resize_;
     bool chiusuraProgrammata_ = false;
     bool attivata_ = false;

@@ -2,7 +2,9 @@
 
 #include "core/avvio.h"
 #include "core/casuale.h"
-#include "core/stato.h"
+#include "core/cronometro.h"
+#include "core/risposte.h"
+#include "core/sessione.h"
 #include "windows/applicazione.h"
 #include "windows/dialoghiqt.h"
 #include "windows/finestra.h"
@@ -68,18 +70,20 @@ int EseguiProgramma(int argc, char *argv[], const OpzioniProgramma &opzioni)
 
     const QString cartella =
         opzioni.cartellaProgramma.isEmpty() ? QApplication::applicationDirPath() : opzioni.cartellaProgramma;
-    Stato stato;
+    Sessione sessione;
+    NessunRegistro risposte;
+    const Cronometro cronometro;
     Casuale casuale;
     DialoghiQt dialoghi;
     SuoniQt suoni(cartella);
     const Ambiente ambiente = Ambiente::diSistema(cartella);
 
     const EsitoAvvio esito =
-        Main(stato, ambiente, dialoghi, [](const QString &font) { QFontDatabase::addApplicationFont(font); });
+        Main(sessione, ambiente, dialoghi, [](const QString &font) { QFontDatabase::addApplicationFont(font); });
     if (esito.tipo != EsitoAvvio::Tipo::Prosegui)
         return 0;
 
-    GestoreFinestre gestore(Contesto{stato, ambiente, casuale, dialoghi, suoni}, CreaFinestra);
+    GestoreFinestre gestore(Contesto{sessione, ambiente, casuale, dialoghi, suoni, risposte, cronometro}, CreaFinestra);
     QObject::connect(&gestore, &GestoreFinestre::terminato, &app, &QApplication::quit, Qt::QueuedConnection);
     Finestra *avvio = gestore.mostra(IdFinestra::FormAvvio);
     ImpostaIconaDopoLaPrimaPittura(avvio);

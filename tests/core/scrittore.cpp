@@ -7,7 +7,7 @@
 #include "core/dialoghi.h"
 #include "core/impostazioni.h"
 #include "core/salvataggio.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -40,12 +40,11 @@ int main(int argc, char *argv[])
         const QByteArray &testo = testi[i % 2];
         QFile f(a[2]);
         if (a[1] == QLatin1String("impostazioni")) {
-            Stato s;
-            s.FileImpostazioni = a[2];
-            s.Carattere = valore;
+            Sessione s;
+            s.Carattere = CarattereDaTesto(valore);
             s.SuoniAttivati = i % 2;
-            s.FileInUso = QStringLiteral("/liste/") + valore.repeated(200);
-            SalvaImpostazioni(s, muti);
+            s.lista.FileInUso = QStringLiteral("/liste/") + valore.repeated(200);
+            SalvaImpostazioni(s, a[2], muti);
         } else if (a[1] == QLatin1String("lista")) {
             ScriviFileIntero(a[2], testo);
         } else if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -95,10 +95,10 @@ private slots:
         for (int i = 1; i <= 501; ++i)
             b += "P" + QByteArray::number(i) + "\r\n";
         ContestoProva c;
-        QVERIFY(CaricaParole(c.stato, c.cartella.scrivi(QStringLiteral("lunga.txt"), b)));
-        QCOMPARE(c.stato.NumeroParole, qint16(500));
-        QCOMPARE(c.stato.Parole[500], QStringLiteral("P500"));
-        QVERIFY(c.stato.Parole[0].isEmpty());
+        QVERIFY(CaricaParole(c.sessione.lista, c.cartella.scrivi(QStringLiteral("lunga.txt"), b)));
+        QCOMPARE(c.sessione.lista.NumeroParole(), int(500));
+        QCOMPARE(c.sessione.lista.Parole(500), QStringLiteral("P500"));
+        QVERIFY(c.sessione.lista.Parole(0).isEmpty());
         // A huge file is read only as far as the 500th item.
         QBuffer enorme;
         enorme.setData(QByteArray("A\r\n").repeated(1000000));
@@ -158,12 +158,12 @@ private slots:
     {
         ContestoProva c;
         c.cartella.creaLista(QStringLiteral("TUTTE.txt"), {"UNO", "DUE", "TRE"});
-        QVERIFY(CaricaParole(c.stato, c.cartella.ambiente().listaPredefinita())); // "tutte.txt", any case
-        QCOMPARE(c.stato.NumeroParole, qint16(3));
-        QVERIFY(CaricaParole(c.stato, c.cartella.creaLista(QStringLiteral("b.txt"), {"CASA"})));
-        QVERIFY(c.stato.NumeroParole == 1 && c.stato.Parole[1] == QStringLiteral("CASA"));
-        QVERIFY(!CaricaParole(c.stato, c.cartella.percorso(QStringLiteral("nessuna.txt"))));
-        QCOMPARE(c.stato.NumeroParole, qint16(0));
+        QVERIFY(CaricaParole(c.sessione.lista, c.cartella.ambiente().listaPredefinita())); // "tutte.txt", any case
+        QCOMPARE(c.sessione.lista.NumeroParole(), int(3));
+        QVERIFY(CaricaParole(c.sessione.lista, c.cartella.creaLista(QStringLiteral("b.txt"), {"CASA"})));
+        QVERIFY(c.sessione.lista.NumeroParole() == 1 && c.sessione.lista.Parole(1) == QStringLiteral("CASA"));
+        QVERIFY(!CaricaParole(c.sessione.lista, c.cartella.percorso(QStringLiteral("nessuna.txt"))));
+        QCOMPARE(c.sessione.lista.NumeroParole(), int(0));
         // A plain file: not a folder, not hidden, not a device.
         QVERIFY(FileEsiste(c.cartella.scrivi(QStringLiteral("x.txt"), "1")) && !FileEsiste(c.cartella.ambiente().cartellaListe()));
         QVERIFY(!FileEsiste(c.cartella.scrivi(QStringLiteral(".nascosto"), "1")) && !FileEsiste(QString()) && !FileEsiste(QStringLiteral("/dev/null")));
@@ -172,13 +172,9 @@ private slots:
     // Each of the 34 predefined lists names a list that ships with the program.
     void listePredefiniteSpedite()
     {
-        Stato s;
-        RiempiListePredefinite(s);
         const QString cartella = QFINDTESTDATA("../../data/testilettoria2");
-        for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
-            const QString &nome = s.ListePredefinite[static_cast<size_t>(i)][1];
-            QVERIFY2(FileEsiste(TrovaFile(cartella, nome)), qPrintable(nome));
-        }
+        for (const ListaPredefinita &l : ListePredefinite())
+            QVERIFY2(FileEsiste(TrovaFile(cartella, l.file)), qPrintable(l.file));
     }
 
     void percorsoImmagine()

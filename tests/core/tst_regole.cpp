@@ -4,7 +4,7 @@
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/requisiti.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "tests/support/provecomuni.h"
 
 #include <QSet>
@@ -27,7 +27,7 @@ struct Lista : ContestoProva
             cartella.scrivi(QStringLiteral("images0/") + p.trimmed() + QStringLiteral(".jpg"), "x");
     }
     Lista(const QStringList &tutte) : Lista(tutte, tutte) {}
-    ParoleDellaLista leggi() const { return ParoleDellaLista(stato, cartella.ambiente()); }
+    ParoleDellaLista leggi() const { return ParoleDellaLista(sessione.lista, cartella.ambiente()); }
 };
 
 QStringList numerate(int n)
@@ -63,7 +63,7 @@ private slots:
         const QStringList lista = numerate(parole);
         const Lista l(lista);
         const ParoleDellaLista tutte = l.leggi();
-        const Stato &stato = l.stato;
+        const ListaInUso &inUso = l.sessione.lista;
         Casuale casuale(7);
         EsercizioClic clic(k, EsercizioClic::Modo::UnNomeImmagini);
         QVector<QSet<int>> perPosto(k);
@@ -75,7 +75,7 @@ private slots:
             for (int i = 0; i < k; ++i) {
                 const int s = clic.Scelta[i];
                 QVERIFY(s >= 1 && s <= parole);
-                QCOMPARE(clic.parola(stato, i), lista.at(s - 1));
+                QCOMPARE(clic.parola(inUso, i), lista.at(s - 1));
                 diverse.insert(s);
                 perPosto[i].insert(s);
             }
@@ -143,7 +143,7 @@ private slots:
         const ParoleDellaLista parole = l.leggi();
         QCOMPARE(parole.diverse(), diverse);
         QCOMPARE(parole.diverseConImmagine(), diverseConImmagine);
-        const auto chiave = [&](int pos) { return l.stato.Parole[pos].trimmed().toUpper(); };
+        const auto chiave = [&](int pos) { return l.sessione.lista.Parole(pos).trimmed().toUpper(); };
         Casuale casuale(5);
         for (int volta = 0; volta < 300; ++volta) {
             EsercizioClic immagini(2, EsercizioClic::Modo::UnNomeImmagini);
@@ -195,7 +195,7 @@ private slots:
         QFETCH(int, immagini);
         QFETCH(QString, motivo);
         const Lista l(lista, conImmagine);
-        QCOMPARE(MotivoListaInsufficiente(l.stato, l.cartella.ambiente(), {parole, immagini}), motivo);
+        QCOMPARE(MotivoListaInsufficiente(l.sessione.lista, l.cartella.ambiente(), {parole, immagini}), motivo);
     }
 
     void regolaDegliAbbinamenti_data()

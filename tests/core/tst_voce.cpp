@@ -50,9 +50,9 @@ private slots:
         ContestoProva c;
         for (const QString &f : file)
             c.cartella.scrivi(f, "RIFF");
-        c.stato.SuoniAttivati = suoni;
-        c.stato.VoceAttivata = voce;
-        LeggiParola(c.stato, c.cartella.ambiente(), c.suoni, parola);
+        c.sessione.SuoniAttivati = suoni;
+        c.sessione.VoceAttivata = voce;
+        LeggiParola(c.sessione, c.cartella.ambiente(), c.suoni, parola);
 
         QVERIFY(c.suoni.suonati.isEmpty());
         if (testo.isEmpty()) {

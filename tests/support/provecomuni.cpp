@@ -103,19 +103,17 @@ QByteArray leggiFile(const QString &percorso)
 
 ContestoProva::ContestoProva(unsigned seme) : casuale(seme)
 {
-    RiempiListePredefinite(stato);
-    stato.FileImpostazioni = cartella.ambiente().fileImpostazioni();
-    stato.FileInUso = cartella.ambiente().listaPredefinita();
+    sessione.lista.FileInUso = cartella.ambiente().listaPredefinita();
 }
 
 Contesto ContestoProva::contesto()
 {
-    return Contesto{stato, cartella.ambiente(), casuale, dialoghi, suoni};
+    return Contesto{sessione, cartella.ambiente(), casuale, dialoghi, suoni, risposte, cronometro};
 }
 
 void ContestoProva::parole(const QStringList &lista)
 {
-    ImpostaParole(stato, lista);
+    sessione.lista.imposta(lista);
 }
 
 void FakeSuoni::pronuncia(const QString &testo, const QString &registrazione)

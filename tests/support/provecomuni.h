@@ -4,7 +4,9 @@
 #include "core/casuale.h"
 #include "core/contesto.h"
 #include "core/dialoghi.h"
-#include "core/stato.h"
+#include "core/cronometro.h"
+#include "core/risposte.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 
 #include <QColor>
@@ -69,6 +71,22 @@ public:
     QStringList parole() const; // the texts only
 };
 
+// Keeps every answer sent out.
+class FakeRisposte : public RegistroRisposte
+{
+public:
+    void registra(const Risposta &risposta) override { registrate.append(risposta); }
+    QList<Risposta> registrate;
+};
+
+// A clock that moves only when told.
+class FakeCronometro : public Cronometro
+{
+public:
+    qint64 millisecondi() const override { return adesso; }
+    qint64 adesso = 1000;
+};
+
 // A program folder, settings folder and font folder inside a temporary folder.
 class CartellaProva
 {
@@ -101,8 +119,10 @@ struct ContestoProva
     void parole(const QStringList &lista);
 
     CartellaProva cartella;
-    Stato stato;
+    Sessione sessione;
     Casuale casuale;
     FakeDialoghi dialoghi;
     FakeSuoni suoni;
+    FakeRisposte risposte;
+    FakeCronometro cronometro;
 };

@@ -11,6 +11,6 @@ const Visore::Progetto &progetto()
 }
 } // namespace
 
-FormVedi::FormVedi(const Contesto &c, Navigazione &n) : Visore(IdFinestra::FormVedi, progetto(), c, n)
+FormVedi::FormVedi(const Attivita &a, const Contesto &c, Navigazione &n) : Visore(a, progetto(), c, n)
 {
 }

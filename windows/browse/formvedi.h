@@ -7,5 +7,5 @@ class FormVedi : public Visore
 {
     Q_OBJECT
 public:
-    FormVedi(const Contesto &contesto, Navigazione &navigazione);
+    FormVedi(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 };

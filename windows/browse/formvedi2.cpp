@@ -1,7 +1,7 @@
 #include "windows/browse/formvedi2.h"
 
 #include "core/carattere.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "core/voce.h"
 #include "windows/rilevatoreclic.h"
 #include "windows/navigazione.h"
@@ -17,7 +17,7 @@ const Visore::Progetto &progetto()
 }
 } // namespace
 
-FormVedi2::FormVedi2(const Contesto &c, Navigazione &n) : Visore(IdFinestra::FormVedi2, progetto(), c, n)
+FormVedi2::FormVedi2(const Attivita &a, const Contesto &c, Navigazione &n) : Visore(a, progetto(), c, n)
 {
     Label1 = controllo(new QLabel(QStringLiteral("Label1"), area()), QStringLiteral("Label1"), 360, 5160, 7365, 900);
     Label1->setAlignment(Qt::AlignCenter);
@@ -30,20 +30,20 @@ FormVedi2::FormVedi2(const Contesto &c, Navigazione &n) : Visore(IdFinestra::For
     Label1->setFont(carattere(QStringLiteral("Arial"), 36, true));
     // A tap on the name says it again.
     connect(new RilevatoreClic(Label1), &RilevatoreClic::toccato, this,
-            [this] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label1->text()); });
+            [this] { LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, Label1->text()); });
 }
 
 void FormVedi2::CaricaImmagine()
 {
     Visore::CaricaImmagine();
-    Label1->setText(Estratto > 0 ? ctx.stato.Parole[Estratto] : QString());
-    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label1->text());
+    Label1->setText(Estratto > 0 ? ctx.sessione.lista.Parole(Estratto) : QString());
+    LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, Label1->text());
 }
 
 void FormVedi2::Form_Activate()
 {
     Visore::Form_Activate();
     QFont f = Label1->font();
-    f.setFamily(FontParola(ctx.stato));
+    f.setFamily(FontParola(ctx.sessione.Carattere));
     Label1->setFont(f);
 }

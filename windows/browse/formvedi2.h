@@ -9,7 +9,7 @@ class FormVedi2 : public Visore
 {
     Q_OBJECT
 public:
-    FormVedi2(const Contesto &contesto, Navigazione &navigazione);
+    FormVedi2(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     void CaricaImmagine() override;
 

@@ -4,7 +4,7 @@
 #include "core/colori.h"
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "core/voce.h"
 #include "windows/browse/listaordinata.h"
 #include "windows/navigazione.h"
@@ -43,7 +43,7 @@ QPixmap segnoDiSpunta(int lato)
 }
 } // namespace
 
-FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormVedi3, c, n)
+FormVedi3::FormVedi3(const Attivita &a, const Contesto &c, Navigazione &n) : Finestra(a, c, n)
 {
     // The menu bar first: the window's height counts it.
     aggiungiInformazioniEsci(QStringLiteral("mnuInforma"), 11);
@@ -53,7 +53,7 @@ FormVedi3::FormVedi3(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::F
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), 1800, 1080, 3885, 3480);
     // A tap on the picture shown says its word again.
     connect(Image1, &RiquadroImmagine::clicked, this,
-            [this] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, mostrata_); });
+            [this] { LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, mostrata_); });
 
     List1 = controllo(new ListaOrdinata(area()), QStringLiteral("List1"), 120, 5400, 5895, 720);
     List1->setFont(carattere(QStringLiteral("Arial"), 27.75, true));
@@ -74,17 +74,17 @@ void FormVedi3::Form_Activate()
 
     List1->clear();
     QFont f = List1->font();
-    f.setFamily(FontParola(ctx.stato));
+    f.setFamily(FontParola(ctx.sessione.Carattere));
     List1->setFont(f);
     // Each word once, whatever its letter case; a line with no word is no word to choose.
-    const Stato &s = ctx.stato;
+    const ListaInUso &s = ctx.sessione.lista;
     QSet<QString> viste;
-    for (int i = 1; i <= s.NumeroParole; ++i) {
-        const QString chiave = ChiaveParola(s.Parole[i]);
+    for (int i = 1; i <= s.NumeroParole(); ++i) {
+        const QString chiave = ChiaveParola(s.Parole(i));
         if (chiave.isEmpty() || viste.contains(chiave))
             continue;
         viste.insert(chiave);
-        List1->AddItem(s.Parole[i]);
+        List1->AddItem(s.Parole(i));
     }
     // With the focus in the list its first word would look chosen while nothing is.
     Command1->setFocus();
@@ -116,7 +116,7 @@ void FormVedi3::CaricaImmagine()
 {
     mostrata_ = List1->Text();
     Image1->CaricaFile(PercorsoImmagine(ctx.ambiente, mostrata_));
-    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, mostrata_);
+    LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, mostrata_);
 }
 
 void FormVedi3::Command1_Click()

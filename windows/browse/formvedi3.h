@@ -15,7 +15,7 @@ class FormVedi3 : public Finestra
 {
     Q_OBJECT
 public:
-    FormVedi3(const Contesto &contesto, Navigazione &navigazione);
+    FormVedi3(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     // Shows the picture of the selected word.
     void CaricaImmagine();

@@ -3,14 +3,14 @@
 #include "core/casuale.h"
 #include "core/colori.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
 #include "windows/riquadroimmagine.h"
 
 #include <QMenuBar>
 
-Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, Navigazione &n) : Finestra(id, c, n)
+Visore::Visore(const Attivita &attivita, const Progetto &p, const Contesto &c, Navigazione &n) : Finestra(attivita, c, n)
 {
     // The menu bar first: the window's height counts it.
     aggiungiInformazioniEsci(QString::fromLatin1(p.nomeMenuInformazioni), p.spaziInformazioni);
@@ -30,7 +30,7 @@ Visore::Visore(IdFinestra id, const Progetto &p, const Contesto &c, Navigazione 
 
 void Visore::CaricaImmagine()
 {
-    const Stato &s = ctx.stato;
+    const ListaInUso &s = ctx.sessione.lista;
     if (!parole_)
         parole_ = std::make_unique<ParoleDellaLista>(s, ctx.ambiente);
     // A word with its picture; a list without pictures shows its words on
@@ -38,7 +38,7 @@ void Visore::CaricaImmagine()
     // one) shows nothing.
     const QList<int> estratta = EstraiParole(ctx.casuale, *parole_, 1, parole_->diverseConImmagine() > 0);
     Estratto = estratta.isEmpty() ? qint16(0) : static_cast<qint16>(estratta.first());
-    Image1->CaricaFile(Estratto > 0 ? PercorsoImmagine(ctx.ambiente, s.Parole[Estratto]) : QString());
+    Image1->CaricaFile(Estratto > 0 ? PercorsoImmagine(ctx.ambiente, s.Parole(Estratto)) : QString());
 }
 
 void Visore::Form_Activate()

@@ -36,7 +36,7 @@ public:
     qint16 Estratto = 0;
 
 protected:
-    Visore(IdFinestra id, const Progetto &progetto, const Contesto &contesto, Navigazione &navigazione);
+    Visore(const Attivita &attivita, const Progetto &progetto, const Contesto &contesto, Navigazione &navigazione);
 
     void Form_Activate() override;
 

@@ -8,5 +8,5 @@ class Form7 : public FormTrascinamento
 {
     Q_OBJECT
 public:
-    Form7(const Contesto &c, Navigazione &n) : FormTrascinamento(IdFinestra::Form7, 2, c, n) {}
+    Form7(const Attivita &a, const Contesto &c, Navigazione &n) : FormTrascinamento(a, c, n) {}
 };

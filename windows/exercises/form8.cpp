@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
-Form8::Form8(const Contesto &c, Navigazione &n) : FormTrascinamento(IdFinestra::Form8, 3, c, n)
+Form8::Form8(const Attivita &a, const Contesto &c, Navigazione &n) : FormTrascinamento(a, c, n)
 {
     mnuCaratteri = inserisciMenu(QStringLiteral("mnuCaratteri"), QStringLiteral("Caratteri     "));
     mnuMinuscolo = mnuCaratteri->addAction(QStringLiteral("stampato minuscolo"));

@@ -12,7 +12,7 @@ class Form8 : public FormTrascinamento
 {
     Q_OBJECT
 public:
-    Form8(const Contesto &contesto, Navigazione &navigazione);
+    Form8(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     QMenu *mnuCaratteri = nullptr;
     QAction *mnuMinuscolo = nullptr;

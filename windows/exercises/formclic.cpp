@@ -1,28 +1,29 @@
 #include "windows/exercises/formclic.h"
 
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 #include "core/voce.h"
 #include "windows/exercises/pulsanteavanti.h"
 
-FormClic::FormClic(IdFinestra id, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
+FormClic::FormClic(const Attivita &attivita, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
                    const Contesto &c, Navigazione &n)
-    : FormEsercizio(id, cornice, c, n), esercizio_(k, modo)
+    : FormEsercizio(attivita, cornice, c, n), esercizio_(k, modo)
 {
 }
 
 void FormClic::rispondi(int Index)
 {
-    switch (esercizio_.rispondi(Index)) {
-    case EsercizioClic::Esito::Ignorata:
+    const EsercizioClic::Esito esito = esercizio_.rispondi(Index);
+    if (esito == EsercizioClic::Esito::Ignorata)
         return;
-    case EsercizioClic::Esito::Sbagliata:
+    const ListaInUso &lista = ctx.sessione.lista;
+    registraRisposta(esercizio_.parola(lista, esercizio_.Estratto), esercizio_.parola(lista, Index),
+                     esito == EsercizioClic::Esito::Giusta);
+    if (esito == EsercizioClic::Esito::Sbagliata) {
         SegnaErrato();
         return;
-    case EsercizioClic::Esito::Giusta:
-        break;
     }
-    SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
+    SuonoGiusto(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni);
     SegnaEsatto();
     Command1->setEnabled(true);
     segnaGiusta(Index);
@@ -34,8 +35,8 @@ void FormClic::rispondi(int Index)
 void FormClic::ripeti()
 {
     // Only once it has been found: before, the child must read, not listen.
-    if (Command1->isEnabled())
-        LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, esercizio_.parola(ctx.stato, esercizio_.Estratto));
+    if (esercizio_.trovata())
+        LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, esercizio_.parola(ctx.sessione.lista, esercizio_.Estratto));
 }
 
 void FormClic::ripetiSeGiusta(int Index)

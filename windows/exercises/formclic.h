@@ -12,9 +12,11 @@ class FormClic : public FormEsercizio
 public:
     int k() const { return esercizio_.k(); }
     const EsercizioClic &esercizio() const { return esercizio_; }
+    Conteggio &conteggio() override { return esercizio_.conteggio; }
+    using FormEsercizio::conteggio;
 
 protected:
-    FormClic(IdFinestra id, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
+    FormClic(const Attivita &attivita, int k, EsercizioClic::Modo modo, const CorniceEsercizio &cornice,
              const Contesto &contesto, Navigazione &navigazione);
 
     // The answer check of a click on answer `Index`.

@@ -1,18 +1,16 @@
 #include "windows/exercises/formesercizio.h"
 
-#include "core/avvio.h"
 #include "core/carattere.h"
 #include "core/dialoghi.h"
 #include "core/requisiti.h"
-#include "core/scaling/clsresize.h"
-#include "core/stato.h"
+#include "windows/scaling/clsresize.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 #include "windows/exercises/etichettaparola.h"
 #include "windows/exercises/faccia.h"
 #include "windows/exercises/pulsanteavanti.h"
 #include "windows/navigazione.h"
 #include "windows/icone.h"
-#include "windows/registro.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,14 +34,14 @@ std::pair<QString, int> menuInformazioni(IdFinestra id)
 }
 } // namespace
 
-FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &c, Navigazione &n)
-    : Finestra(id, c, n), cornice_(cornice)
+FormEsercizio::FormEsercizio(const Attivita &attivita, const CorniceEsercizio &cornice, const Contesto &c, Navigazione &n)
+    : Finestra(attivita, c, n), cornice_(cornice)
 {
     // The menu bar first, so that the window's height makes room for it.
     mnuAzzera = barraMenu()->addAction(QStringLiteral("Azzera conteggio     "));
     mnuAzzera->setObjectName(QStringLiteral("mnuAzzera"));
     connect(mnuAzzera, &QAction::triggered, this, &FormEsercizio::mnuAzzera_Click);
-    const auto [nome, spazi] = menuInformazioni(id);
+    const auto [nome, spazi] = menuInformazioni(attivita.id);
     aggiungiInformazioniEsci(nome, spazi);
 
     impostaAreaProgetto(cornice.larghezza, cornice.altezza);
@@ -100,15 +98,13 @@ FormEsercizio::FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, con
 
 void FormEsercizio::Form_Load()
 {
-    parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
-    ctx.stato.Esatti = 0;
-    ctx.stato.Errati = 0;
-    mostraContatori();
+    parole_ = std::make_unique<ParoleDellaLista>(ctx.sessione.lista, ctx.ambiente);
+    azzeraConteggio();
     if (!cornice_.primoEsercizioDopoAttivazione) {
         primoGenerato_ = true;
         GeneraEsercizio();
     }
-    const QString faccia = FontParola(ctx.stato);
+    const QString faccia = FontParola(ctx.sessione.Carattere);
     const auto parole = controlliParola();
     for (QWidget *w : parole) {
         QFont f = w->font();
@@ -131,32 +127,36 @@ void FormEsercizio::Form_Activate()
 
 void FormEsercizio::mostraContatori()
 {
-    EtichettaEsatti->setText(TestoNumero(ctx.stato.Esatti));
-    EtichettaErrati->setText(TestoNumero(ctx.stato.Errati));
+    EtichettaEsatti->setText(TestoNumero(conteggio().Esatti));
+    EtichettaErrati->setText(TestoNumero(conteggio().Errati));
+}
+
+void FormEsercizio::azzeraConteggio()
+{
+    conteggio().azzera();
+    mostraContatori();
 }
 
 void FormEsercizio::SegnaEsatto()
 {
     ComandoIconaSi->show();
     ComandoIconaNo->hide();
-    IncrementaContatore(ctx.stato.Esatti);
-    EtichettaEsatti->setText(TestoNumero(ctx.stato.Esatti));
+    EtichettaEsatti->setText(TestoNumero(conteggio().Esatti));
 }
 
 void FormEsercizio::SegnaErrato()
 {
     ComandoIconaSi->hide();
     ComandoIconaNo->show();
-    SuonoSbagliato(ctx.stato, ctx.ambiente, ctx.suoni);
-    IncrementaContatore(ctx.stato.Errati);
-    EtichettaErrati->setText(TestoNumero(ctx.stato.Errati));
+    SuonoSbagliato(ctx.sessione, ctx.ambiente, ctx.suoni);
+    EtichettaErrati->setText(TestoNumero(conteggio().Errati));
 }
 
 void FormEsercizio::MostraPunteggio()
 {
-    ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, QStringLiteral("Hai eseguito ") + TestoNumero(ctx.stato.Esatti)
+    ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, QStringLiteral("Hai eseguito ") + TestoNumero(conteggio().Esatti)
                                                             + QStringLiteral(" esercizi esatti e ")
-                                                            + TestoNumero(ctx.stato.Errati)
+                                                            + TestoNumero(conteggio().Errati)
                                                             + QStringLiteral(" esercizi errati."));
 }
 
@@ -201,7 +201,7 @@ void FormEsercizio::listaTroppoCorta()
         this,
         [this] {
             ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione,
-                                MotivoListaInsufficiente(ctx.stato, ctx.ambiente, AttivitaDi(id()).requisiti));
+                                MotivoListaInsufficiente(ctx.sessione.lista, ctx.ambiente, attivita().requisiti));
             navigazione.tornaAlMenu(this);
         },
         Qt::QueuedConnection);
@@ -209,8 +209,6 @@ void FormEsercizio::listaTroppoCorta()
 
 void FormEsercizio::mnuAzzera_Click()
 {
-    ctx.stato.Esatti = 0;
-    ctx.stato.Errati = 0;
-    mostraContatori();
+    azzeraConteggio();
 }
 

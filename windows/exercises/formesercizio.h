@@ -2,6 +2,7 @@
 
 #include "windows/finestra.h"
 
+#include "core/conteggio.h"
 #include "core/estrazione.h"
 
 #include <QList>
@@ -49,15 +50,20 @@ class FormEsercizio : public Finestra
 {
     Q_OBJECT
 public:
-    FormEsercizio(IdFinestra id, const CorniceEsercizio &cornice, const Contesto &contesto, Navigazione &navigazione);
+    FormEsercizio(const Attivita &attivita, const CorniceEsercizio &cornice, const Contesto &contesto, Navigazione &navigazione);
 
     // Draws and shows a new exercise.
     virtual void GeneraEsercizio() = 0;
 
-    // Right answer: smiling face, Esatti + 1. The family plays its own sound.
+    // Right answer, once the rule has counted it: smiling face and the new
+    // count. The family plays its own sound.
     void SegnaEsatto();
-    // Wrong answer: frowning face, the wrong-answer sound, Errati + 1.
+    // Wrong answer, once the rule has counted it: frowning face, the
+    // wrong-answer sound and the new count.
     void SegnaErrato();
+    // The counts of the rule of this window.
+    virtual Conteggio &conteggio() = 0;
+    const Conteggio &conteggio() const { return const_cast<FormEsercizio *>(this)->conteggio(); }
     // The score summary box.
     void MostraPunteggio();
 
@@ -91,6 +97,8 @@ protected:
     const ParoleDellaLista &parole() const { return *parole_; }
     // Both counters shown as they stand.
     void mostraContatori();
+    // Both counts back to 0 and shown so: at load and from "Azzera conteggio".
+    void azzeraConteggio();
     // The list cannot fill an exercise: says why and goes back to the menu.
     void listaTroppoCorta();
 

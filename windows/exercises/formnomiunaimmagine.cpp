@@ -2,7 +2,7 @@
 
 #include "core/colori.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/exercises/etichettaparola.h"
 #include "windows/icone.h"
 #include "windows/riquadroimmagine.h"
@@ -47,8 +47,9 @@ Disposizione disposizione(int k)
 
 } // namespace
 
-FormNomiUnaImmagine::FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &c, Navigazione &n)
-    : FormClic(id, k, EsercizioClic::Modo::NomiUnaImmagine, disposizione(k).cornice, c, n)
+FormNomiUnaImmagine::FormNomiUnaImmagine(const Attivita &attivita, const Contesto &c, Navigazione &n)
+    : FormClic(attivita, attivita.nomi, EsercizioClic::Modo::NomiUnaImmagine, disposizione(attivita.nomi).cornice, c,
+               n)
 {
     const Disposizione d = disposizione(this->k());
     Image1 = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1"), d.image1);
@@ -74,13 +75,14 @@ QList<QWidget *> FormNomiUnaImmagine::controlliParola() const
 void FormNomiUnaImmagine::GeneraEsercizio()
 {
     const bool pronto = esercizio_.genera(parole(), ctx.casuale);
-    Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, esercizio_.Estratto))
+    Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.sessione.lista, esercizio_.Estratto))
                               : QString());
     for (int i = 0; i < k(); ++i) {
-        Label1[i]->setText(pronto ? esercizio_.parola(ctx.stato, i) : QString());
+        Label1[i]->setText(pronto ? esercizio_.parola(ctx.sessione.lista, i) : QString());
         ColoraEtichetta(Label1[i], Bianco);
     }
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+    itemMostrato();
     if (!pronto) {
         abilitaRisposte(false);
         listaTroppoCorta();

@@ -13,7 +13,7 @@ class FormNomiUnaImmagine : public FormClic
 {
     Q_OBJECT
 public:
-    FormNomiUnaImmagine(IdFinestra id, int k, const Contesto &contesto, Navigazione &navigazione);
+    FormNomiUnaImmagine(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     void GeneraEsercizio() override;
 
@@ -31,19 +31,19 @@ class Form4 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form4(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form4, 2, c, n) {}
+    Form4(const Attivita &a, const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(a, c, n) {}
 };
 
 class Form5 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form5(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form5, 3, c, n) {}
+    Form5(const Attivita &a, const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(a, c, n) {}
 };
 
 class Form6 : public FormNomiUnaImmagine
 {
     Q_OBJECT
 public:
-    Form6(const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(IdFinestra::Form6, 4, c, n) {}
+    Form6(const Attivita &a, const Contesto &c, Navigazione &n) : FormNomiUnaImmagine(a, c, n) {}
 };

@@ -3,8 +3,8 @@
 #include "core/colori.h"
 #include "core/dialoghi.h"
 #include "core/paroleliste.h"
-#include "core/scaling/clsresize.h"
-#include "core/stato.h"
+#include "windows/scaling/clsresize.h"
+#include "core/sessione.h"
 #include "core/suoni.h"
 #include "core/voce.h"
 #include "windows/exercises/etichettaparola.h"
@@ -64,18 +64,18 @@ Progetto progetto(int coppie)
 
 } // namespace
 
-FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &c, Navigazione &n)
-    : FormEsercizio(id, progetto(coppie).cornice, c, n), esercizio_(coppie)
+FormTrascinamento::FormTrascinamento(const Attivita &attivita, const Contesto &c, Navigazione &n)
+    : FormEsercizio(attivita, progetto(attivita.nomi).cornice, c, n), esercizio_(attivita.nomi)
 {
-    const Progetto p = progetto(coppie);
-    for (int i = 0; i < coppie; ++i) {
+    const Progetto p = progetto(coppie());
+    for (int i = 0; i < coppie(); ++i) {
         const QRect &r = p.immagini[i];
         auto *immagine = controllo(new RiquadroImmagine(area()), QStringLiteral("Image1_%1").arg(i), r.left(), r.top(),
                                    r.width(), r.height());
         immagine->setProperty("Index", i);
         Image1.append(immagine);
     }
-    for (int i = 0; i < coppie; ++i) {
+    for (int i = 0; i < coppie(); ++i) {
         const QRect &r = p.riquadri[i];
         auto *riquadro = controllo(new QLabel(area()), QStringLiteral("Label2_%1").arg(i), r.left(), r.top(),
                                    r.width(), r.height());
@@ -84,10 +84,10 @@ FormTrascinamento::FormTrascinamento(IdFinestra id, int coppie, const Contesto &
         riquadro->setCursor(icone::cursoreFrecciaGrande());
         // A name placed in its box says itself again at a tap; an empty box says nothing.
         connect(new RilevatoreClic(riquadro), &RilevatoreClic::toccato, this,
-                [this, riquadro] { LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, riquadro->text()); });
+                [this, riquadro] { LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, riquadro->text()); });
         Label2Riquadri.append(riquadro);
     }
-    for (int i = 0; i < coppie; ++i) {
+    for (int i = 0; i < coppie(); ++i) {
         const QRect &r = p.nomi[i];
         auto *nome = controllo(new NomeTrascinabile(area()), QStringLiteral("Label1_%1").arg(i), r.left(), r.top(),
                                r.width(), r.height());
@@ -153,7 +153,7 @@ void FormTrascinamento::GeneraEsercizio()
         r->setText(QString());
     esercizio_.ricomincia();
 
-    const Stato &st = ctx.stato;
+    const ListaInUso &lista = ctx.sessione.lista;
     const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), parole());
     if (!e.valida()) {
         for (NomeTrascinabile *n : std::as_const(Label1)) {
@@ -165,12 +165,13 @@ void FormTrascinamento::GeneraEsercizio()
     }
     estrazione_ = e;
     for (int i = 0; i < coppie(); ++i)
-        Image1[i]->CaricaFile(PercorsoImmagine(ctx.ambiente, st.Parole[e.Scelta[i]]));
+        Image1[i]->CaricaFile(PercorsoImmagine(ctx.ambiente, lista.Parole(e.Scelta[i])));
     disponiNomi();
     for (int i = 0; i < coppie(); ++i)
-        Label1[i]->setText(st.Parole[e.Scelta[i]]);
+        Label1[i]->setText(lista.Parole(e.Scelta[i]));
 
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+    itemMostrato();
 }
 
 void FormTrascinamento::Command1_Click()
@@ -183,7 +184,14 @@ void FormTrascinamento::Command1_Click()
 
 void FormTrascinamento::Label2_DragDrop(int Index, int nome)
 {
-    switch (esercizio_.rilascia(nome, Index)) {
+    const abbinamenti::Esito esito = esercizio_.rilascia(nome, Index);
+    if (esito == abbinamenti::Esito::Nessuno)
+        return;
+    // The word asked is the picture's over the box; the "Errati" caption asks none.
+    const ListaInUso &lista = ctx.sessione.lista;
+    const QString chiesta = Index < coppie() ? lista.Parole(estrazione_.Scelta[Index]) : QString();
+    registraRisposta(chiesta, lista.Parole(estrazione_.Scelta[nome]), esito != abbinamenti::Esito::Sbagliato);
+    switch (esito) {
     case abbinamenti::Esito::Nessuno:
         return;
     case abbinamenti::Esito::Sbagliato:
@@ -194,11 +202,11 @@ void FormTrascinamento::Label2_DragDrop(int Index, int nome)
     case abbinamenti::Esito::Completo:
         break;
     }
-    SuonoGiusto(ctx.stato, ctx.ambiente, ctx.casuale, ctx.suoni);
+    SuonoGiusto(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni);
     Label2Riquadri[Index]->setText(Label1[Index]->text());
     // The emptied slot stays in view, plainly no box to drop on any more.
     Label1[Index]->svuota();
-    LeggiParola(ctx.stato, ctx.ambiente, ctx.suoni, Label2Riquadri[Index]->text());
+    LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, Label2Riquadri[Index]->text());
     if (esercizio_.completo()) {
         SegnaEsatto();
         Command1->setEnabled(true);

@@ -17,7 +17,7 @@ class FormTrascinamento : public FormEsercizio
 {
     Q_OBJECT
 public:
-    FormTrascinamento(IdFinestra id, int coppie, const Contesto &contesto, Navigazione &navigazione);
+    FormTrascinamento(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     void GeneraEsercizio() override;
 
@@ -31,6 +31,8 @@ public:
     QVector<QLabel *> Label2Riquadri;
     QVector<NomeTrascinabile *> Label1;
     const abbinamenti::Estrazione &estrazione() const { return estrazione_; }
+    Conteggio &conteggio() override { return esercizio_.conteggio; }
+    using FormEsercizio::conteggio;
     TrascinamentoNomi *trascinamento() const { return trascinamento_; }
 
 protected:

@@ -2,7 +2,7 @@
 
 #include "core/colori.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/exercises/cornicerossa.h"
 #include "windows/exercises/etichettaparola.h"
 #include "windows/icone.h"
@@ -49,8 +49,9 @@ Disposizione disposizione(int k)
 
 } // namespace
 
-FormUnNomeImmagini::FormUnNomeImmagini(IdFinestra id, int k, const Contesto &c, Navigazione &n)
-    : FormClic(id, k, EsercizioClic::Modo::UnNomeImmagini, disposizione(k).cornice, c, n)
+FormUnNomeImmagini::FormUnNomeImmagini(const Attivita &attivita, const Contesto &c, Navigazione &n)
+    : FormClic(attivita, attivita.immagini, EsercizioClic::Modo::UnNomeImmagini, disposizione(attivita.immagini).cornice,
+               c, n)
 {
     const Disposizione d = disposizione(this->k());
     for (int i = 0; i < this->k(); ++i) {
@@ -85,9 +86,10 @@ void FormUnNomeImmagini::GeneraEsercizio()
 {
     const bool pronto = esercizio_.genera(parole(), ctx.casuale);
     for (int i = 0; i < k(); ++i)
-        Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.stato, i)) : QString());
-    Label1->setText(pronto ? esercizio_.parola(ctx.stato, esercizio_.Estratto) : QString());
+        Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.sessione.lista, i)) : QString());
+    Label1->setText(pronto ? esercizio_.parola(ctx.sessione.lista, esercizio_.Estratto) : QString());
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
+    itemMostrato();
     if (!pronto) {
         abilitaRisposte(false);
         listaTroppoCorta();

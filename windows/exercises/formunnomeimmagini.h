@@ -14,7 +14,7 @@ class FormUnNomeImmagini : public FormClic
 {
     Q_OBJECT
 public:
-    FormUnNomeImmagini(IdFinestra id, int k, const Contesto &contesto, Navigazione &navigazione);
+    FormUnNomeImmagini(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     void GeneraEsercizio() override;
 
@@ -34,19 +34,19 @@ class Form1 : public FormUnNomeImmagini
 {
     Q_OBJECT
 public:
-    Form1(const Contesto &c, Navigazione &n) : FormUnNomeImmagini(IdFinestra::Form1, 2, c, n) {}
+    Form1(const Attivita &a, const Contesto &c, Navigazione &n) : FormUnNomeImmagini(a, c, n) {}
 };
 
 class Form2 : public FormUnNomeImmagini
 {
     Q_OBJECT
 public:
-    Form2(const Contesto &c, Navigazione &n) : FormUnNomeImmagini(IdFinestra::Form2, 3, c, n) {}
+    Form2(const Attivita &a, const Contesto &c, Navigazione &n) : FormUnNomeImmagini(a, c, n) {}
 };
 
 class Form3 : public FormUnNomeImmagini
 {
     Q_OBJECT
 public:
-    Form3(const Contesto &c, Navigazione &n) : FormUnNomeImmagini(IdFinestra::Form3, 4, c, n) {}
+    Form3(const Attivita &a, const Contesto &c, Navigazione &n) : FormUnNomeImmagini(a, c, n) {}
 };

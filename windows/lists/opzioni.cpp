@@ -4,7 +4,7 @@
 #include "core/dialoghi.h"
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/areaintera.h"
 #include "windows/guardiadoppioclic.h"
 #include "windows/navigazione.h"
@@ -79,7 +79,7 @@ QString OPZIONI::messaggioSalvataggio(const QString &percorso, const QString &mo
     return QStringLiteral("Non è stato possibile salvare la lista:\n%1\n%2").arg(mostrabile(percorso), motivo);
 }
 
-OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIONI, c, n)
+OPZIONI::OPZIONI(const Attivita &a, const Contesto &c, Navigazione &n) : Finestra(a, c, n)
 {
     setWindowTitle(QStringLiteral("Lettoria 2 - Liste di parole"));
     impostaAreaProgetto(LarghezzaProgetto, AltezzaProgetto);
@@ -128,7 +128,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
                           QStringLiteral("CheckVoce"), 360, 7260, 7200, 600);
     CheckVoce->setFont(carattere(QStringLiteral("Arial"), 12, true));
     CheckVoce->setCursor(Qt::PointingHandCursor);
-    connect(CheckVoce, &QCheckBox::toggled, this, [this](bool si) { ctx.stato.VoceAttivata = si; });
+    connect(CheckVoce, &QCheckBox::toggled, this, [this](bool si) { ctx.sessione.VoceAttivata = si; });
 
     // The chooser of predefined lists, hidden until asked for.
     Frame1 = controllo(new QGroupBox(QStringLiteral("Seleziona la lista da utilizzare"), area()),
@@ -136,7 +136,7 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
     Frame1->setFont(carattere(QStringLiteral("Times New Roman"), 20.25, true));
     coloraSfondo(Frame1, QColor(255, 255, 192));
     gruppoOpzioni_ = new QButtonGroup(this);
-    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+    for (int i = 0; i < NumeroListePredefinite; ++i) {
         auto *o = new AreaIntera<QRadioButton>(QStringLiteral("Option1"), Frame1);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         o->setProperty("Index", i);
@@ -202,13 +202,13 @@ OPZIONI::OPZIONI(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::OPZIO
 
 void OPZIONI::Form_Activate()
 {
-    CheckVoce->setChecked(ctx.stato.VoceAttivata);
+    CheckVoce->setChecked(ctx.sessione.VoceAttivata);
     ImpostOpzioniSelezionate();
 }
 
 void OPZIONI::ImpostOpzioniSelezionate()
 {
-    Label1->setText(mostrabile(ctx.stato.FileInUso));
+    Label1->setText(mostrabile(ctx.sessione.lista.FileInUso));
 }
 
 void OPZIONI::resizeEvent(QResizeEvent *event)
@@ -270,7 +270,7 @@ void OPZIONI::disponiScelta()
         --pixel;
     f.setPixelSize(pixel);
     const int lato = std::max(12, pixel);
-    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+    for (int i = 0; i < NumeroListePredefinite; ++i) {
         QRadioButton *o = Option1[static_cast<size_t>(i)];
         o->setFont(f);
         o->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }").arg(lato));
@@ -281,12 +281,12 @@ void OPZIONI::disponiScelta()
 
 int OPZIONI::opzioneInUso() const
 {
-    const QFileInfo inUso(ctx.stato.FileInUso);
+    const QFileInfo inUso(ctx.sessione.lista.FileInUso);
     const QString cartella = QDir::cleanPath(ctx.ambiente.cartellaListe());
-    if (ctx.stato.FileInUso.isEmpty() || QDir::cleanPath(inUso.absolutePath()) != cartella)
+    if (ctx.sessione.lista.FileInUso.isEmpty() || QDir::cleanPath(inUso.absolutePath()) != cartella)
         return -1;
-    for (int i = 0; i < Stato::NumeroListePredefinite; ++i)
-        if (inUso.fileName().compare(ctx.stato.ListePredefinite[static_cast<size_t>(i)][1], Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < NumeroListePredefinite; ++i)
+        if (inUso.fileName().compare(ListePredefinite()[static_cast<size_t>(i)].file, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -297,10 +297,10 @@ void OPZIONI::Command6_Click()
     const int inUso = opzioneInUso();
     // Marking from here loads nothing; the group only allows no mark while open.
     gruppoOpzioni_->setExclusive(false);
-    for (int i = 0; i < Stato::NumeroListePredefinite; ++i) {
+    for (int i = 0; i < NumeroListePredefinite; ++i) {
         QRadioButton *o = Option1[static_cast<size_t>(i)];
         // "QU & CQU" shows its ampersand rather than a shortcut.
-        o->setText(QString(ctx.stato.ListePredefinite[static_cast<size_t>(i)][0]).replace(QLatin1Char('&'),
+        o->setText(QString(ListePredefinite()[static_cast<size_t>(i)].nome).replace(QLatin1Char('&'),
                                                                                           QLatin1String("&&")));
         o->setChecked(i == inUso);
     }
@@ -312,7 +312,7 @@ void OPZIONI::Command6_Click()
 
 void OPZIONI::Option1_Click(int Index)
 {
-    const QString percorso = QDir(ctx.ambiente.cartellaListe()).filePath(ctx.stato.ListePredefinite[static_cast<size_t>(Index)][1]);
+    const QString percorso = QDir(ctx.ambiente.cartellaListe()).filePath(ListePredefinite()[static_cast<size_t>(Index)].file);
     // Even when the file cannot be read the chooser closes: the list in use is still there.
     nascondi(Frame1);
     caricaLista(percorso);
@@ -336,12 +336,12 @@ void OPZIONI::caricaLista(const QString &percorso)
         ctx.dialoghi.avvisa(Dialoghi::Icona::Critica, messaggioApertura(percorso, lettura.errore));
         return;
     }
-    ctx.stato.FileInUso = percorso;
-    ImpostaParole(ctx.stato, lettura.parole);
+    ctx.sessione.lista.FileInUso = percorso;
+    ctx.sessione.lista.imposta(lettura.parole);
     Label1->setText(mostrabile(percorso));
     // Said once, when the list is chosen: those words are never the one a
     // child has to find by its picture.
-    const QStringList senza = ParoleDellaLista(ctx.stato, ctx.ambiente).senzaImmagine();
+    const QStringList senza = ParoleDellaLista(ctx.sessione.lista, ctx.ambiente).senzaImmagine();
     if (!senza.isEmpty())
         ctx.dialoghi.avvisa(Dialoghi::Icona::Informazione, messaggioSenzaImmagine(senza));
 }
@@ -405,7 +405,7 @@ void OPZIONI::sposta(QListWidget *da, QListWidget *a)
 
 bool OPZIONI::tastoScelta(int indice, QKeyEvent *tasto)
 {
-    const int ultima = Stato::NumeroListePredefinite - 1;
+    const int ultima = NumeroListePredefinite - 1;
     int verso = -1;
     switch (tasto->key()) {
     case Qt::Key_Up: verso = indice - 1; break;
@@ -517,5 +517,5 @@ void OPZIONI::Command5_Click()
     }
     // The words in memory stay those of the list loaded before; the saved
     // file is the one the next start loads.
-    ctx.stato.FileInUso = percorso;
+    ctx.sessione.lista.FileInUso = percorso;
 }

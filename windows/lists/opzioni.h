@@ -23,7 +23,7 @@ class OPZIONI : public Finestra
 {
     Q_OBJECT
 public:
-    OPZIONI(const Contesto &contesto, Navigazione &navigazione);
+    OPZIONI(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     // The messages of this window.
     static const QString MessaggioNessunaLista;

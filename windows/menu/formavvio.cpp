@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-FormAvvio::FormAvvio(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormAvvio, c, n)
+FormAvvio::FormAvvio(const Attivita &a, const Contesto &c, Navigazione &n) : Finestra(a, c, n)
 {
     impostaAreaProgetto(9915, 7650);
     impostaColoreSfondo(0x00C000);

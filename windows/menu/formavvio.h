@@ -10,7 +10,7 @@ class FormAvvio : public Finestra
 {
     Q_OBJECT
 public:
-    FormAvvio(const Contesto &contesto, Navigazione &navigazione);
+    FormAvvio(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 
     QPushButton *Command1 = nullptr;
 

@@ -1,34 +1,35 @@
 #include "windows/menu/formmenu.h"
 
-#include "core/avvio.h"
 #include "core/carattere.h"
 #include "core/colori.h"
 #include "core/dialoghi.h"
+#include "core/uscita.h"
 #include "core/requisiti.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/navigazione.h"
 #include "windows/areaintera.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
-#include "windows/registro.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QRadioButton>
 
-FormMenu::FormMenu(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::FormMenu, c, n)
+FormMenu::FormMenu(const Attivita &a, const QList<Attivita> &attivita, const Contesto &c, Navigazione &n)
+    : Finestra(a, c, n)
 {
     setFont(carattere(QStringLiteral("Times New Roman"), 24, true));
     impostaAreaProgetto(11970, 8145);
 
     const QFont fontPulsanti = carattere(QStringLiteral("Arial"), 14.25, true);
-    for (const Attivita &a : RegistroAttivita()) {
-        if (!a.pulsante)
+    for (const Attivita &voce : attivita) {
+        if (!voce.pulsante)
             continue;
-        auto *b = controllo(new PulsanteIcona(QString::fromUtf8(a.testo), icone::attivita(a.icona), area()),
-                            QString::fromLatin1(a.pulsante), a.posizione.x(), a.posizione.y(), 5000, 750);
+        requisiti_.insert(voce.id, voce.requisiti);
+        auto *b = controllo(new PulsanteIcona(QString::fromUtf8(voce.testo), icone::attivita(voce.icona), area()),
+                            QString::fromLatin1(voce.pulsante), voce.posizione.x(), voce.posizione.y(), 5000, 750);
         b->setFont(fontPulsanti);
-        const IdFinestra id = a.id;
+        const IdFinestra id = voce.id;
         connect(b, &QPushButton::clicked, this, [this, id] { apri(id); });
         pulsanti_.insert(id, b);
     }
@@ -50,19 +51,19 @@ FormMenu::FormMenu(const Contesto &c, Navigazione &n) : Finestra(IdFinestra::For
     Option3->setFont(sansSerif);
     Option4 = controllo(new AreaIntera<QRadioButton>(QStringLiteral("corsivo"), Picture1), QStringLiteral("Option4"), 600, 960, 3600, 440);
     Option4->setFont(carattere(QStringLiteral("Indis1"), 18, true));
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("maiuscolo")); });
-    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("minuscolo")); });
-    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(QStringLiteral("corsivo")); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(TipoCarattere::Maiuscolo); });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(TipoCarattere::Minuscolo); });
+    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) scegliCarattere(TipoCarattere::Corsivo); });
 
     Check1 = controllo(new AreaIntera<QCheckBox>(QStringLiteral("Suoni attivati"), area()), QStringLiteral("Check1"), 7200, 5280, 3135, 375);
     Check1->setFont(carattere(QStringLiteral("Arial"), 12, true));
     Check1->setAutoFillBackground(true);
-    connect(Check1, &QCheckBox::clicked, this, [this](bool on) { ctx.stato.SuoniAttivati = on; });
+    connect(Check1, &QCheckBox::clicked, this, [this](bool on) { ctx.sessione.SuoniAttivati = on; });
 }
 
 void FormMenu::Form_Load()
 {
-    Check1->setChecked(ctx.stato.SuoniAttivati);
+    Check1->setChecked(ctx.sessione.SuoniAttivati);
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
     // A button fills its background with the Button role.
     QPalette p = Check1->palette();
@@ -70,24 +71,22 @@ void FormMenu::Form_Load()
     p.setColor(QPalette::Button, palette().color(QPalette::Window));
     Check1->setPalette(p);
 
-    const QString &c = ctx.stato.Carattere;
-    if (c == QLatin1String("corsivo"))
-        Option4->setChecked(true);
-    if (c == QLatin1String("maiuscolo"))
-        Option2->setChecked(true);
-    if (c == QLatin1String("minuscolo"))
-        Option3->setChecked(true);
+    switch (ctx.sessione.Carattere) {
+    case TipoCarattere::Corsivo: Option4->setChecked(true); break;
+    case TipoCarattere::Maiuscolo: Option2->setChecked(true); break;
+    case TipoCarattere::Minuscolo: Option3->setChecked(true); break;
+    }
 }
 
-void FormMenu::scegliCarattere(const QString &carattere)
+void FormMenu::scegliCarattere(TipoCarattere carattere)
 {
-    ctx.stato.Carattere = carattere;
-    TrasformaCarattere(ctx.stato);
+    ctx.sessione.Carattere = carattere;
+    TrasformaCarattere(ctx.sessione.lista, carattere);
 }
 
 void FormMenu::apri(IdFinestra id)
 {
-    const QString motivo = MotivoListaInsufficiente(ctx.stato, ctx.ambiente, AttivitaDi(id).requisiti);
+    const QString motivo = MotivoListaInsufficiente(ctx.sessione.lista, ctx.ambiente, requisiti_.value(id));
     if (!motivo.isEmpty()) {
         ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione, motivo);
         return;
@@ -97,7 +96,7 @@ void FormMenu::apri(IdFinestra id)
 
 void FormMenu::Command3D5_Click()
 {
-    if (ConfermaUscita(ctx.stato, ctx.dialoghi))
+    if (ConfermaUscita(ctx.sessione, ctx.ambiente.fileImpostazioni(), ctx.dialoghi))
         navigazione.termina();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/carattere.h"
 #include "windows/finestra.h"
 
 #include <QMap>
@@ -14,7 +15,9 @@ class FormMenu : public Finestra
 {
     Q_OBJECT
 public:
-    FormMenu(const Contesto &contesto, Navigazione &navigazione);
+    // `attivita`: the rows of the activities, a button for each that has one.
+    FormMenu(const Attivita &menu, const QList<Attivita> &attivita, const Contesto &contesto,
+             Navigazione &navigazione);
 
     QPushButton *pulsante(IdFinestra id) const { return pulsanti_.value(id); }
     QPushButton *Command3D5 = nullptr;
@@ -30,8 +33,9 @@ protected:
 
 private:
     void apri(IdFinestra id);
-    void scegliCarattere(const QString &carattere);
+    void scegliCarattere(TipoCarattere carattere);
     void Command3D5_Click();
 
     QMap<IdFinestra, QPushButton *> pulsanti_;
+    QMap<IdFinestra, RequisitiLista> requisiti_;
 };

@@ -3,7 +3,7 @@
 #include "core/casuale.h"
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
-#include "core/stato.h"
+#include "core/sessione.h"
 #include "windows/puzzles/giocopuzzle.h"
 #include "windows/puzzles/modellopuzzle.h"
 
@@ -28,8 +28,8 @@ FinestraPuzzle::Griglia FinestraPuzzle::griglia(bool scambio, int Index)
     return scambio ? Scambio[i] : Scivolamento[i];
 }
 
-FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, Navigazione &n, const Progetto &progetto)
-    : Finestra(id, c, n), scambio_(progetto.scambio)
+FinestraPuzzle::FinestraPuzzle(const Attivita &attivita, const Contesto &c, Navigazione &n, const Progetto &progetto)
+    : Finestra(attivita, c, n), scambio_(progetto.scambio)
 {
     QMenuBar *barra = barraMenu();
     mnuancora = barra->addAction(QStringLiteral("Gioca ancora     "));
@@ -59,6 +59,11 @@ FinestraPuzzle::FinestraPuzzle(IdFinestra id, const Contesto &c, Navigazione &n,
     GiocoPuzzle1->setColonne(3);
     GiocoPuzzle1->setSpessorelinea(2);
     GiocoPuzzle1->setPuzzleascambio(progetto.scambio);
+    // A puzzle put together is the child's answer: the word it shows, found.
+    connect(GiocoPuzzle1, &GiocoPuzzle::completato, this, [this] {
+        const QString parola = ctx.sessione.lista.Parole(Estratto);
+        registraRisposta(parola, parola, true);
+    });
 
     // The model fills the free half of the window, centred in it.
     const int liberoSinistra = 120 + 5040 + 120;
@@ -84,16 +89,16 @@ QImage FinestraPuzzle::immagineParola(const QString &parola) const
 
 void FinestraPuzzle::estraiImmagine()
 {
-    if (!parole_ || parole_->numeroParole() != ctx.stato.NumeroParole)
-        parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
+    if (!parole_ || parole_->numeroParole() != ctx.sessione.lista.NumeroParole())
+        parole_ = std::make_unique<ParoleDellaLista>(ctx.sessione.lista, ctx.ambiente);
     // Never a blank word; a word with a picture whenever the list has one.
     const QList<int> estratte = EstraiParole(ctx.casuale, *parole_, 1, parole_->diverseConImmagine() > 0);
     if (!estratte.isEmpty()) {
         Estratto = static_cast<qint16>(estratte.front());
-        GiocoPuzzle1->setPicture(immagineParola(ctx.stato.Parole[static_cast<size_t>(Estratto)]));
+        GiocoPuzzle1->setPicture(immagineParola(ctx.sessione.lista.Parole(Estratto)));
     } else {
         // Nothing in the list to show: a puzzle all the same, without a name.
-        const int n = ctx.stato.NumeroParole;
+        const int n = ctx.sessione.lista.NumeroParole();
         Estratto = n < 1 ? qint16(0) : static_cast<qint16>(ctx.casuale.posizione(n));
         GiocoPuzzle1->setPicture(ImmagineSostitutiva(QString()));
     }
@@ -103,9 +108,10 @@ void FinestraPuzzle::estraiImmagine()
 void FinestraPuzzle::Form_Load()
 {
     // Looked over afresh at each opening: the list does not change while a puzzle is open.
-    parole_ = std::make_unique<ParoleDellaLista>(ctx.stato, ctx.ambiente);
+    parole_ = std::make_unique<ParoleDellaLista>(ctx.sessione.lista, ctx.ambiente);
     estraiImmagine();
     GiocoPuzzle1->Mischia();
+    itemMostrato();
 }
 
 void FinestraPuzzle::Form_Activate()
@@ -124,6 +130,7 @@ void FinestraPuzzle::m1_Click(int Index)
     GiocoPuzzle1->setRighe(g.righe);
     GiocoPuzzle1->setColonne(g.colonne);
     GiocoPuzzle1->Mischia();
+    itemMostrato();
 }
 
 void FinestraPuzzle::mnuancora_Click()
@@ -131,4 +138,5 @@ void FinestraPuzzle::mnuancora_Click()
     estraiImmagine();
     GiocoPuzzle1->Mischia();
     GiocoPuzzle1->Mischia();
+    itemMostrato();
 }

@@ -48,7 +48,7 @@ protected:
         int altezza;
         int spaziInformazioni;  // blanks after "Informazioni"
     };
-    FinestraPuzzle(IdFinestra id, const Contesto &contesto, Navigazione &navigazione, const Progetto &progetto);
+    FinestraPuzzle(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione, const Progetto &progetto);
     ~FinestraPuzzle() override;
 
     void Form_Load() override;

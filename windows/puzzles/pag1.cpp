@@ -2,7 +2,7 @@
 
 #include "windows/navigazione.h"
 
-pag1::pag1(const Contesto &c, Navigazione &n)
-    : FinestraPuzzle(IdFinestra::pag1, c, n, Progetto{true, 10185, 7350, 5})
+pag1::pag1(const Attivita &a, const Contesto &c, Navigazione &n)
+    : FinestraPuzzle(a, c, n, Progetto{true, 10185, 7350, 5})
 {
 }

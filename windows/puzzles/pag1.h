@@ -7,5 +7,5 @@ class pag1 : public FinestraPuzzle
 {
     Q_OBJECT
 public:
-    pag1(const Contesto &contesto, Navigazione &navigazione);
+    pag1(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 };

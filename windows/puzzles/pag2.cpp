@@ -2,7 +2,7 @@
 
 #include "windows/navigazione.h"
 
-pag2::pag2(const Contesto &c, Navigazione &n)
-    : FinestraPuzzle(IdFinestra::pag2, c, n, Progetto{false, 10590, 7335, 4})
+pag2::pag2(const Attivita &a, const Contesto &c, Navigazione &n)
+    : FinestraPuzzle(a, c, n, Progetto{false, 10590, 7335, 4})
 {
 }

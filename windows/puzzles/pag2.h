@@ -7,5 +7,5 @@ class pag2 : public FinestraPuzzle
 {
     Q_OBJECT
 public:
-    pag2(const Contesto &contesto, Navigazione &navigazione);
+    pag2(const Attivita &attivita, const Contesto &contesto, Navigazione &navigazione);
 };

@@ -148,8 +148,8 @@ private slots:
         ProgrammaProva p(9);
         p.parole({"Mare", QString::fromUtf8("Città"), "ALBERO"});
         p.cartella.creaImmagine(QString::fromUtf8("CITTÀ.jpg"));
-        p.stato.Carattere = carattere;
-        TrasformaCarattere(p.stato);
+        p.sessione.Carattere = CarattereDaTesto(carattere);
+        TrasformaCarattere(p.sessione.lista, p.sessione.Carattere);
         auto *v = p.apri<FormVedi2>(IdFinestra::FormVedi2);
         QCOMPARE(v->Label1->text(), mostrate.at(1));
         QVERIFY(v->Image1->immagineValida()); // found whatever the letter case
@@ -228,7 +228,7 @@ private slots:
         p.parole(inMemoria);
         auto *f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
         QCOMPARE(f->List1->parole(), mostrate);
-        QCOMPARE(QStringList(p.stato.Parole.begin() + 1, p.stato.Parole.begin() + 1 + inMemoria.size()), inMemoria);
+        QCOMPARE(p.sessione.lista.parole(), inMemoria);
         if (mostrate.isEmpty()) {
             clic(f->Command1);
             QTest::mouseDClick(f->List1->viewport(), Qt::LeftButton);
@@ -292,13 +292,12 @@ private slots:
     }
 
     // A close request asks "Vuoi tornare al menù?": No leaves the chooser's
-    // list, selection and picture as they were; Yes goes back with the counts at 0.
+    // list, selection and picture as they were; Yes goes back to the menu.
     void esci()
     {
         ProgrammaProva p;
         p.parole(Parole);
         p.cartella.creaImmagini(Parole);
-        p.stato.Esatti = 3;
         p.dialoghi.risposte = {Dialoghi::Risposta::No, Dialoghi::Risposta::Si};
         QPointer<FormVedi3> f = p.apri<FormVedi3>(IdFinestra::FormVedi3);
         scegli(f->List1, "MARE");
@@ -308,10 +307,8 @@ private slots:
         QTRY_COMPARE(p.dialoghi.testi(), QStringList{QString::fromUtf8("Vuoi tornare al menù?")});
         svuotaEventi();
         QCOMPARE((QStringList{f->Image1->file(), f->List1->parole().join(','), f->List1->Text()}), prima);
-        QCOMPARE(p.stato.Esatti, 3);
         f->mnuEsci->trigger();
         QTRY_VERIFY(f.isNull());
-        QCOMPARE(p.stato.Esatti, 0);
         QVERIFY(p.gestore->finestra(IdFinestra::FormMenu)->isVisible());
         p.gestore->finestra(IdFinestra::FormMenu)->chiudiSenzaDomande();
         svuotaEventi();

@@ -144,7 +144,7 @@ void perOgniEsercizio()
 {
     QTest::addColumn<IdFinestra>("id");
     for (IdFinestra id : Esercizi)
-        QTest::newRow(AttivitaDi(id).testo) << id;
+        QTest::newRow(AttivitaDi(id)->testo) << id;
 }
 
 } // namespace
@@ -172,22 +172,21 @@ private slots:
         QFETCH(IdFinestra, id);
         for (const QString carattere : {"corsivo", "maiuscolo"}) {
             ProgrammaProva p(5);
-            p.stato.Carattere = carattere;
+            p.sessione.Carattere = CarattereDaTesto(carattere);
             p.parole(paroleDi(6));
             p.cartella.creaImmagini(paroleDi(6));
             auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
-            QCOMPARE(menu->pulsante(id)->text(), QString::fromUtf8(AttivitaDi(id).testo));
+            QCOMPARE(menu->pulsante(id)->text(), QString::fromUtf8(AttivitaDi(id)->testo));
             clic(menu->pulsante(id));
             QTRY_VERIFY(!p.gestore->finestra(IdFinestra::FormMenu));
             const Esercizio e(p.gestore->finestra(id));
             QVERIFY(e.f && e.f->isVisible());
-            QCOMPARE(e.k(), AttivitaDi(id).requisiti.parole);
-            QCOMPARE(e.quadro(), quadro(0, 0, "si", false, QString(e.k(), '1')));
+                        QCOMPARE(e.quadro(), quadro(0, 0, "si", false, QString(e.k(), '1')));
             // The words drawn, each on its own control (a picture by its file, in capitals).
             QStringList estratte;
             for (int i = 0; i < e.k(); ++i)
-                estratte.append(e.clic ? e.clic->esercizio().parola(p.stato, i)
-                                       : p.stato.Parole[e.trascina->estrazione().Scelta[i]]);
+                estratte.append(e.clic ? e.clic->esercizio().parola(p.sessione.lista, i)
+                                       : p.sessione.lista.Parole(e.trascina->estrazione().Scelta[i]));
             QCOMPARE(e.mostrate().join(',').toUpper(), estratte.join(',').toUpper());
             QCOMPARE(QSet<QString>(estratte.begin(), estratte.end()).size(), e.k());
             if (e.immagini)
@@ -211,7 +210,7 @@ private slots:
         QTest::addColumn<bool>("suoni");
         QTest::addColumn<bool>("voce");
         for (IdFinestra id : Esercizi)
-            QTest::newRow(AttivitaDi(id).testo) << id << true << true;
+            QTest::newRow(AttivitaDi(id)->testo) << id << true << true;
         QTest::newRow("Form2, sounds off") << IdFinestra::Form2 << false << true;
         QTest::newRow("Form8, sounds off") << IdFinestra::Form8 << false << true;
         QTest::newRow("Form4, voice off") << IdFinestra::Form4 << true << false;
@@ -223,8 +222,8 @@ private slots:
         QFETCH(bool, suoni);
         QFETCH(bool, voce);
         ProgrammaProva p(11);
-        p.stato.SuoniAttivati = suoni;
-        p.stato.VoceAttivata = voce;
+        p.sessione.SuoniAttivati = suoni;
+        p.sessione.VoceAttivata = voce;
         const Esercizio e = apri(p, id);
         const int k = e.k();
         const QString tutte(k, '1'), nessuna(k, '0');
@@ -343,7 +342,6 @@ private slots:
         QVERIFY(menu && menu->isVisible());
         QCOMPARE(p.dialoghi.testi().mid(p.dialoghi.testi().size() - 2),
                  QStringList(2, QStringLiteral("Vuoi tornare al menù?")));
-        QCOMPARE(p.stato.Esatti, 0);
 
         clic(menu->pulsante(id));
         QTRY_VERIFY(p.gestore->finestra(id));
@@ -358,7 +356,7 @@ private slots:
     {
         QFETCH(IdFinestra, id);
         ProgrammaProva p(8);
-        const int k = AttivitaDi(id).requisiti.parole;
+        const int k = AttivitaDi(id)->requisiti.parole;
         QStringList lista = paroleDi(k);
         lista << QString() << QStringLiteral("   ") << lista.first().toLower() << QStringLiteral("NUVOLA");
         p.cartella.creaImmagini(paroleDi(k));
@@ -386,8 +384,9 @@ private slots:
     {
         ProgrammaProva p(3);
         const Esercizio e = apri(p, IdFinestra::Form5);
-        p.stato.Esatti = 32767;
-        p.stato.Errati = 65535;
+        Conteggio &conteggio = qobject_cast<FormEsercizio *>(e.f)->conteggio();
+        conteggio.Esatti = 32767;
+        conteggio.Errati = 65535;
         e.sbaglia(e.giusta() == 0 ? 1 : 0);
         e.completa();
         QCOMPARE(e.quadro(), quadro(32768, 65536, "si", true, QStringLiteral("000")));
@@ -400,7 +399,7 @@ private slots:
     {
         QFETCH(IdFinestra, id);
         ProgrammaProva p(1);
-        const int k = AttivitaDi(id).requisiti.parole;
+        const int k = AttivitaDi(id)->requisiti.parole;
         p.parole(paroleDi(k - 1));
         p.gestore->mostra(id);
         QTRY_VERIFY(p.gestore->finestra(IdFinestra::FormMenu));
@@ -493,7 +492,7 @@ private slots:
             a->trigger();
         QVERIFY(maiuscolo->isChecked() && !minuscolo->isChecked());
         QCOMPARE(e.mostrate(), nomi);
-        QCOMPARE(p.stato.Carattere, QStringLiteral("maiuscolo"));
+        QCOMPARE(p.sessione.Carattere, TipoCarattere::Maiuscolo);
     }
 };
 

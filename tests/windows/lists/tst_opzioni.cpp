@@ -1,3 +1,4 @@
+#include "core/paroleliste.h"
 #include "tests/support/provefinestre.h"
 #include "windows/lists/opzioni.h"
 #include "windows/menu/formmenu.h"
@@ -74,9 +75,9 @@ class TestOpzioni : public QObject
     // The list in use is still the one of before the test.
     void invariata()
     {
-        QCOMPARE(p->stato.FileInUso, primo);
-        QCOMPARE(p->stato.NumeroParole, qint16(3));
-        QCOMPARE(p->stato.Parole[3], QStringLiteral("GATTO"));
+        QCOMPARE(p->sessione.lista.FileInUso, primo);
+        QCOMPARE(p->sessione.lista.NumeroParole(), int(3));
+        QCOMPARE(p->sessione.lista.Parole(3), QStringLiteral("GATTO"));
         QCOMPARE(w->Label1->text(), QDir::toNativeSeparators(primo));
     }
     // Exactly one box was shown, titled "Lettoria 2"; its text is returned.
@@ -96,7 +97,7 @@ private slots:
         p = std::make_unique<ProgrammaProva>();
         p->cartella.creaLista(QStringLiteral("TUTTE.txt"), {"CASA", "CANE", "GATTO"});
         p->parole({"CASA", "CANE", "GATTO"});
-        primo = p->stato.FileInUso;
+        primo = p->sessione.lista.FileInUso;
     }
     void cleanup() { p.reset(); }
 
@@ -112,7 +113,7 @@ private slots:
     {
         QFETCH(int, indice);
         QFETCH(QString, file);
-        p->stato.FileInUso = QStringLiteral("/altrove/mia.txt");
+        p->sessione.lista.FileInUso = QStringLiteral("/altrove/mia.txt");
         p->cartella.creaLista(file, {"UNO", "DUE", "", "TRE", "due"});
         apri({"uno.jpg"});
         QCOMPARE(w->Label1->text(), QDir::toNativeSeparators(QStringLiteral("/altrove/mia.txt")));
@@ -120,10 +121,10 @@ private slots:
         clic(w->Command6);
         clicOpzione(w->Option1[static_cast<size_t>(indice)]);
 
-        QCOMPARE(p->stato.FileInUso, lista(file));
+        QCOMPARE(p->sessione.lista.FileInUso, lista(file));
         QCOMPARE(w->Label1->text(), QDir::toNativeSeparators(lista(file)));
-        QCOMPARE(p->stato.NumeroParole, qint16(5));
-        QCOMPARE(p->stato.Parole[1], QStringLiteral("UNO"));
+        QCOMPARE(p->sessione.lista.NumeroParole(), int(5));
+        QCOMPARE(p->sessione.lista.Parole(1), QStringLiteral("UNO"));
         QVERIFY(w->Frame1->isHidden());
         QVERIFY(w->Command3D1->isEnabled());
         // The words without a picture are named once each, the empty line not at all.
@@ -143,7 +144,7 @@ private slots:
             QVERIFY(!w->Command3D1->isEnabled());
             for (int i = 0; i < 34; ++i)
                 QCOMPARE(QString(w->Option1[static_cast<size_t>(i)]->text()).replace(QLatin1String("&&"), QLatin1String("&")),
-                         p->stato.ListePredefinite[static_cast<size_t>(i)][0]);
+                         ListePredefinite()[static_cast<size_t>(i)].nome);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QVERIFY(w->Frame1->isHidden() && w->Command3D1->isEnabled());
         }
@@ -162,14 +163,14 @@ private slots:
     {
         QFETCH(QString, inUso);
         QFETCH(int, segnata);
-        p->stato.FileInUso = primo = p->cartella.percorso(inUso);
+        p->sessione.lista.FileInUso = primo = p->cartella.percorso(inUso);
         apri();
         clic(w->Command6);
         for (int i = 0; i < 34; ++i)
             QCOMPARE(w->Option1[static_cast<size_t>(i)]->isChecked(), i == segnata);
         // Nothing is loaded until the user picks.
-        QCOMPARE(p->stato.FileInUso, primo);
-        QCOMPARE(p->stato.NumeroParole, qint16(3));
+        QCOMPARE(p->sessione.lista.FileInUso, primo);
+        QCOMPARE(p->sessione.lista.NumeroParole(), int(3));
     }
 
     // Arrows move between the options and load nothing; Enter or Space choose;
@@ -204,8 +205,8 @@ private slots:
         if (scelta.isEmpty()) {
             invariata();
         } else {
-            QCOMPARE(p->stato.FileInUso, lista(scelta));
-            QCOMPARE(p->stato.NumeroParole, qint16(1));
+            QCOMPARE(p->sessione.lista.FileInUso, lista(scelta));
+            QCOMPARE(p->sessione.lista.NumeroParole(), int(1));
         }
         QVERIFY(p->dialoghi.chiamate.isEmpty());
     }
@@ -220,9 +221,9 @@ private slots:
         QVERIFY(!p->dialoghi.dialoghiFile[0].salva);
         QCOMPARE(p->dialoghi.dialoghiFile[0].filtro, QStringLiteral("*.TXT (*.txt)"));
         QCOMPARE(p->dialoghi.dialoghiFile[0].cartella, p->cartella.ambiente().cartellaListe());
-        QCOMPARE(p->stato.FileInUso, mia);
-        QCOMPARE(p->stato.NumeroParole, qint16(2));
-        QCOMPARE(p->stato.Parole[2], QStringLiteral("LUPO"));
+        QCOMPARE(p->sessione.lista.FileInUso, mia);
+        QCOMPARE(p->sessione.lista.NumeroParole(), int(2));
+        QCOMPARE(p->sessione.lista.Parole(2), QStringLiteral("LUPO"));
         QCOMPARE(w->Label1->text(), QDir::toNativeSeparators(mia));
 
         // Cancelled right after: the earlier choice stays.
@@ -263,13 +264,12 @@ private slots:
 
     void esciEChiusuraTornanoAlMenu()
     {
-        p->stato.Esatti = 4;
         for (bool chiusura : {false, true}) {
             apri();
             // The voice's switch shows the setting and changes it at once.
             QCOMPARE(w->CheckVoce->isChecked(), !chiusura);
             clic(w->CheckVoce);
-            QCOMPARE(p->stato.VoceAttivata, chiusura);
+            QCOMPARE(p->sessione.VoceAttivata, chiusura);
             QPointer<OPZIONI> finestra = w;
             if (chiusura)
                 w->close();
@@ -279,7 +279,6 @@ private slots:
             QVERIFY(p->gestore->finestra<FormMenu>(IdFinestra::FormMenu));
         }
         QVERIFY(p->dialoghi.chiamate.isEmpty());
-        QCOMPARE(p->stato.Esatti, qint16(4));
     }
 
     void creazioneESpostamenti()
@@ -401,15 +400,15 @@ private slots:
         QCOMPARE(file, scritto && risposta < 0 ? 2 : 1);
         if (scritto) {
             QCOMPARE(leggiFile(lista(salvato)), QByteArray("ALBERO\r\nCASA\r\nCITT\xC0\r\n"));
-            QCOMPARE(p->stato.FileInUso, lista(salvato));
+            QCOMPARE(p->sessione.lista.FileInUso, lista(salvato));
         } else {
-            QCOMPARE(p->stato.FileInUso, primo);
+            QCOMPARE(p->sessione.lista.FileInUso, primo);
         }
         if (risposta == int(Dialoghi::Risposta::No))
             QCOMPARE(leggiFile(lista(salvato)), QByteArray("CASA\r\nCANE\r\nGATTO\r\n"));
         // The words in use and the label stay those of the list loaded before,
         // and the lists are kept for another save.
-        QCOMPARE(p->stato.NumeroParole, qint16(3));
+        QCOMPARE(p->sessione.lista.NumeroParole(), int(3));
         QCOMPARE(w->Label1->text(), QDir::toNativeSeparators(primo));
         QCOMPARE(voci(w->List2), (QStringList{"ALBERO", "CASA", QString::fromUtf8("CITTÀ")}));
     }

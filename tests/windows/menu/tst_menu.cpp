@@ -48,14 +48,14 @@ private slots:
         QFETCH(QString, prima);
         ProgrammaProva p;
         p.parole({QStringLiteral("Casa"), QString::fromUtf8("Città")});
-        p.stato.Carattere = carattere;
-        p.stato.SuoniAttivati = suoni;
+        p.sessione.Carattere = CarattereDaTesto(carattere);
+        p.sessione.SuoniAttivati = suoni;
         QSet<QRgb> colori;
         for (int volta = 0; volta < 8; ++volta) {
             auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
             QCOMPARE(menu->Check1->isChecked(), suoni);
             QVERIFY(menu->findChild<QRadioButton *>(opzione)->isChecked());
-            QCOMPARE(p.stato.Parole[1], prima);
+            QCOMPARE(p.sessione.lista.Parole(1), prima);
             QVERIFY(coloriTabella().contains(menu->palette().color(QPalette::Window).rgb()));
             QCOMPARE(menu->Check1->palette().color(QPalette::Window), menu->palette().color(QPalette::Window));
             colori.insert(menu->palette().color(QPalette::Window).rgb());
@@ -70,27 +70,27 @@ private slots:
     {
         ProgrammaProva p;
         p.parole({QStringLiteral("Casa"), QString::fromUtf8("perché")});
-        p.stato.SuoniAttivati = false;
+        p.sessione.SuoniAttivati = false;
         auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
-        QCOMPARE(p.stato.Parole[2], QString::fromUtf8("PERCHÉ"));
+        QCOMPARE(p.sessione.lista.Parole(2), QString::fromUtf8("PERCHÉ"));
         // A finger lands anywhere in the option's box, far from its mark and its text.
         const auto inFondo = [](QWidget *w) { return QPoint(w->width() - 3, w->height() - 3); };
         QTest::mouseClick(menu->Option3, Qt::LeftButton, Qt::NoModifier, inFondo(menu->Option3));
-        QCOMPARE(p.stato.Carattere, QStringLiteral("minuscolo"));
-        QCOMPARE(p.stato.Parole[1], QStringLiteral("casa"));
+        QCOMPARE(TestoCarattere(p.sessione.Carattere), QStringLiteral("minuscolo"));
+        QCOMPARE(p.sessione.lista.Parole(1), QStringLiteral("casa"));
         clic(menu->Option4);
-        QCOMPARE(p.stato.Carattere, QStringLiteral("corsivo"));
-        QCOMPARE(p.stato.Parole[2], QString::fromUtf8("perché"));
+        QCOMPARE(TestoCarattere(p.sessione.Carattere), QStringLiteral("corsivo"));
+        QCOMPARE(p.sessione.lista.Parole(2), QString::fromUtf8("perché"));
         clic(menu->Option2);
-        QCOMPARE(p.stato.Carattere, QStringLiteral("maiuscolo"));
-        QCOMPARE(p.stato.Parole[1], QStringLiteral("CASA"));
+        QCOMPARE(TestoCarattere(p.sessione.Carattere), QStringLiteral("maiuscolo"));
+        QCOMPARE(p.sessione.lista.Parole(1), QStringLiteral("CASA"));
 
         QTest::mouseClick(menu->Check1, Qt::LeftButton, Qt::NoModifier, inFondo(menu->Check1));
-        QVERIFY(p.stato.SuoniAttivati);
+        QVERIFY(p.sessione.SuoniAttivati);
         clic(menu->Check1);
-        QVERIFY(!p.stato.SuoniAttivati);
+        QVERIFY(!p.sessione.SuoniAttivati);
         // Nothing reaches the settings file before "ESCI".
-        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+        QVERIFY(!QFile::exists(p.cartella.ambiente().fileImpostazioni()));
         QVERIFY(p.dialoghi.chiamate.isEmpty());
     }
 
@@ -154,7 +154,7 @@ private slots:
         p.parole(parole);
         p.cartella.creaImmagini(parole);
         QPointer<Finestra> prima = p.apri(da);
-        const QString inUso = p.stato.FileInUso;
+        const QString inUso = p.sessione.lista.FileInUso;
         clic(prima->findChild<QPushButton *>(pulsante));
         svuotaEventi();
         Finestra *nuova = nullptr;
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(finestreVisibili(), QList<QWidget *>{nuova});
         QVERIFY(p.suoni.suonati.isEmpty());
         QVERIFY(p.dialoghi.chiamate.isEmpty());
-        QCOMPARE(p.stato.FileInUso, inUso);
+        QCOMPARE(p.sessione.lista.FileInUso, inUso);
         if (auto *e = qobject_cast<FormEsercizio *>(nuova)) {
             QCOMPARE(e->EtichettaEsatti->text() + e->EtichettaErrati->text(), QStringLiteral(" 0 0"));
             QVERIFY(!e->Command1->isEnabled());
@@ -182,7 +182,7 @@ private slots:
         // Its own click is taken as usual.
         if (auto *menu = qobject_cast<FormMenu *>(nuova)) {
             clic(menu->Option3);
-            QCOMPARE(p.stato.Carattere, QStringLiteral("minuscolo"));
+            QCOMPARE(TestoCarattere(p.sessione.Carattere), QStringLiteral("minuscolo"));
         }
         nuova->chiudiSenzaDomande();
         svuotaEventi();
@@ -193,7 +193,7 @@ private slots:
     void esci()
     {
         ProgrammaProva p;
-        p.stato.Carattere = QStringLiteral("minuscolo");
+        p.sessione.Carattere = TipoCarattere::Minuscolo;
         QDir().mkpath(p.cartella.ambiente().cartellaImpostazioni);
         auto *menu = p.apri<FormMenu>(IdFinestra::FormMenu);
         clic(menu->Option4);
@@ -205,14 +205,14 @@ private slots:
         QCOMPARE(p.dialoghi.testi(), QStringList(2, "Vuoi uscire dal programma?"));
         QCOMPARE(p.terminazioni, 0);
         QVERIFY(menu->isVisible() && p.gestore->finestra(IdFinestra::FormMenu));
-        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+        QVERIFY(!QFile::exists(p.cartella.ambiente().fileImpostazioni()));
 
         p.dialoghi.risposte = {Dialoghi::Risposta::Si};
         clic(menu->Command3D5);
         QCOMPARE(p.terminazioni, 1);
-        QCOMPARE(leggiFile(p.stato.FileImpostazioni),
+        QCOMPARE(leggiFile(p.cartella.ambiente().fileImpostazioni()),
                  "[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=corsivo\r\nFile in uso="
-                     + p.stato.FileInUso.toLatin1() + "\r\nVoce attivata=Vero\r\n");
+                     + p.sessione.lista.FileInUso.toLatin1() + "\r\nVoce attivata=Vero\r\n");
     }
 
     void listaTroppoCorta_data()
@@ -262,7 +262,7 @@ private slots:
         p.apri<FormAvvio>(IdFinestra::FormAvvio)->close();
         QTRY_COMPARE(p.terminazioni, 1);
         QVERIFY(p.dialoghi.chiamate.isEmpty());
-        QVERIFY(!QFile::exists(p.stato.FileImpostazioni));
+        QVERIFY(!QFile::exists(p.cartella.ambiente().fileImpostazioni()));
     }
 };
 

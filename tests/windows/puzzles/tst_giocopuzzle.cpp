@@ -1,4 +1,4 @@
-#include "core/avvio.h"
+#include "core/crediti.h"
 #include "tests/support/provefinestre.h"
 #include "windows/puzzles/finestrapuzzle.h"
 #include "windows/puzzles/giocopuzzle.h"

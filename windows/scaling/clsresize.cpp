@@ -1,4 +1,4 @@
-#include "core/scaling/clsresize.h"
+#include "windows/scaling/clsresize.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -36,8 +36,13 @@ void clsResize::StoreControlPositions()
     record_.clear();
     const auto lista = controlli(form_);
     record_.reserve(lista.size());
-    for (QWidget *w : lista)
-        record_.append({w, w->geometry()});
+    for (QWidget *w : lista) {
+        QString tag = w->property("Tag").toString().toUpper();
+        if (!tag.startsWith(QLatin1Char('@')))
+            tag = QStringLiteral("@LTWH");
+        record_.append({w, w->geometry(), tag.contains(QLatin1Char('L')), tag.contains(QLatin1Char('T')),
+                        tag.contains(QLatin1Char('W')), tag.contains(QLatin1Char('H'))});
+    }
     primaVolta_ = false;
 }
 
@@ -86,17 +91,14 @@ void clsResize::ResizeControls()
         QWidget *w = r.controllo;
         if (!w)
             continue;
-        QString tag = w->property("Tag").toString().toUpper();
-        if (!tag.startsWith(QLatin1Char('@')))
-            tag = QStringLiteral("@L,T,W,H");
         QRect g = w->geometry();
-        if (tag.contains(QLatin1Char('L')))
+        if (r.sinistra)
             g.moveLeft(static_cast<int>(std::lround(r.geometria.left() * xRatio)));
-        if (tag.contains(QLatin1Char('T')))
+        if (r.alto)
             g.moveTop(static_cast<int>(std::lround(r.geometria.top() * yRatio)));
-        if (tag.contains(QLatin1Char('W')))
+        if (r.larghezza)
             g.setWidth(static_cast<int>(std::lround(r.geometria.width() * xRatio)));
-        if (tag.contains(QLatin1Char('H')))
+        if (r.altezza)
             g.setHeight(static_cast<int>(std::lround(r.geometria.height() * yRatio)));
         w->setGeometry(g);
     }

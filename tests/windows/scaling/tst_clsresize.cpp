@@ -1,4 +1,4 @@
-#include "core/scaling/clsresize.h"
+#include "windows/scaling/clsresize.h"
 
 #include <QGuiApplication>
 #include <QLabel>

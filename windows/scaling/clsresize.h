@@ -12,7 +12,8 @@
 //
 // A control's dynamic property "Tag" may limit what is scaled: a tag that
 // starts with "@" scales only the dimensions whose letters it holds (L left,
-// T top, W width, H height, either case); any other tag scales all four.
+// T top, W width, H height, either case); any other tag scales all four. The
+// tag is read when the design is recorded.
 class clsResize
 {
 public:
@@ -42,6 +43,8 @@ private:
     {
         QPointer<QWidget> controllo;
         QRect geometria;
+        // Which of left, top, width, height follow the window, read from the tag once.
+        bool sinistra, alto, larghezza, altezza;
     };
 
     void StoreControlPositions();
