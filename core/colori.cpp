@@ -3,6 +3,7 @@
 #include "core/casuale.h"
 
 #include <array>
+#include <cmath>
 
 namespace colori {
 namespace {
@@ -27,6 +28,28 @@ quint32 inRgb(quint32 bbggrr)
     return (r << 16) | (g << 8) | b;
 }
 } // namespace colori
+
+namespace {
+double luminanza(quint32 rgb)
+{
+    const auto canale = [](quint32 v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canale((rgb >> 16) & 0xFF) + 0.7152 * canale((rgb >> 8) & 0xFF) + 0.0722 * canale(rgb & 0xFF);
+}
+} // namespace
+
+double RapportoContrasto(quint32 a, quint32 b)
+{
+    const double la = luminanza(a), lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+quint32 TestoLeggibile(quint32 sfondo)
+{
+    return RapportoContrasto(sfondo, 0x000000) >= RapportoContrasto(sfondo, 0xFFFFFF) ? 0x000000 : 0xFFFFFF;
+}
 
 quint32 ColoreCasuale(Casuale &casuale)
 {

@@ -1,5 +1,6 @@
 #include "windows/finestra.h"
 
+#include "core/colori.h"
 #include "core/crediti.h"
 #include "core/cronometro.h"
 #include "core/risposte.h"
@@ -140,6 +141,18 @@ bool Finestra::tornaAlMenu()
         return false;
     navigazione.tornaAlMenu(this);
     return true;
+}
+
+void ScriviSulloSfondo(QWidget *w, const QColor &sfondo)
+{
+    const QColor testo = QColor::fromRgb(TestoLeggibile(sfondo.rgb() & 0xFFFFFF));
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, sfondo);
+    p.setColor(QPalette::Button, sfondo);
+    p.setColor(QPalette::WindowText, testo);
+    p.setColor(QPalette::ButtonText, testo);
+    p.setColor(QPalette::Text, testo);
+    w->setPalette(p);
 }
 
 void Finestra::itemMostrato()

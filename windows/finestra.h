@@ -13,6 +13,10 @@ class Navigazione;
 class QAction;
 class QMenuBar;
 
+// Gives `w` the window's colour behind it and black or white text, whichever
+// reads better on that colour.
+void ScriviSulloSfondo(QWidget *w, const QColor &sfondo);
+
 // What every window of the program does: a design client area in twips,
 // a new scaling object on load (75% of the screen, centred), the whole screen
 // on activation, the controls rescaled on every resize, and a close request

@@ -181,14 +181,9 @@ void FormEsercizio::changeEvent(QEvent *event)
     Finestra::changeEvent(event);
     if (event->type() != QEvent::PaletteChange || !Label3 || !Label2)
         return;
-    // "Esatti" and "Errati" stand on the window's colour: white on the dark ones.
-    const QColor sfondo = palette().color(QPalette::Window);
-    const bool scuro = 0.299 * sfondo.red() + 0.587 * sfondo.green() + 0.114 * sfondo.blue() < 100;
-    for (QLabel *didascalia : {Label3, Label2}) {
-        QPalette p = didascalia->palette();
-        p.setColor(QPalette::WindowText, scuro ? Qt::white : Qt::black);
-        didascalia->setPalette(p);
-    }
+    // "Esatti" and "Errati" stand on the window's colour.
+    for (QLabel *didascalia : {Label3, Label2})
+        ScriviSulloSfondo(didascalia, palette().color(QPalette::Window));
 }
 
 void FormEsercizio::listaTroppoCorta()

@@ -12,6 +12,7 @@
 #include "windows/pulsanteicona.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QRadioButton>
 
@@ -65,17 +66,20 @@ void FormMenu::Form_Load()
 {
     Check1->setChecked(ctx.sessione.SuoniAttivati);
     impostaColoreSfondo(ColoreCasuale(ctx.casuale));
-    // A button fills its background with the Button role.
-    QPalette p = Check1->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Window));
-    p.setColor(QPalette::Button, palette().color(QPalette::Window));
-    Check1->setPalette(p);
 
     switch (ctx.sessione.Carattere) {
     case TipoCarattere::Corsivo: Option4->setChecked(true); break;
     case TipoCarattere::Maiuscolo: Option2->setChecked(true); break;
     case TipoCarattere::Minuscolo: Option3->setChecked(true); break;
     }
+}
+
+void FormMenu::changeEvent(QEvent *event)
+{
+    Finestra::changeEvent(event);
+    // The switch stands on the window's colour (a button fills its background with the Button role).
+    if (event->type() == QEvent::PaletteChange && Check1)
+        ScriviSulloSfondo(Check1, palette().color(QPalette::Window));
 }
 
 void FormMenu::scegliCarattere(TipoCarattere carattere)

@@ -30,6 +30,7 @@ public:
 protected:
     void Form_Load() override;
     void richiestaChiusura() override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void apri(IdFinestra id);

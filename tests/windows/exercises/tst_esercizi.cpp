@@ -1,4 +1,5 @@
 #include "core/abbinamenti.h"
+#include "core/colori.h"
 #include "tests/support/provefinestre.h"
 #include "windows/exercises/cornicerossa.h"
 #include "windows/exercises/etichettaparola.h"
@@ -12,7 +13,9 @@
 #include "windows/registro.h"
 #include "windows/riquadroimmagine.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -346,6 +349,128 @@ private slots:
         clic(menu->pulsante(id));
         QTRY_VERIFY(p.gestore->finestra(id));
         QCOMPARE(Esercizio(p.gestore->finestra(id)).quadro(), quadro(0, 0, "si", false, QString(k, '1')));
+    }
+
+    // Every answer goes out once, as the child gave it: the word asked, the
+    // word chosen or dropped, right or wrong, the time since the item was
+    // shown, the list and the type style; an answer that does not count sends nothing.
+    void ogniRispostaRegistrata_data() { perOgniEsercizio(); }
+    void ogniRispostaRegistrata()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(4);
+        p.sessione.Carattere = TipoCarattere::Corsivo;
+        const Esercizio e = apri(p, id);
+        p.sessione.lista.FileInUso = p.cartella.percorso(QStringLiteral("testilettoria2/Mia lista.txt"));
+        const auto chiesta = [&](int i) { // the word of picture i, or the name to find
+            if (e.immagini)
+                return e.immagini->Label1->text();
+            const RiquadroImmagine *img = e.nomi ? e.nomi->Image1 : e.trascina->Image1[i];
+            return QFileInfo(img->file()).completeBaseName();
+        };
+        const QStringList mostrate = e.mostrate();
+        const int sbagliata = e.clic ? (e.giusta() + 1) % e.k() : 0;
+        // A wrong drop lands in the next box: the word asked is that picture's.
+        const QString primaChiesta = chiesta(e.clic ? 0 : 1);
+        p.cronometro.adesso += 1500;
+        e.sbaglia(sbagliata);
+        p.cronometro.adesso += 700;
+        e.completa();
+        if (e.clic) // found: its picture or name no longer answers
+            ::clic(e.risposta(e.giusta()));
+        const auto riga = [](const Risposta &r) {
+            return QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                .arg(r.attivita, r.parola, r.scelta, r.esatta ? "1" : "0", QString::number(r.millisecondi), r.lista,
+                     TestoCarattere(r.carattere));
+        };
+        QStringList righe;
+        for (const Risposta &r : std::as_const(p.risposte.registrate))
+            righe.append(riga(r));
+        const QString attivita = QString::fromUtf8(AttivitaDi(id)->testo);
+        const auto attesa = [&](const QString &parola, const QString &scelta, bool esatta, int ms) {
+            return riga({attivita, parola, scelta, esatta, ms, QStringLiteral("Mia lista.txt"), TipoCarattere::Corsivo});
+        };
+        QStringList attese{attesa(primaChiesta, mostrate.at(sbagliata), false, 1500)};
+        if (e.clic)
+            attese.append(attesa(chiesta(0), mostrate.at(e.giusta()), true, 2200));
+        else
+            for (int i = 0; i < e.k(); ++i)
+                attese.append(attesa(mostrate.at(i), mostrate.at(i), true, 2200));
+        QCOMPARE(righe, attese);
+        // The next item starts the time again.
+        ::clic(e.f->Command1);
+        p.cronometro.adesso += 300;
+        e.completa();
+        QCOMPARE(p.risposte.registrate.last().millisecondi, 300);
+        QCOMPARE(p.risposte.registrate.size(), attese.size() + (e.clic ? 1 : e.k()));
+    }
+
+    // A finger pressed on an answer that slides off it before it lifts answers
+    // nothing, right or wrong; lifted on it, it answers.
+    void scivolaVia_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        for (IdFinestra id : {IdFinestra::Form1, IdFinestra::Form3, IdFinestra::Form4, IdFinestra::Form6})
+            QTest::newRow(AttivitaDi(id)->testo) << id;
+    }
+    void scivolaVia()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(6);
+        const Esercizio e = apri(p, id);
+        const int sbagliata = (e.giusta() + 1) % e.k();
+        for (int i : {e.giusta(), sbagliata}) {
+            QWidget *w = e.risposta(i);
+            const QPoint fuori(w->width() + 5, w->height() / 2);
+            QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+            QTest::mouseMove(w, fuori);
+            QTest::mouseRelease(w, Qt::LeftButton, {}, fuori);
+        }
+        QCOMPARE(e.quadro(), quadro(0, 0, "si", false, QString(e.k(), '1')));
+        QVERIFY(p.risposte.registrate.isEmpty());
+        QWidget *w = e.risposta(sbagliata);
+        QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(e.quadro(), quadro(0, 1, "no", false, QString(e.k(), '1')));
+    }
+
+    // Each caption, count and switch reads on every one of the window's colours:
+    // its text stands out at least 4.5 : 1 from what is behind it.
+    void leggibileSuOgniColore_data()
+    {
+        perOgniEsercizio();
+        QTest::newRow("menu") << IdFinestra::FormMenu;
+    }
+    void leggibileSuOgniColore()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(2);
+        p.parole(paroleDi(8));
+        p.cartella.creaImmagini(paroleDi(8));
+        Finestra *f = p.apri(id);
+        QStringList illeggibili;
+        for (int k = 1; k <= colori::NumeroColori; ++k) {
+            QPalette colore = f->palette();
+            colore.setColor(QPalette::Window, QColor::fromRgb(colori::inRgb(colori::voce(k))));
+            f->setPalette(colore);
+            const auto testi = f->centralWidget()->findChildren<QWidget *>();
+            for (QWidget *w : testi) {
+                auto *etichetta = qobject_cast<QLabel *>(w);
+                auto *casella = qobject_cast<QCheckBox *>(w); // the buttons paint their own faces
+                auto *opzione = qobject_cast<QRadioButton *>(w);
+                const QString testo = etichetta ? etichetta->text() : casella ? casella->text() : opzione ? opzione->text() : QString();
+                if (testo.trimmed().isEmpty() || !w->isVisible())
+                    continue;
+                const QWidget *dietro = w;
+                while (dietro != f && !dietro->autoFillBackground())
+                    dietro = dietro->parentWidget();
+                const double rapporto = RapportoContrasto(w->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF,
+                                                          dietro->palette().color(QPalette::Window).rgb() & 0xFFFFFF);
+                if (rapporto < 4.5)
+                    illeggibili.append(QStringLiteral("%1 on colour %2: %3").arg(w->objectName()).arg(k).arg(rapporto, 0, 'f', 2));
+            }
+        }
+        QVERIFY2(illeggibili.isEmpty(), qPrintable(illeggibili.join(QStringLiteral("; "))));
     }
 
     // A teacher's list with blank lines, a word twice in two letter cases and a

@@ -130,6 +130,11 @@ private slots:
             svuotaEventi();
         }
         QCOMPARE(pulsanti, 14);
+        // An id no window has builds nothing and opens nothing.
+        const auto nessuna = static_cast<IdFinestra>(99);
+        QVERIFY(!AttivitaDi(nessuna) && !CreaFinestra(nessuna, p.contesto(), *p.gestore));
+        QVERIFY(!p.gestore->mostra(nessuna));
+        QVERIFY(finestreVisibili().isEmpty());
     }
 
     // A double click (or a quick second tap) on a button that opens a window:

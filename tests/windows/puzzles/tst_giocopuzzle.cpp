@@ -343,6 +343,15 @@ private slots:
             QVERIFY(!g->risolto());
         }
         QCOMPARE(visti, QSet<int>(estratti.begin(), estratti.end()));
+        // Put together, the puzzle is the child's answer: its word found, timed from the last shuffle.
+        QVERIFY(t.risposte.registrate.isEmpty());
+        t.cronometro.adesso += 4200;
+        emit g->completato();
+        QCOMPARE(t.risposte.registrate.size(), 1);
+        const Risposta r = t.risposte.registrate.first();
+        const QString chiesta = t.sessione.lista.Parole(f->Estratto);
+        QCOMPARE(QStringList({r.attivita, r.parola, r.scelta, QString::number(r.millisecondi), r.esatta ? "1" : "0"}),
+                 QStringList({scambio ? "Puzzle a scambio" : "Puzzle a scivolamento", chiesta, chiesta, "4200", "1"}));
 
         const Pezzi prima = g->stato().disposizione();
         f->Informazioni->trigger();
