@@ -165,14 +165,11 @@ double OsservatoreX::avvio(const QString &eseguibile, QString &problema)
         }
         free(e);
     }
-    // The probe quits after its first paint; give it a moment, then stop it.
+    // Mapped (or given up on): the run is over. Neither program ends by
+    // itself; a killed Lettoria 2 leaves a lock that the next start takes over.
     int stato = 0;
-    for (int i = 0; i < 200 && waitpid(pid, &stato, WNOHANG) == 0; ++i)
-        usleep(10000);
-    if (waitpid(pid, &stato, WNOHANG) == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &stato, 0);
-    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &stato, 0);
     if (ms < 0)
         problema = QStringLiteral("%1 mapped no window").arg(eseguibile);
     return ms;

@@ -106,12 +106,11 @@ void errore(const QString &figura, const QString &testo)
 
 void figuraAvvio(const Impostazioni &imp)
 {
-    const QString programma = !imp.sonda.isEmpty()
-                                  ? imp.sonda
-                                  : QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria2_avvio"));
-    const QString pavimento = QDir(QFileInfo(imp.eseguibile).absolutePath()).filePath(QStringLiteral("lettoria_pavimento"));
+    // The shipped program itself, beside its pictures and lists.
+    const QString programma = !imp.sonda.isEmpty() ? imp.sonda : QStringLiteral(LETTORIA_PROGRAMMA);
+    const QString pavimento = QStringLiteral(LETTORIA_PAVIMENTO);
     if (!QFileInfo::exists(programma) || !QFileInfo::exists(pavimento)) {
-        errore(QStringLiteral("startup"), QStringLiteral("the probes %1 and %2 are not built").arg(programma, pavimento));
+        errore(QStringLiteral("startup"), QStringLiteral("%1 and %2 are not built").arg(programma, pavimento));
         return;
     }
     // As on a second run: the cursive font is already in the user's font folder.

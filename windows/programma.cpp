@@ -26,50 +26,54 @@ static void CaricaRisorse()
 
 namespace {
 
-// The window icon is read from its pictures once the first window has been
-// painted: reading them loads Qt's picture format plugins and sends a large
-// property to the X server, which would keep the first window off the screen
-// for a few milliseconds more. The window shows at once; its icon follows.
-class IconaRitardata : public QObject
+// What the start window does not need waits until it has been painted: the
+// window icon (reading it loads Qt's picture format plugins and sends a large
+// property to the X server) and the cursive font (registering it makes Qt read
+// the whole font file), each a few milliseconds that would keep the first
+// window off the screen. The cursive is first needed in the menu.
+class DopoLaPrimaPittura : public QObject
 {
 public:
-    explicit IconaRitardata(QWidget *finestra) : QObject(finestra) { finestra->installEventFilter(this); }
+    DopoLaPrimaPittura(QWidget *finestra, std::function<void()> lavoro)
+        : QObject(finestra), lavoro_(std::move(lavoro))
+    {
+        finestra->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
     {
         if (evento->type() == QEvent::Paint) {
             oggetto->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, [] {
-                CaricaRisorse();
-                QIcon icona;
-                for (const int lato : {16, 32, 48, 64, 128, 256})
-                    icona.addPixmap(QPixmap(QStringLiteral(":/lettoria2/icona%1.png").arg(lato), "PNG"));
-                QApplication::setWindowIcon(icona);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(qApp, lavoro_, Qt::QueuedConnection);
             deleteLater();
         }
         return false;
     }
+
+private:
+    std::function<void()> lavoro_;
 };
 
-void ImpostaIconaDopoLaPrimaPittura(QWidget *finestra)
+void ImpostaIcona()
 {
-    if (finestra)
-        new IconaRitardata(finestra);
+    CaricaRisorse();
+    QIcon icona;
+    for (const int lato : {16, 32, 48, 64, 128, 256})
+        icona.addPixmap(QPixmap(QStringLiteral(":/lettoria2/icona%1.png").arg(lato), "PNG"));
+    QApplication::setWindowIcon(icona);
 }
 
 } // namespace
 
-int EseguiProgramma(int argc, char *argv[], const OpzioniProgramma &opzioni)
+int EseguiProgramma(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Applicazione applicazione(app);
     // The desktop matches the window to its menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lettoria2.Lettoria2"));
 
-    const QString cartella =
-        opzioni.cartellaProgramma.isEmpty() ? QApplication::applicationDirPath() : opzioni.cartellaProgramma;
+    const QString cartella = QApplication::applicationDirPath();
     Sessione sessione;
     NessunRegistro risposte;
     const Cronometro cronometro;
@@ -78,16 +82,22 @@ int EseguiProgramma(int argc, char *argv[], const OpzioniProgramma &opzioni)
     SuoniQt suoni(cartella);
     const Ambiente ambiente = Ambiente::diSistema(cartella);
 
-    const EsitoAvvio esito =
-        Main(sessione, ambiente, dialoghi, [](const QString &font) { QFontDatabase::addApplicationFont(font); });
+    QString corsivo;
+    const EsitoAvvio esito = Main(sessione, ambiente, dialoghi, [&corsivo](const QString &font) { corsivo = font; });
     if (esito.tipo != EsitoAvvio::Tipo::Prosegui)
         return 0;
 
     GestoreFinestre gestore(Contesto{sessione, ambiente, casuale, dialoghi, suoni, risposte, cronometro}, CreaFinestra);
     QObject::connect(&gestore, &GestoreFinestre::terminato, &app, &QApplication::quit, Qt::QueuedConnection);
     Finestra *avvio = gestore.mostra(IdFinestra::FormAvvio);
-    ImpostaIconaDopoLaPrimaPittura(avvio);
-    if (opzioni.primaFinestra)
-        opzioni.primaFinestra(avvio);
+    const auto dopo = [corsivo] {
+        if (!corsivo.isEmpty())
+            QFontDatabase::addApplicationFont(corsivo);
+        ImpostaIcona();
+    };
+    if (avvio)
+        new DopoLaPrimaPittura(avvio, dopo);
+    else
+        dopo();
     return QApplication::exec();
 }
