@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
 """Rules of the shipped data, and a checker that holds data/ to them.
 
-The 34 predefined lists teach what their names say. On the upper-case
-letters of a word (vowels: A E I O U and their accented forms):
-
-A syllable counts only with its vowel heard: an I or U followed by another
-vowel is silent (CIELO, CILIEGIE, SCIARPA) or glides into it (CUORE,
-GUANTI, POLIZIOTTO, CHIAVE), so CUORE is no word for CU; the few words
-whose I or U there is a syllable of its own are named in HIATUS (DU-E).
+The 34 predefined lists teach what their names say, read on the upper-case
+letters of a word (vowels: A E I O U and their accented forms). A syllable
+counts only with its vowel heard: an I or U followed by another vowel is
+silent (CIELO, CILIEGIE, SCIARPA) or glides into it (CUORE, GUANTI,
+POLIZIOTTO, CHIAVE), so CUORE is no word for CU; the few words whose I or U
+there is a syllable of its own are named in HIATUS (DU-E).
 
 * LE VOCALI: the word begins with a vowel.
 * A single-consonant list (B D F L M N P R S T V Z): the consonant, single or
@@ -487,9 +486,9 @@ def self_test():
         if got != wanted:
             failures.append(f"{what}: got {got!r}, wanted {wanted!r}")
 
-    # The rules on words whose lists a teacher would name without hesitation.
-    # The primer's traps: a vowel that a following vowel silences or glides
-    # into does not make the syllable (CUO, GUA, ZIO, GIE, SCIE, CHIA).
+    # The rules on words whose lists a teacher would name without hesitation,
+    # the primer's traps among them: a vowel that a following vowel silences
+    # or glides into makes no syllable (CUO, GUA, ZIO, GIE, SCIE, CHIA).
     cases = {
         "1r.txt": (["RANA", "CAROTA", "TORRE", "FIORE"], ["TRENO", "ZEBRA", "BRUCO", "RUOTA", "ROBOT"]),
         "1l.txt": (["LUNA", "PALLA", "MELA"], ["FOGLIA", "ALBERO", "ALIENO"]),
