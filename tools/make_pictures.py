@@ -7,11 +7,12 @@ in capitals. A row of pictures.tsv reads
     WORD <TAB> SOURCE [<TAB> COPIES [<TAB> BACKDROP]]
 
 SOURCE is a Fluent Emoji name (`cloud`, or `flat:cloud` for the flat style),
-an OpenMoji code (`openmoji:1FACF`), or a drawing of tools/drawings
+an OpenMoji code (`openmoji:1F419`), or a drawing of tools/drawings
 (`drawn:lavagna`, a whole 512 x 512 scene). The emoji is drawn about 440 px
-wide in the middle; a plural word may ask for two or three copies, drawn
-smaller side by side. A BACKDROP, one of the drawings in BACKDROPS, goes
-under the emoji and decides where the emoji sits on it.
+wide in the middle; a plural word may ask for two or three copies (COPIES 2
+or 3), drawn smaller, or for `3row`: three copies of a tall, narrow emoji
+side by side at full height. A BACKDROP, one of the drawings in BACKDROPS,
+goes under the emoji and decides where the emoji sits on it.
 
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert, and the pinned
 npm packages: run `npm ci --prefix tools` first.
@@ -37,10 +38,13 @@ MAX_BYTES = 60 * 1024
 QUALITIES = (92, 88, 84, 80, 75, 70, 60, 50)
 
 # Where the copies of a plural go: (size, [(x, y) of each top-left corner]).
+# Two overlap on the diagonal: side by side they were too small to read.
+# A row's squares overlap too, so that narrow emoji stand close together.
 LAYOUTS = {
-    1: (SINGLE, [((CANVAS - SINGLE) // 2, (CANVAS - SINGLE) // 2)]),
-    2: (236, [(16, 138), (260, 138)]),
-    3: (228, [(142, 24), (24, 260), (260, 260)]),
+    "1": (SINGLE, [((CANVAS - SINGLE) // 2, (CANVAS - SINGLE) // 2)]),
+    "2": (300, [(16, 16), (196, 196)]),
+    "3": (228, [(142, 24), (24, 260), (260, 260)]),
+    "3row": (SINGLE, [(-110, 36), (36, 36), (182, 36)]),
 }
 
 # Drawings that go under an emoji, and where the emoji goes on them.
@@ -62,10 +66,10 @@ def read_mapping(path=MAPPING):
             if len(fields) < 2 or len(fields) > 4:
                 sys.exit(f"{path}:{lineno}: expected 2 to 4 tab-separated fields")
             word, source = fields[0], fields[1]
-            copies = int(fields[2]) if len(fields) > 2 and fields[2] else 1
+            copies = fields[2] if len(fields) > 2 and fields[2] else "1"
             backdrop = fields[3] if len(fields) > 3 else ""
             if copies not in LAYOUTS:
-                sys.exit(f"{path}:{lineno}: copies must be 1, 2 or 3")
+                sys.exit(f"{path}:{lineno}: copies must be one of {', '.join(LAYOUTS)}")
             if backdrop and backdrop not in BACKDROPS:
                 sys.exit(f"{path}:{lineno}: unknown backdrop {backdrop!r}")
             if word != word.upper() or not word.isalpha():
@@ -107,13 +111,13 @@ def render(word, source, copies, backdrop, out_dir, tmp):
         rasterise(os.path.join(DRAWINGS, backdrop + ".svg"), CANVAS, under)
         cmd += [under, "-geometry", "+0+0", "-composite"]
         size, spots = BACKDROPS[backdrop]
-        spots = spots[:copies]
+        spots = spots[:len(LAYOUTS[copies][1])]
     else:
         size, spots = LAYOUTS[copies]
     png = os.path.join(tmp, word + ".png")
     rasterise(svg_path(source), size, png)
     for x, y in spots:
-        cmd += [png, "-geometry", f"+{x}+{y}", "-composite"]
+        cmd += [png, "-geometry", f"{x:+d}{y:+d}", "-composite"]
     # Flatten onto white, plain (baseline) JPEG, no metadata so that
     # rebuilding gives the same bytes.
     cmd += ["-background", "white", "-alpha", "remove", "-alpha", "off",
