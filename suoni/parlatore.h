@@ -1,11 +1,12 @@
 #pragma once
 
-#include "suoni/lettorewav.h"
+#include "suoni/paroladetta.h"
 
 #include <QObject>
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 
 class Lavoratore;
