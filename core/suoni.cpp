@@ -6,12 +6,10 @@
 
 #include <QDir>
 
-void SuonoGiusto(const Stato &stato, const Ambiente &ambiente, Casuale &casuale, RiproduttoreSuoni &suoni)
+QString SuonoGiusto(const Ambiente &ambiente, Casuale &casuale)
 {
-    if (!stato.SuoniAttivati)
-        return;
     const int n = casuale.scelta(4) + 1;
-    suoni.suona(QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("si%1.wav").arg(n)));
+    return QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("si%1.wav").arg(n));
 }
 
 void SuonoSbagliato(const Stato &stato, const Ambiente &ambiente, RiproduttoreSuoni &suoni)

@@ -18,10 +18,13 @@ public:
     virtual void suona(const QString &percorso) = 0;
     virtual void ferma() = 0;
     // Says `testo` and returns at once: the recording at `registrazione` when
-    // it is a playable WAV, otherwise the synthetic Italian voice. A new word
-    // cuts off the one still being said; a word asked for while a sound plays
-    // starts when that sound ends.
-    virtual void pronuncia(const QString &testo, const QString &registrazione) = 0;
+    // it is a playable WAV, otherwise the synthetic Italian voice; then the
+    // WAV at `suonoDopo`, when given, in the same stream, so it follows the
+    // word's last sample and nothing else plays under either. The word starts
+    // at once, cutting off the sound or word still playing, and the sound an
+    // earlier word had after it. With nothing to say the word with, the sound
+    // plays alone.
+    virtual void pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo) = 0;
     // Called on the thread that made the player, shortly after each word has
     // been made in full and its first sample handed on. A word cut off before
     // that is not reported.

@@ -11,13 +11,10 @@ struct ParolaDetta
     QString testo;
     bool registrazione = false; // the teacher's recording; false: the synthetic voice
     bool uscitaAudio = false;   // an audio output took the samples; false: there was none
-    bool dopoSuono = false;     // the word waited for a sound to end
-    Orologio::time_point chiesta;       // pronuncia() was called
-    // The word could start: when it was asked for, or when the sound it
-    // waited for ended.
-    Orologio::time_point partenza;
+    Orologio::time_point chiesta; // pronuncia() was called
     // The first sample was handed to the audio output; with no output, the
     // moment it was ready to be.
     Orologio::time_point primoCampione;
-    std::chrono::microseconds durata{0}; // the length of the word's audio
+    std::chrono::microseconds durata{0};      // the length of the word's audio
+    std::chrono::microseconds durataSuono{0}; // of the sound after it, when one was asked for and readable
 };
