@@ -93,11 +93,12 @@ bool Ascolto::avvia(QString &problema)
         return false;
     }
     lettore_ = std::thread([this] { leggi(); });
-    // The recording is under way once its first samples come.
-    for (int i = 0; i < 100; ++i) {
+    // The recording is under way once a second of it has come (a busy
+    // machine may take a few to start the two).
+    for (int i = 0; i < 500; ++i) {
         {
             std::lock_guard blocco(mutex_);
-            if (campioni_.size() > Frequenza / 10)
+            if (campioni_.size() > Frequenza)
                 return true;
         }
         QThread::msleep(20);
