@@ -16,8 +16,9 @@ PACKAGES=(
 )
 # Only for the tests: sanitizers' runtime and libFuzzer come with clang.
 TEST_PACKAGES=(clang libclang-rt-14-dev)
-# The benchmark watches the program's start-up on an X server of its own.
-BENCH_PACKAGES=(xvfb libxcb1-dev)
+# The benchmark watches the program's start-up on an X server of its own and
+# listens to the spoken word on a PulseAudio server of its own (parec records it).
+BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)
 
 install_missing() {
   local missing=()

@@ -56,22 +56,9 @@ void rilascia(NomeTrascinabile *nome, QWidget *riquadro)
 // Image1(j) whose file is named after it.
 bool trascinaGiusto(Finestra *f, QAbstractButton *avanti)
 {
-    const auto nomi = f->findChildren<NomeTrascinabile *>();
-    for (NomeTrascinabile *n : nomi) {
-        if (!n->isVisible() || !n->isEnabled())
-            continue;
-        for (int j = 0;; ++j) {
-            auto *img = f->findChild<RiquadroImmagine *>(QStringLiteral("Image1_%1").arg(j));
-            auto *box = f->findChild<QWidget *>(QStringLiteral("Label2_%1").arg(j));
-            if (!img || !box)
-                break;
-            if (QFileInfo(img->file()).completeBaseName().compare(n->text().trimmed(), Qt::CaseInsensitive) == 0) {
-                rilascia(n, box);
-                break;
-            }
-        }
+    // One drop for each name at most, should a drop not take.
+    for (int i = f->findChildren<NomeTrascinabile *>().size(); i > 0 && RilasciaUnoGiusto(f); --i)
         QCoreApplication::processEvents();
-    }
     return avanti->isEnabled();
 }
 
@@ -91,6 +78,26 @@ QAction *voceGiocaAncora(Finestra *f)
 }
 
 } // namespace
+
+bool RilasciaUnoGiusto(Finestra *f)
+{
+    const auto nomi = f->findChildren<NomeTrascinabile *>();
+    for (NomeTrascinabile *n : nomi) {
+        if (!n->isVisible() || !n->isEnabled() || n->text().trimmed().isEmpty())
+            continue;
+        for (int j = 0;; ++j) {
+            auto *img = f->findChild<RiquadroImmagine *>(QStringLiteral("Image1_%1").arg(j));
+            auto *box = f->findChild<QWidget *>(QStringLiteral("Label2_%1").arg(j));
+            if (!img || !box)
+                break;
+            if (QFileInfo(img->file()).completeBaseName().compare(n->text().trimmed(), Qt::CaseInsensitive) == 0) {
+                rilascia(n, box);
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 bool RispondiGiusto(Finestra *f)
 {

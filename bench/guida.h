@@ -23,5 +23,8 @@ QList<FinestraConProssimo> FinestreConProssimo();
 QObject *PreparaProssimo(Finestra *finestra, QString &errore);
 // A click exercise on screen: clicks its right answer. False when there is none to give.
 bool RispondiGiusto(Finestra *finestra);
+// A drag exercise on screen: drops one name still to place under its
+// picture. False when none is left.
+bool RilasciaUnoGiusto(Finestra *finestra);
 // A left click in the middle of a button, or the choice of a menu item.
 void Clicca(QObject *comando);

@@ -6,12 +6,10 @@
 
 #include <QDir>
 
-void SuonoGiusto(const Sessione &sessione, const Ambiente &ambiente, Casuale &casuale, RiproduttoreSuoni &suoni)
+QString SuonoGiusto(const Ambiente &ambiente, Casuale &casuale)
 {
-    if (!sessione.SuoniAttivati)
-        return;
     const int n = casuale.scelta(4) + 1;
-    suoni.suona(QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("si%1.wav").arg(n)));
+    return QDir(ambiente.cartellaSuoni()).filePath(QStringLiteral("si%1.wav").arg(n));
 }
 
 void SuonoSbagliato(const Sessione &sessione, const Ambiente &ambiente, RiproduttoreSuoni &suoni)

@@ -1,7 +1,6 @@
 #include "suoni/lettorewav.h"
 
 #include "suoni/parlatore.h"
-#include "suoni/wav.h"
 
 #include <QAudioDevice>
 #include <QHash>
@@ -26,48 +25,35 @@ public:
 
     ~LettoreQSoundEffect() override
     {
-        inCorso_ = nullptr; // a sound stopped by its deletion releases no word
         parlatore_.reset();
-        for (const Effetto &e : std::as_const(effetti_))
-            delete e.effetto;
+        for (QSoundEffect *e : std::as_const(effetti_))
+            delete e;
     }
 
     void suona(const QString &percorso) override
     {
         ferma();
-        Effetto &e = effetti_[percorso];
-        if (!e.effetto) {
-            e.effetto = new QSoundEffect;
-            e.effetto->setSource(QUrl::fromLocalFile(percorso));
-            e.durata = std::chrono::microseconds(qint64(LeggiWav(percorso, true).secondi() * 1e6));
-            QSoundEffect *effetto = e.effetto;
-            QObject::connect(effetto, &QSoundEffect::playingChanged, effetto, [this, effetto] {
-                if (effetto == inCorso_ && !effetto->isPlaying()) {
-                    inCorso_ = nullptr;
-                    parlatore_->suonoFinito();
-                }
-            });
+        QSoundEffect *&e = effetti_[percorso];
+        if (!e) {
+            e = new QSoundEffect;
+            e->setSource(QUrl::fromLocalFile(percorso));
         }
-        e.effetto->play();
-        inCorso_ = e.effetto;
-        fineSuono_ = Parlatore::Orologio::now() + e.durata;
+        e->play();
+        inCorso_ = e;
     }
 
     void ferma() override
     {
         parlatore_->ferma();
-        if (QSoundEffect *effetto = std::exchange(inCorso_, nullptr))
-            effetto->stop();
+        fermaEffetto();
     }
 
-    void pronuncia(const QString &testo, const QString &registrazione) override
+    void pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo) override
     {
-        // The jingle and the word never overlap: the word waits for the end.
-        // (Without an audio device an effect never reports its end.)
-        std::optional<Parlatore::Orologio::time_point> attesa;
-        if (inCorso_ && inCorso_->isPlaying() && Parlatore::Orologio::now() < fineSuono_ + Parlatore::RitardoSuono)
-            attesa = fineSuono_;
-        parlatore_->pronuncia(testo, registrazione, attesa);
+        // Nothing under the word: a sound still playing (a "try again" just
+        // before the right answer) stops.
+        fermaEffetto();
+        parlatore_->pronuncia(testo, registrazione, suonoDopo);
     }
 
     void osserva(std::function<void(const ParolaDetta &)> osservatore) override
@@ -76,14 +62,14 @@ public:
     }
 
 private:
-    struct Effetto
+    void fermaEffetto()
     {
-        QSoundEffect *effetto = nullptr;
-        std::chrono::microseconds durata{0};
-    };
-    QHash<QString, Effetto> effetti_;
+        if (QSoundEffect *effetto = std::exchange(inCorso_, nullptr))
+            effetto->stop();
+    }
+
+    QHash<QString, QSoundEffect *> effetti_;
     QSoundEffect *inCorso_ = nullptr;
-    Parlatore::Orologio::time_point fineSuono_; // when the one playing should end
     std::unique_ptr<Parlatore> parlatore_;
 };
 

@@ -1,27 +1,10 @@
 #pragma once
 
+#include "suoni/paroladetta.h"
+
 #include <QString>
 
-#include <chrono>
 #include <functional>
-
-// What became of a word asked to be said: for the benchmark and the tests.
-struct ParolaDetta
-{
-    using Orologio = std::chrono::steady_clock;
-    QString testo;
-    bool registrazione = false; // the teacher's recording; false: the synthetic voice
-    bool uscitaAudio = false;   // an audio output took the samples; false: there was none
-    bool dopoSuono = false;     // the word waited for a sound to end
-    Orologio::time_point chiesta;       // pronuncia() was called
-    // The word could start: when it was asked for, or when the sound it
-    // waited for ended.
-    Orologio::time_point partenza;
-    // The first sample was handed to the audio output; with no output, the
-    // moment it was ready to be.
-    Orologio::time_point primoCampione;
-    std::chrono::microseconds durata{0}; // the length of the word's audio
-};
 
 // What the sound module gives the program: WAV playback with Qt Multimedia
 // and the spoken word. The module is loaded on the first sound, so the program
@@ -35,10 +18,13 @@ public:
     virtual void suona(const QString &percorso) = 0;
     virtual void ferma() = 0;
     // Says `testo` and returns at once: the recording at `registrazione` when
-    // it is a playable WAV, otherwise the synthetic Italian voice. A new word
-    // cuts off the one still being said; a word asked for while a sound plays
-    // starts when that sound ends.
-    virtual void pronuncia(const QString &testo, const QString &registrazione) = 0;
+    // it is a playable WAV, otherwise the synthetic Italian voice; then the
+    // WAV at `suonoDopo`, when given, in the same stream, so it follows the
+    // word's last sample and nothing else plays under either. The word starts
+    // at once, cutting off the sound or word still playing, and the sound an
+    // earlier word had after it. With nothing to say the word with, the sound
+    // plays alone.
+    virtual void pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo) = 0;
     // Called on the thread that made the player, shortly after each word has
     // been made in full and its first sample handed on. A word cut off before
     // that is not reported.

@@ -4,13 +4,14 @@
 #include "suoni/wav.h"
 
 #include <QAudioSink>
+#include <QHash>
 #include <QMediaDevices>
 #include <QTimer>
 
 #include <memory>
 
 using namespace std::chrono;
-using Orologio = Parlatore::Orologio;
+using Orologio = ParolaDetta::Orologio;
 
 namespace {
 
@@ -20,7 +21,7 @@ struct Richiesta
     QString testo;
     QString registrazione;
     Orologio::time_point chiesta;
-    std::optional<Orologio::time_point> fineSuono;
+    QString suonoDopo;
 };
 
 // The output holds this much audio: enough to ride over a busy moment of a
@@ -60,10 +61,6 @@ public:
         alimenta_->setTimerType(Qt::PreciseTimer);
         alimenta_->setInterval(IntervalloMs);
         QObject::connect(alimenta_, &QTimer::timeout, this, [this] { alimenta(); });
-        rilascio_ = new QTimer(this);
-        rilascio_->setSingleShot(true);
-        rilascio_->setTimerType(Qt::PreciseTimer); // a coarse one may come early, into the sound
-        QObject::connect(rilascio_, &QTimer::timeout, this, [this] { rilascia(parola_, scadenza_); });
         chiusura_ = new QTimer(this);
         chiusura_->setSingleShot(true);
         QObject::connect(chiusura_, &QTimer::timeout, this, [this] { chiudiFlusso(); });
@@ -78,36 +75,30 @@ public:
         rapporto_ = ParolaDetta{};
         rapporto_.testo = r.testo;
         rapporto_.chiesta = r.chiesta;
-        rapporto_.partenza = r.chiesta;
-        rapporto_.dopoSuono = r.fineSuono.has_value();
-        trattenuta_ = rapporto_.dopoSuono;
         completa_ = consegnata_ = riferita_ = false;
         byteParola_ = 0;
 
         const DatiWav wav = r.registrazione.isEmpty() ? DatiWav{} : LeggiWav(r.registrazione);
+        const DatiWav &suono = suonoDopo(r.suonoDopo);
         QAudioFormat formato;
         if (wav.valido) {
-            formato.setSampleRate(wav.frequenza);
-            formato.setChannelCount(wav.canali);
-            formato.setSampleFormat(wav.bit == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            formato = formatoDi(wav);
             rapporto_.registrazione = true;
         } else if (sintesi_->pronta()) {
             formato.setSampleRate(sintesi_->frequenza());
             formato.setChannelCount(1);
             formato.setSampleFormat(QAudioFormat::Int16);
+        } else if (suono.valido) {
+            formato = formatoDi(suono); // no word to say: the sound alone
         } else {
             parola_ = 0; // nothing to say it with
             return;
         }
         apriFlusso(formato);
-        if (trattenuta_) {
-            scadenza_ = *r.fineSuono + (flusso_ ? Parlatore::RitardoSuono : 0ms);
-            rilascio_->start(millisecondiFino(scadenza_));
-        }
 
         if (wav.valido) {
             aggiungi(wav.campioni.constData(), wav.campioni.size());
-        } else {
+        } else if (sintesi_->pronta()) {
             const bool fatta = sintesi_->sintetizza(r.testo, [this](const qint16 *campioni, int quanti) {
                 if (numero_.load() != parola_)
                     return false;
@@ -119,12 +110,22 @@ public:
                 return;
             }
         }
+        rapporto_.durata = microseconds(formato.durationForBytes(int(byteParola_)));
+        // Only what was said is reported: a sound alone is not a word.
+        riferita_ = byteParola_ == 0;
+        // The sound goes on after the word's last sample, in the same stream,
+        // so the two can neither overlap nor leave a gap the server adds.
+        const QByteArray dopo = ConvertiCampioni(suono, formato.channelCount(), formato.sampleRate(),
+                                                 formato.sampleFormat() == QAudioFormat::UInt8 ? 8 : 16);
+        if (!dopo.isEmpty()) {
+            rapporto_.durataSuono = microseconds(formato.durationForBytes(int(dopo.size())));
+            aggiungi(dopo.constData(), dopo.size());
+        }
         if (byteParola_ == 0) {
             interrompi(); // nothing to hear
             return;
         }
         completa_ = true;
-        rapporto_.durata = microseconds(formato.durationForBytes(int(byteParola_)));
         // Silence after the word fills the output's buffer, so a short word
         // starts too, and ends cleanly.
         inAttesa_.append(QByteArray(formato.bytesForDuration(BufferUscita.count()),
@@ -134,21 +135,31 @@ public:
         alimenta_->start();
     }
 
-    // `quando`: the sound ended, or the word stopped waiting for it.
-    void rilascia(quint64 numero, Orologio::time_point quando)
-    {
-        if (numero != parola_ || !trattenuta_)
-            return;
-        trattenuta_ = false;
-        rapporto_.partenza = quando;
-        rilascio_->stop();
-        consegna();
-        forseRiferisci();
-    }
-
     void ferma() { interrompi(); }
 
 private:
+    static QAudioFormat formatoDi(const DatiWav &wav)
+    {
+        QAudioFormat formato;
+        formato.setSampleRate(wav.frequenza);
+        formato.setChannelCount(wav.canali);
+        formato.setSampleFormat(wav.bit == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        return formato;
+    }
+
+    // The sound to play after a word, read once: the cheerful sounds are few
+    // and do not change while the program runs.
+    const DatiWav &suonoDopo(const QString &percorso)
+    {
+        static const DatiWav nessuno;
+        if (percorso.isEmpty())
+            return nessuno;
+        auto it = suoni_.find(percorso);
+        if (it == suoni_.end())
+            it = suoni_.insert(percorso, LeggiWav(percorso));
+        return *it;
+    }
+
     void aggiungi(const char *dati, qint64 quanti)
     {
         inAttesa_.append(dati, quanti);
@@ -159,7 +170,7 @@ private:
     // Hands the output what it has room for.
     void consegna()
     {
-        if (trattenuta_ || inAttesa_.isEmpty())
+        if (inAttesa_.isEmpty())
             return;
         if (!flusso_) {
             segnaPrimo();
@@ -188,11 +199,12 @@ private:
     void alimenta()
     {
         consegna();
-        if (consegnata_ && Orologio::now() > rapporto_.primoCampione + rapporto_.durata + BufferUscita + OltreLaFine) {
+        if (consegnata_
+            && Orologio::now() > rapporto_.primoCampione + rapporto_.durata + rapporto_.durataSuono + BufferUscita + OltreLaFine) {
             interrompi();
             return;
         }
-        if (completa_ && !trattenuta_ && inAttesa_.isEmpty()) {
+        if (completa_ && inAttesa_.isEmpty()) {
             alimenta_->stop();
             parola_ = 0;
             if (flusso_)
@@ -223,7 +235,6 @@ private:
         if (alimenta_->isActive() || Orologio::now() < fineAudio_)
             chiudiFlusso();
         alimenta_->stop();
-        rilascio_->stop();
         inAttesa_.clear();
         parola_ = 0;
     }
@@ -263,7 +274,6 @@ private:
     std::function<void(const ParolaDetta &)> riferisci_;
     std::unique_ptr<SintesiItaliana> sintesi_;
     QTimer *alimenta_ = nullptr;
-    QTimer *rilascio_ = nullptr;
     QTimer *chiusura_ = nullptr;
 
     QAudioSink *uscita_ = nullptr;
@@ -275,12 +285,11 @@ private:
     quint64 parola_ = 0;
     QByteArray inAttesa_; // made, not yet handed to the output
     qint64 byteParola_ = 0;
-    bool trattenuta_ = false; // waiting for a sound to end
-    Orologio::time_point scadenza_; // when it stops waiting
     bool completa_ = false;   // all of it made
     bool consegnata_ = false; // its first sample handed on
     bool riferita_ = false;
     ParolaDetta rapporto_;
+    QHash<QString, DatiWav> suoni_;
 };
 
 Parlatore::Parlatore()
@@ -308,19 +317,10 @@ Parlatore::~Parlatore()
     filo_.wait();
 }
 
-void Parlatore::pronuncia(const QString &testo, const QString &registrazione,
-                          std::optional<Orologio::time_point> fineSuono)
+void Parlatore::pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo)
 {
-    const Richiesta r{++numero_, testo, registrazione, Orologio::now(), fineSuono};
+    const Richiesta r{++numero_, testo, registrazione, Orologio::now(), suonoDopo};
     QMetaObject::invokeMethod(lavoratore_, [l = lavoratore_, r] { l->dici(r); }, Qt::QueuedConnection);
-}
-
-void Parlatore::suonoFinito()
-{
-    const quint64 numero = numero_.load();
-    const Orologio::time_point quando = Orologio::now();
-    QMetaObject::invokeMethod(lavoratore_, [l = lavoratore_, numero, quando] { l->rilascia(numero, quando); },
-                              Qt::QueuedConnection);
 }
 
 void Parlatore::ferma()

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "suoni/lettorewav.h"
+#include "suoni/paroladetta.h"
 
 #include <QObject>
 #include <QThread>
 
 #include <atomic>
-#include <optional>
+#include <functional>
 
 class Lavoratore;
 
@@ -18,23 +18,14 @@ class Lavoratore;
 class Parlatore
 {
 public:
-    using Orologio = ParolaDetta::Orologio;
-    // With an audio device, how long past its length a sound may still be
-    // playing before a word stops waiting for it: the output reports the end
-    // itself, a little after the last sample.
-    static constexpr std::chrono::milliseconds RitardoSuono{1000};
-
     Parlatore();
     // Stops a word under way and waits for the thread, which ends at once.
     ~Parlatore();
     Parlatore(const Parlatore &) = delete;
     Parlatore &operator=(const Parlatore &) = delete;
 
-    // With `fineSuono`, a sound is playing: the word waits for suonoFinito(),
-    // or, should that never come, for the moment the sound should have ended.
-    void pronuncia(const QString &testo, const QString &registrazione,
-                   std::optional<Orologio::time_point> fineSuono = std::nullopt);
-    void suonoFinito();
+    // `suonoDopo`: a WAV played right after the word, in its stream.
+    void pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo = QString());
     void ferma();
     void osserva(std::function<void(const ParolaDetta &)> osservatore) { osservatore_ = std::move(osservatore); }
 

@@ -5,6 +5,7 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
@@ -96,15 +97,28 @@ QString SintesiItaliana::fonemi(const QString &testo)
 {
     if (!pronta())
         return {};
-    const QByteArray utf8 = testo.toUtf8();
-    std::lock_guard blocco(libreria);
-    QString out;
-    const void *resto = utf8.constData();
-    while (resto) {
-        if (const char *f = espeak_TextToPhonemes(&resto, espeakCHARS_UTF8, espeakPHONEMES_IPA))
-            out += QString::fromUtf8(f);
+    // Said as sintetizza() says it, with the library writing down the sounds
+    // it makes: the very ones a child hears.
+    FILE *traccia = std::tmpfile();
+    if (!traccia)
+        return {};
+    const Campioni scarta = [](const qint16 *, int) { return true; };
+    {
+        std::lock_guard blocco(libreria);
+        espeak_SetPhonemeTrace(espeakPHONEMES_IPA, traccia);
     }
-    return out;
+    const bool fatta = sintetizza(testo, scarta);
+    QByteArray utf8;
+    {
+        std::lock_guard blocco(libreria);
+        espeak_SetPhonemeTrace(0, nullptr);
+    }
+    std::rewind(traccia);
+    char pezzo[256];
+    for (size_t n; (n = std::fread(pezzo, 1, sizeof pezzo, traccia)) > 0;)
+        utf8.append(pezzo, qsizetype(n));
+    std::fclose(traccia);
+    return fatta ? QString::fromUtf8(utf8).simplified().remove(QLatin1Char(' ')) : QString();
 }
 
 #else // built without eSpeak NG: no synthetic voice

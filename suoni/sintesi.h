@@ -26,7 +26,8 @@ public:
     using Campioni = std::function<bool(const qint16 *campioni, int quanti)>;
     bool sintetizza(const QString &testo, const Campioni &campioni);
 
-    // The sounds the voice gives the text, in IPA.
+    // The sounds the voice makes of the text as sintetizza() says it, in IPA,
+    // with the library's stress marks; empty where it could not say it.
     QString fonemi(const QString &testo);
 
 private:

@@ -22,3 +22,10 @@ struct DatiWav
 // Files over a few megabytes are not read: a spoken word is short.
 DatiWav LeggiWav(const QString &percorso, bool soloIntestazione = false);
 DatiWav LeggiWav(const QByteArray &file, bool soloIntestazione = false);
+
+// The samples of `wav` as `canali` channels of `bit`-bit samples at
+// `frequenza`: two channels become one by their mean, one becomes two by
+// copying; a higher rate is filled in by straight lines between the samples,
+// a lower one takes the mean of the samples each new one stands for. Empty
+// for an invalid file or format.
+QByteArray ConvertiCampioni(const DatiWav &wav, int canali, int frequenza, int bit);

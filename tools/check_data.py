@@ -40,6 +40,13 @@ alphabetical order (accents next to their plain letter).
 Pictures: one per word, WORD.jpg, a 512 x 512 baseline JPEG of at most
 60 KB (the white margin and decoding are checked by tests/data/tst_data).
 
+Pronunciation: pronuncia.txt (UTF-8, tab-separated, # for comments) gives
+every picture word, and nothing else, once: the word, the word in lower case
+with one grave or acute accent on its stressed vowel, and, where the
+synthetic voice says the plain word wrong, the text it is given instead (the
+word's letters, accents added). tests/suoni/tst_sintesi checks what the voice
+makes of each.
+
 Sounds: si1..si4.wav and no.wav, 16-bit PCM at 44.1 kHz, 0.1 to 1.5 s.
 The "try again" sound no.wav must carry enough energy above 400 Hz to be
 heard on small speakers: within 6 dB of the right-answer sounds.
@@ -328,6 +335,44 @@ def check_lists(data, errors):
     return found
 
 
+STRESS_MARKS = set("àèéìíòóùú")
+
+
+def check_pronunciation(data, words, errors):
+    path = os.path.join(data, "pronuncia.txt")
+    if not os.path.isfile(path):
+        errors.append("pronuncia.txt: missing")
+        return
+    try:
+        lines = open(path, encoding="utf-8").read().split("\n")
+    except UnicodeDecodeError:
+        errors.append("pronuncia.txt: not UTF-8")
+        return
+    seen = set()
+    for n, line in enumerate(lines, 1):
+        if not line or line.startswith("#"):
+            continue
+        fields = line.split("\t")
+        word = fields[0]
+        if len(fields) not in (2, 3):
+            errors.append(f"pronuncia.txt:{n}: {len(fields)} fields, 2 or 3 wanted")
+            continue
+        if word in seen:
+            errors.append(f"pronuncia.txt:{n}: {word} twice")
+        seen.add(word)
+        if word not in words:
+            errors.append(f"pronuncia.txt:{n}: {word} is no picture word")
+        marked = fields[1]
+        marks = [c for c in marked if c in STRESS_MARKS]
+        if len(marks) != 1 or plain(marked) != word.lower():
+            errors.append(f"pronuncia.txt:{n}: {marked} is not {word} with one stressed vowel marked")
+        if len(fields) == 3 and plain(fields[2]) != word.lower():
+            errors.append(f"pronuncia.txt:{n}: the voice's {fields[2]} is not {word} with accents")
+    if missing := sorted(set(words) - seen, key=sort_key):
+        more = f" and {len(missing) - 20} more" if len(missing) > 20 else ""
+        errors.append(f"pronuncia.txt: no stress for {', '.join(missing[:20])}{more}")
+
+
 def check_pictures(data, errors):
     folder = os.path.join(data, "images0")
     for name in sorted(os.listdir(folder)):
@@ -471,6 +516,7 @@ def check(data):
         errors.append(f"images0 differs from tools/pictures.tsv: not drawn {sorted(shipped - drawn)}, "
                       f"missing {sorted(drawn - shipped)}")
     check_lists(data, errors)
+    check_pronunciation(data, shipped, errors)
     check_pictures(data, errors)
     check_sounds(data, errors)
     check_credits(data, errors)
@@ -588,6 +634,27 @@ def self_test():
             "44.1 kHz")
     planted("credits without a package", lambda d: open(os.path.join(d, "CREDITS.md"), "w").write("MIT"),
             "CREDITS.md: no line")
+
+    def edit_stress(change):
+        def edit(d):
+            path = os.path.join(d, "pronuncia.txt")
+            text = change(open(path, encoding="utf-8").read())
+            open(path, "w", encoding="utf-8").write(text)
+        return edit
+
+    planted("a picture word without its stress", edit_stress(lambda t: t.replace("FRAGOLA\tfràgola\n", "")),
+            "no stress for FRAGOLA")
+    planted("a stress for no picture word", edit_stress(lambda t: t + "ZAFFIRO\tzaffìro\n"),
+            "ZAFFIRO is no picture word")
+    planted("no vowel marked", edit_stress(lambda t: t.replace("\tfràgola", "\tfragola")),
+            "fragola is not FRAGOLA")
+    planted("two vowels marked", edit_stress(lambda t: t.replace("\tfràgola", "\tfràgolà")),
+            "fràgolà is not FRAGOLA")
+    planted("a mark on another word", edit_stress(lambda t: t.replace("\tfràgola", "\tfràgole")),
+            "fràgole is not FRAGOLA")
+    planted("a voice's text of another word", edit_stress(lambda t: t.replace("\tàncora\tàncora", "\tàncora\tàncore")),
+            "the voice's àncore")
+    planted("a word twice", edit_stress(lambda t: t + "ANCORA\tancòra\n"), "ANCORA twice")
 
     for f in failures:
         print("FAIL", f)

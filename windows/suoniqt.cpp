@@ -48,10 +48,14 @@ void SuoniQt::suona(const QString &percorso)
         QApplication::beep();
 }
 
-void SuoniQt::pronuncia(const QString &testo, const QString &registrazione)
+void SuoniQt::pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo)
 {
+    // A missing sound is the beep, at once, as suona() gives it.
+    const bool beep = !suonoDopo.isEmpty() && !FileEsiste(suonoDopo);
     if (caricaModulo())
-        lettore_->pronuncia(testo, registrazione);
+        lettore_->pronuncia(testo, registrazione, beep ? QString() : suonoDopo);
+    if (beep || (!lettore_ && !suonoDopo.isEmpty()))
+        QApplication::beep();
 }
 
 void SuoniQt::osservaVoce(std::function<void(const ParolaDetta &)> osservatore)

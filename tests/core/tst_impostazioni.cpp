@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QSet>
 #include <QSysInfo>
+#include <QFileInfo>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -353,10 +354,10 @@ private slots:
         QVERIFY2(conteggio.value(0xFFC0FF) > 2600 && conteggio.value(0xFFC0FF) < 3400, qPrintable(QString::number(conteggio.value(0xFFC0FF))));
         // A right answer sounds any of si1.wav..si4.wav.
         ContestoProva c;
+        QSet<QString> nomi;
         for (int i = 0; i < 200; ++i)
-            SuonoGiusto(c.sessione, c.cartella.ambiente(), c.casuale, c.suoni);
-        const QStringList nomi = c.suoni.nomi();
-        QCOMPARE(QSet<QString>(nomi.begin(), nomi.end()), (QSet<QString>{"si1.wav", "si2.wav", "si3.wav", "si4.wav"}));
+            nomi.insert(QFileInfo(SuonoGiusto(c.cartella.ambiente(), c.casuale)).fileName());
+        QCOMPARE(nomi, (QSet<QString>{"si1.wav", "si2.wav", "si3.wav", "si4.wav"}));
     }
 };
 

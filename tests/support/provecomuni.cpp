@@ -116,9 +116,16 @@ void ContestoProva::parole(const QStringList &lista)
     sessione.lista.imposta(lista);
 }
 
-void FakeSuoni::pronuncia(const QString &testo, const QString &registrazione)
+void FakeSuoni::pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo)
 {
-    pronunce.append({testo, registrazione, int(suonati.size())});
+    pronunce.append({testo, registrazione, suonoDopo, int(suonati.size())});
+    inAttesa = suonoDopo;
+}
+
+void FakeSuoni::finisciParola()
+{
+    if (!inAttesa.isEmpty())
+        suonati.append(std::exchange(inAttesa, QString()));
 }
 
 QStringList FakeSuoni::parole() const

@@ -53,22 +53,34 @@ public:
 class FakeSuoni : public RiproduttoreSuoni
 {
 public:
-    void suona(const QString &percorso) override { suonati.append(percorso); }
+    // A sound cuts off the word being said and the sound waiting after it.
+    void suona(const QString &percorso) override
+    {
+        inAttesa.clear();
+        suonati.append(percorso);
+    }
     QStringList suonati;
     // File names only ("si2.wav", "no.wav").
     QStringList nomi() const;
 
     // Every word asked to be said: the text, the recording passed (empty for the
-    // synthetic voice) and how many sounds had been played before it.
+    // synthetic voice), the sound asked to follow it and how many sounds had
+    // been played before it.
     struct Pronuncia
     {
         QString testo;
         QString registrazione;
+        QString suonoDopo;
         int dopoSuoni;
     };
-    void pronuncia(const QString &testo, const QString &registrazione) override;
+    // A new word drops the sound an earlier one still had waiting.
+    void pronuncia(const QString &testo, const QString &registrazione, const QString &suonoDopo) override;
     QList<Pronuncia> pronunce;
     QStringList parole() const; // the texts only
+    // The sound waiting for the word said last to be heard to its end.
+    QString inAttesa;
+    // That word heard to its end: the sound waiting after it plays.
+    void finisciParola();
 };
 
 // Keeps every answer sent out.

@@ -1,7 +1,6 @@
 #include "windows/exercises/formclic.h"
 
 #include "core/sessione.h"
-#include "core/suoni.h"
 #include "core/voce.h"
 #include "windows/exercises/pulsanteavanti.h"
 
@@ -23,13 +22,12 @@ void FormClic::rispondi(int Index)
         SegnaErrato();
         return;
     }
-    SuonoGiusto(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni);
+    // The word the child has just found, heard at once, the cheerful sound after it.
+    RispostaGiusta(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni, esercizio_.parola(lista, esercizio_.Estratto));
     SegnaEsatto();
     Command1->setEnabled(true);
     segnaGiusta(Index);
     abilitaRisposte(false);
-    // The word the child has just found, heard after the cheerful sound.
-    ripeti();
 }
 
 void FormClic::ripeti()

@@ -5,7 +5,6 @@
 #include "core/paroleliste.h"
 #include "windows/scaling/clsresize.h"
 #include "core/sessione.h"
-#include "core/suoni.h"
 #include "core/voce.h"
 #include "windows/exercises/etichettaparola.h"
 #include "windows/exercises/nometrascinabile.h"
@@ -202,11 +201,11 @@ void FormTrascinamento::Label2_DragDrop(int Index, int nome)
     case abbinamenti::Esito::Completo:
         break;
     }
-    SuonoGiusto(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni);
     Label2Riquadri[Index]->setText(Label1[Index]->text());
     // The emptied slot stays in view, plainly no box to drop on any more.
     Label1[Index]->svuota();
-    LeggiParola(ctx.sessione, ctx.ambiente, ctx.suoni, Label2Riquadri[Index]->text());
+    // The name heard at once, the cheerful sound after it.
+    RispostaGiusta(ctx.sessione, ctx.ambiente, ctx.casuale, ctx.suoni, Label2Riquadri[Index]->text());
     if (esercizio_.completo()) {
         SegnaEsatto();
         Command1->setEnabled(true);

@@ -247,24 +247,36 @@ private slots:
         // Before the answer the child reads: nothing is said, not at a wrong answer either.
         QVERIFY(p.suoni.pronunce.isEmpty());
 
-        // The words found, each said in lower case right after its cheerful sound.
+        // Each right answer: its word said at once, in lower case, and the
+        // cheerful sound only once the word has been heard; with the voice
+        // off, the sound at once.
+        const QRegularExpression si("^si[1-4]\\.wav$");
         QStringList trovate;
-        if (e.clic)
-            trovate.append(prima.at(e.giusta()).toLower());
-        else
-            for (int i = 0; i < k; ++i)
+        for (int i = 0; i < k; ++i) {
+            if (e.clic && i != e.giusta())
+                continue;
+            const qsizetype suonati = p.suoni.suonati.size();
+            if (e.clic)
+                clic(e.risposta(i));
+            else
+                QVERIFY(rilascia(e.trascina, i, i));
+            if (voce && suoni) {
                 trovate.append(prima.at(i).toLower());
-        e.completa();
-        QCOMPARE(p.suoni.parole(), suoni && voce ? trovate : QStringList());
-        for (const auto &pronuncia : std::as_const(p.suoni.pronunce))
-            QVERIFY(QRegularExpression("^si[1-4]\\.wav$").match(QFileInfo(p.suoni.suonati.at(pronuncia.dopoSuoni - 1)).fileName()).hasMatch());
+                QCOMPARE(p.suoni.parole(), trovate);
+                QCOMPARE(p.suoni.suonati.size(), suonati);
+                QVERIFY(si.match(QFileInfo(p.suoni.inAttesa).fileName()).hasMatch());
+                p.suoni.finisciParola();
+            }
+            QCOMPARE(p.suoni.suonati.size(), suonati + (suoni ? 1 : 0));
+            if (suoni)
+                QVERIFY(si.match(p.suoni.nomi().last()).hasMatch());
+        }
+        QCOMPARE(p.suoni.parole(), trovate);
         QCOMPARE(e.quadro(), quadro(1, errati, "si", true, nessuna));
         QCOMPARE(e.segnata(), qMax(e.giusta(), 0));
         // One cheerful sound for each right click or right drop.
         const int giuste = e.clic ? 1 : k;
         QCOMPARE(p.suoni.suonati.size(), suoni ? errati + giuste : 0);
-        if (suoni)
-            QVERIFY(QRegularExpression("^si[1-4]\\.wav$").match(p.suoni.nomi().last()).hasMatch());
 
         // Answered: nothing reacts any more but "avanti".
         for (int j = 0; j < k; ++j)
@@ -317,6 +329,43 @@ private slots:
             clic(immagine);
         QCOMPARE(p.suoni.parole().mid(dette), QStringList(immagine ? 2 : 1, parola));
         QCOMPARE(e.quadro().left(5), QStringLiteral(" 1| 0"));
+    }
+
+    // The sound waiting after a word: a new word drops it (the player cuts the
+    // word off and starts the next at once); "avanti" and leaving the window
+    // cut nothing and play nothing, so it follows its word whole.
+    void suonoInAttesa_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::newRow("Form3") << IdFinestra::Form3;
+        QTest::newRow("Form8") << IdFinestra::Form8;
+    }
+    void suonoInAttesa()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p(6);
+        const Esercizio e = apri(p, id);
+        if (e.trascina) {
+            // Two right drops, the second before the first word was heard.
+            QVERIFY(rilascia(e.trascina, 0, 0));
+            QVERIFY(rilascia(e.trascina, 1, 1));
+            QCOMPARE(p.suoni.pronunce.size(), 2);
+            QVERIFY(!p.suoni.pronunce.at(0).suonoDopo.isEmpty());
+            QVERIFY(rilascia(e.trascina, 2, 2));
+        } else {
+            e.completa();
+        }
+        const QString inAttesa = p.suoni.inAttesa;
+        QVERIFY(!inAttesa.isEmpty());
+        QCOMPARE(p.suoni.pronunce.size(), e.trascina ? e.k() : 1);
+        clic(e.f->Command1);
+        p.dialoghi.risposte = {Dialoghi::Risposta::Si};
+        e.f->close();
+        QTRY_VERIFY(!p.gestore->finestra(id));
+        QVERIFY(p.suoni.suonati.isEmpty());
+        QCOMPARE(p.suoni.inAttesa, inAttesa);
+        p.suoni.finisciParola();
+        QCOMPARE(p.suoni.suonati, QStringList{inAttesa});
     }
 
     // "Azzera conteggio" in mid-exercise; "Esci" and a window-manager close ask
