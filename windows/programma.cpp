@@ -3,13 +3,13 @@
 #include "core/avvio.h"
 #include "core/casuale.h"
 #include "core/cronometro.h"
-#include "core/risposte.h"
 #include "core/sessione.h"
 #include "windows/applicazione.h"
 #include "windows/dialoghiqt.h"
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
 #include "windows/registro.h"
+#include "windows/risultatiqt.h"
 #include "windows/suoniqt.h"
 
 #include <QApplication>
@@ -75,12 +75,12 @@ int EseguiProgramma(int argc, char *argv[])
 
     const QString cartella = QApplication::applicationDirPath();
     Sessione sessione;
-    NessunRegistro risposte;
     const Cronometro cronometro;
     Casuale casuale;
     DialoghiQt dialoghi;
     SuoniQt suoni(cartella);
     const Ambiente ambiente = Ambiente::diSistema(cartella);
+    RisultatiQt risposte(cartella, ambiente.cartellaImpostazioni, dialoghi);
 
     QString corsivo;
     const EsitoAvvio esito = Main(sessione, ambiente, dialoghi, [&corsivo](const QString &font) { corsivo = font; });
