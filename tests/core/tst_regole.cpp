@@ -315,7 +315,7 @@ private slots:
         Ripasso vuoto;
         conta(&vuoto, 11, &nessuno);
         QCOMPARE(nessuno, senza); // an empty practice draws as the plain rule does
-        for (const QString &guasto : {"doppia", "senza immagine"})
+        for (const char *guasto : {"doppia", "senza immagine"})
             QCOMPARE(conRipasso.value(guasto) + semplice.value(guasto), 0);
         // Plain: each word about as often as any other. With practice LUPO
         // (weight 8) and ORSO (weight 2) come back in half of the items, 4 to 1.
