@@ -12,6 +12,9 @@ inline const QString ChiaveCarattere = QStringLiteral("Carattere");
 inline const QString ChiaveFileInUso = QStringLiteral("File in uso");
 // Not known to older programs: absent or empty, the voice is on.
 inline const QString ChiaveVoce = QStringLiteral("Voce attivata");
+// The practice that comes back to missed words: absent or empty, on; written
+// only once turned off, so a PC without a class keeps the file it always had.
+inline const QString ChiaveRipasso = QStringLiteral("Ripassa le parole sbagliate");
 
 inline const QString MessaggioImpostazioniDanneggiate =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
