@@ -107,6 +107,64 @@ private slots:
         QCOMPARE(rilasci.size(), 0);
     }
 
+    // Escape while a name is carried puts it back and the release drops
+    // nothing; any other key leaves the drag going.
+    void escapeAnnulla_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("rilasci");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0;
+        QTest::newRow("another key") << int(Qt::Key_A) << 1;
+    }
+    void escapeAnnulla()
+    {
+        QFETCH(int, tasto);
+        QFETCH(int, rilasci);
+        Banco b;
+        QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
+        QSignalSpy spia(b.trascinamento, &TrascinamentoNomi::rilasciato);
+        const QPoint arrivo = b.centroDi(b.riquadri[0], 0);
+        QTest::mousePress(b.nomi[0], Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(b.nomi[0], arrivo);
+        QTest::keyClick(&b.finestra, Qt::Key(tasto));
+        QCOMPARE(b.trascinamento->inCorso(), rilasci == 1);
+        QCOMPARE(b.trascinamento->immagine()->isVisible(), rilasci == 1);
+        QCOMPARE(b.trascinamento->illuminato(), rilasci == 1 ? b.riquadri[0] : nullptr);
+        QCOMPARE(b.nomi[0]->cursor().shape(), rilasci == 1 ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+        QTest::mouseRelease(b.nomi[0], Qt::LeftButton, {}, arrivo);
+        QCOMPARE(spia.size(), rilasci);
+        // The next drag drops as ever.
+        QTest::mousePress(b.nomi[1], Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(b.nomi[1], Qt::LeftButton, {}, b.centroDi(b.riquadri[1], 1));
+        QCOMPARE(spia.size(), rilasci + 1);
+    }
+
+    // The window resized while a name is carried (the scaling resizes the
+    // name): its picture takes the new size, still held at the same place.
+    void ridimensionataDuranteIlTrascinamento()
+    {
+        Banco b;
+        QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
+        auto *immagine = qobject_cast<QLabel *>(b.trascinamento->immagine());
+        QVERIFY(immagine);
+        QTest::mousePress(b.nomi[0], Qt::LeftButton, {}, QPoint(50, 30));
+        QTest::mouseMove(b.nomi[0], QPoint(60, -50));
+        QCOMPARE(immagine->geometry(), QRect(30, 170, 200, 60));
+        // The scaling sets the place, then the type size.
+        b.nomi[0]->setGeometry(30, 375, 300, 90);
+        QFont f = b.nomi[0]->font();
+        f.setPixelSize(40);
+        b.nomi[0]->setFont(f);
+        QCOMPARE(immagine->size(), QSize(300, 90));
+        QCOMPARE(immagine->pixmap().deviceIndependentSize().toSize(), QSize(300, 90));
+        // Taken at a quarter of its width and half its height, so it stays there under the pointer.
+        QCOMPARE(immagine->geometry(), QRect(80 - 75, 200 - 45, 300, 90));
+        // The name as it is now, inside the orange edge.
+        const QRect dentro(8, 8, 284, 74);
+        QCOMPARE(immagine->pixmap().toImage().copy(dentro).convertToFormat(QImage::Format_RGB32),
+                 b.nomi[0]->grab().toImage().copy(dentro).convertToFormat(QImage::Format_RGB32));
+    }
+
     // A finger on a touch screen: the same press, move and release, through the platform.
     void conUnDito()
     {
