@@ -155,6 +155,9 @@ bool ToccoLista::eventFilter(QObject *oggetto, QEvent *evento)
         pressione_ = e->position().toPoint();
         tempoPressione_ = e->timestamp();
         fermava_ = scroller->state() == QScroller::Scrolling;
+        // A glide ends on a whole row, as the arrows leave it.
+        if (const int riga = lista_->model() && lista_->model()->rowCount() > 0 ? lista_->sizeHintForRow(0) : 0; riga > 0)
+            scroller->setSnapPositionsY(0, riga);
         scroller->handleInput(QScroller::InputPress, e->position(), static_cast<qint64>(e->timestamp()));
         return true;
     }
