@@ -204,7 +204,7 @@ private slots:
         }
         QVERIFY(l->model()->rowCount() >= 120);
         const int dito = static_cast<int>(32 * fattore());
-        const QScrollBar *barra = l->verticalScrollBar();
+        QScrollBar *barra = l->verticalScrollBar();
         QTRY_VERIFY(barra->isVisible());
         QVERIFY2(barra->width() >= dito, qPrintable(QString::number(barra->width())));
         const QRect f = freccia(barra);
@@ -214,6 +214,19 @@ private slots:
               l->visualRect(l->model()->index(0, 0)).height());
 
         QCOMPARE(barra->value(), 0);
+        // A finger on a touch screen, through the platform.
+        QWidget *finestra = l->window();
+        const QPoint da = l->viewport()->mapTo(finestra, QPoint(l->viewport()->width() / 2, l->viewport()->height() - 4));
+        QPointingDevice *schermo = QTest::createTouchDevice();
+        QTest::touchEvent(finestra, schermo).press(0, da, finestra);
+        for (int i = 1; i <= 10; ++i)
+            QTest::touchEvent(finestra, schermo).move(0, da - QPoint(0, 15 * i), finestra);
+        QTest::touchEvent(finestra, schermo).release(0, da - QPoint(0, 150), finestra);
+        QTRY_COMPARE_WITH_TIMEOUT(QScroller::scroller(l->viewport())->state(), QScroller::Inactive, 10000);
+        QVERIFY(barra->value() > 0);
+        QVERIFY(l->selectionModel()->selectedIndexes().isEmpty());
+        barra->setValue(0);
+        // The mouse of a whiteboard.
         scorri(l, 150);
         QVERIFY(l->selectionModel()->selectedIndexes().isEmpty());
         // The rows follow the finger and glide on, then stop, still with nothing selected.
