@@ -475,9 +475,9 @@ private slots:
         }
     }
 
-    // Form7, Form8: Escape during a drag puts the name back and counts
-    // nothing, even let go over a wrong box; a name carried through a resize
-    // is drawn at its new size, and its drop counts.
+    // Form7, Form8: Escape during a drag (no other key) puts the name back
+    // and counts nothing, even let go over a wrong box; a name carried through
+    // a resize is drawn at its new size, and its drop counts.
     void trascinamentoInterrotto_data()
     {
         QTest::addColumn<IdFinestra>("id");
@@ -498,6 +498,8 @@ private slots:
         };
         QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
         QTest::mouseMove(nome, sopra(1));
+        QTest::keyClick(f, Qt::Key_A);
+        QVERIFY(f->trascinamento()->inCorso());
         QTest::keyClick(f, Qt::Key_Escape);
         QTest::mouseRelease(nome, Qt::LeftButton, {}, sopra(1));
         QCOMPARE(e.quadro(), prima);

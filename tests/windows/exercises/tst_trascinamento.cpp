@@ -107,38 +107,6 @@ private slots:
         QCOMPARE(rilasci.size(), 0);
     }
 
-    // Escape while a name is carried puts it back and the release drops
-    // nothing; any other key leaves the drag going.
-    void escapeAnnulla_data()
-    {
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<int>("rilasci");
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0;
-        QTest::newRow("another key") << int(Qt::Key_A) << 1;
-    }
-    void escapeAnnulla()
-    {
-        QFETCH(int, tasto);
-        QFETCH(int, rilasci);
-        Banco b;
-        QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
-        QSignalSpy spia(b.trascinamento, &TrascinamentoNomi::rilasciato);
-        const QPoint arrivo = b.centroDi(b.riquadri[0], 0);
-        QTest::mousePress(b.nomi[0], Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseMove(b.nomi[0], arrivo);
-        QTest::keyClick(&b.finestra, Qt::Key(tasto));
-        QCOMPARE(b.trascinamento->inCorso(), rilasci == 1);
-        QCOMPARE(b.trascinamento->immagine()->isVisible(), rilasci == 1);
-        QCOMPARE(b.trascinamento->illuminato(), rilasci == 1 ? b.riquadri[0] : nullptr);
-        QCOMPARE(b.nomi[0]->cursor().shape(), rilasci == 1 ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
-        QTest::mouseRelease(b.nomi[0], Qt::LeftButton, {}, arrivo);
-        QCOMPARE(spia.size(), rilasci);
-        // The next drag drops as ever.
-        QTest::mousePress(b.nomi[1], Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(b.nomi[1], Qt::LeftButton, {}, b.centroDi(b.riquadri[1], 1));
-        QCOMPARE(spia.size(), rilasci + 1);
-    }
-
     // The window resized while a name is carried (the scaling resizes the
     // name): its picture takes the new size, still held at the same place.
     void ridimensionataDuranteIlTrascinamento()
