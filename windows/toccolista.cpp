@@ -80,15 +80,15 @@ ToccoLista::ToccoLista(QAbstractItemView *lista, bool rigaMinima) : QObject(list
     // A finger moves the rows by pixels, not by whole rows.
     lista->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     lista->verticalScrollBar()->setSingleStep(latoDito());
+    // Created before the filter is on: the scroller is a child of the viewport.
     scroller_ = QScroller::scroller(lista->viewport());
-    QScroller *scroller = scroller_;
-    QScrollerProperties proprieta = scroller->scrollerProperties();
+    QScrollerProperties proprieta = scroller_->scrollerProperties();
     // A list stops at its ends: no bounce past the first and last row.
     proprieta.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
                               QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
     proprieta.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
                               QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
-    scroller->setScrollerProperties(proprieta);
+    scroller_->setScrollerProperties(proprieta);
     lista->viewport()->installEventFilter(this);
     // Rows that moved under the finger between two taps make no double tap.
     for (QScrollBar *barra : {lista->verticalScrollBar(), lista->horizontalScrollBar()})

@@ -6,6 +6,8 @@
 #include <QPointer>
 
 class QAbstractItemView;
+class QMouseEvent;
+class QScroller;
 
 // A list a finger can use, on a whiteboard or a touch screen as with a mouse:
 // - a swipe scrolls it, kinetically, and selects nothing;
@@ -14,8 +16,8 @@ class QAbstractItemView;
 //   finger lands a little off the first and may come later than a mouse's
 //   double click, so any press soon enough and near enough counts, and Qt's
 //   own double click (which has judged the time already) too;
-// - its scroll bar is as wide as a finger, and its rows at least as tall
-//   (`rigaMinima`).
+// - its scroll bars and their arrows are as wide as a finger, and its rows
+//   at least as tall when asked (`rigaMinima`).
 // The keyboard is left to the list.
 class ToccoLista : public QObject
 {
@@ -34,11 +36,13 @@ protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
-    bool premuto(const class QMouseEvent *evento, bool doppioQt);
+    // A press that is the second tap of a double tap: tells of it. True when it was one.
+    bool premuto(const QMouseEvent *evento, bool doppioQt);
+    // A tap that did not swipe: selects its row, and waits for a second.
     void rilasciato();
 
     QAbstractItemView *lista_;
-    QPointer<class QScroller> scroller_;
+    QPointer<QScroller> scroller_;
     // The last tap that found a row, waiting for its second.
     struct Tocco
     {
@@ -49,8 +53,8 @@ private:
     Tocco tocco_;
     QPoint pressione_; // where the pointer went down
     quint64 tempoPressione_ = 0;
-    bool giu_ = false;
+    bool giu_ = false; // pressed here, not yet let go
     bool doppioFatto_ = false; // the press was a second tap: its release does nothing
     bool fermava_ = false; // the press stopped a list still gliding: it selects nothing
-    bool trascinava_ = false;
+    bool trascinava_ = false; // the press became a swipe
 };
