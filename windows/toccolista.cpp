@@ -71,7 +71,8 @@ int ToccoLista::latoDito()
     return static_cast<int>(std::lround(40 * Finestra::fattoreSchermo()));
 }
 
-ToccoLista::ToccoLista(QAbstractItemView *lista, bool rigaMinima) : QObject(lista), lista_(lista)
+ToccoLista::ToccoLista(QAbstractItemView *lista, bool rigaMinima)
+    : QObject(lista), lista_(lista), viewport_(lista->viewport())
 {
     for (QScrollBar *barra : {lista->verticalScrollBar(), lista->horizontalScrollBar()})
         barra->setStyle(stileDito());
@@ -131,10 +132,15 @@ void ToccoLista::rilasciato()
 
 bool ToccoLista::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    if (oggetto != lista_->viewport() || !scroller_)
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonDblClick && tipo != QEvent::MouseMove
+        && tipo != QEvent::MouseButtonRelease)
+        return false;
+    // The list may be going: only the pointer's events on its viewport are looked at.
+    if (oggetto != viewport_ || !scroller_)
         return false;
     QScroller *scroller = scroller_;
-    switch (evento->type()) {
+    switch (tipo) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto *e = static_cast<QMouseEvent *>(evento);

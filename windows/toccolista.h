@@ -42,6 +42,7 @@ private:
     void rilasciato();
 
     QAbstractItemView *lista_;
+    QPointer<QWidget> viewport_;
     QPointer<QScroller> scroller_;
     // The last tap that found a row, waiting for its second.
     struct Tocco
