@@ -14,8 +14,9 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream
   python3
 )
-# Only for the tests: sanitizers' runtime and libFuzzer come with clang.
-TEST_PACKAGES=(clang libclang-rt-14-dev)
+# Only for the tests: sanitizers' runtime and libFuzzer come with clang;
+# lintian checks the Debian package.
+TEST_PACKAGES=(clang libclang-rt-14-dev lintian)
 # The benchmark watches the program's start-up on an X server of its own and
 # listens to the spoken word on a PulseAudio server of its own (parec records it).
 BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)

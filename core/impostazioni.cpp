@@ -88,9 +88,9 @@ int SalvaImpostazioni(const Sessione &sessione, const QString &fileImpostazioni,
     }
     if (ok)
         return 0;
-    // One message for each setting that was not saved.
-    for (int i = 0; i < 3; ++i)
-        dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
+    // One write failed, so one message: the same box three times only makes
+    // the teacher click three times.
+    dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
     return 3;
 }
 

@@ -259,9 +259,9 @@ private slots:
         for (const auto &ch : c.dialoghi.chiamate)
             QCOMPARE(ch.icona, Dialoghi::Icona::Esclamazione);
         QCOMPARE(fontRegistrati, font & 1 ? QStringList{programma} : font ? QStringList{installato} : QStringList{});
-        if (inMezzo != percorsoMia) { // on exit: one message for each setting; what is in the way stays
+        if (inMezzo != percorsoMia) { // on exit: one message; what is in the way stays
             QCOMPARE(SalvaImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), 3);
-            QCOMPARE(c.dialoghi.testi(), QStringList(3, nonSalvate));
+            QCOMPARE(c.dialoghi.testi(), QStringList{nonSalvate});
             QVERIFY(QFileInfo(inMezzo).exists() && !QFileInfo(inMezzo).isDir() && QFileInfo(inMezzo).isFile() == (mia == "occupata"));
         }
     }

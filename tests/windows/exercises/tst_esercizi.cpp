@@ -651,6 +651,46 @@ private slots:
         }
     }
 
+    // Form7, Form8: Escape during a drag (no other key) puts the name back
+    // and counts nothing, even let go over a wrong box; a name carried through
+    // a resize is drawn at its new size, and its drop counts.
+    void trascinamentoInterrotto_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::newRow("Form7") << IdFinestra::Form7;
+        QTest::newRow("Form8") << IdFinestra::Form8;
+    }
+    void trascinamentoInterrotto()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p;
+        const Esercizio e = apri(p, id);
+        FormTrascinamento *f = e.trascina;
+        NomeTrascinabile *nome = f->Label1[0];
+        const QString parola = nome->text();
+        const QString prima = e.quadro();
+        const auto sopra = [&](int j) {
+            return nome->mapFrom(f, f->Label2Riquadri[j]->mapTo(f, f->Label2Riquadri[j]->rect().center()));
+        };
+        QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+        QTest::mouseMove(nome, sopra(1));
+        QTest::keyClick(f, Qt::Key_A);
+        QVERIFY(f->trascinamento()->inCorso());
+        QTest::keyClick(f, Qt::Key_Escape);
+        QTest::mouseRelease(nome, Qt::LeftButton, {}, sopra(1));
+        QCOMPARE(e.quadro(), prima);
+        QVERIFY(!f->trascinamento()->inCorso() && !f->trascinamento()->immagine()->isVisible());
+        QCOMPARE(nome->text(), parola);
+
+        QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+        const QSize vecchia = nome->size();
+        f->resize(f->size() / 2);
+        QTRY_VERIFY(nome->size() != vecchia);
+        QCOMPARE(f->trascinamento()->immagine()->size(), nome->size());
+        QTest::mouseRelease(nome, Qt::LeftButton, {}, sopra(0));
+        QCOMPARE(f->Label2Riquadri[0]->text(), parola);
+    }
+
     // Form8's own menus: the score summary, and a type-style menu that changes nothing.
     void menuDiForm8()
     {
