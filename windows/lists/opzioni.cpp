@@ -3,10 +3,11 @@
 #include "core/dialoghi.h"
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
+#include "core/classe.h"
 #include "core/sessione.h"
 #include "windows/guardiadoppioclic.h"
 #include "windows/lists/crealista.h"
-#include "windows/lists/interruttorevoce.h"
+#include "windows/lists/interruttore.h"
 #include "windows/lists/sceltaliste.h"
 #include "windows/lists/segnalestop.h"
 #include "windows/navigazione.h"
@@ -115,7 +116,12 @@ OPZIONI::OPZIONI(const Attivita &a, const Contesto &c, Navigazione &n) : Finestr
     Command3D1->setFont(carattere(QStringLiteral("Arial"), 24, false));
     connect(Command3D1, &QPushButton::clicked, this, &OPZIONI::Command3D1_Click);
 
-    CheckVoce = controllo(new InterruttoreVoce(ctx.sessione, area()), QStringLiteral("CheckVoce"), 360, 7260, 7200, 600);
+    CheckVoce = controllo(new Interruttore(QStringLiteral("Leggi le parole ad alta voce"), ctx.sessione.VoceAttivata, area()),
+                          QStringLiteral("CheckVoce"), 360, 7260, 7200, 600);
+    // The practice that comes back to missed words matters only with a class.
+    CheckRipasso = controllo(new Interruttore(QStringLiteral("Ripassa le parole sbagliate"), ctx.sessione.RipassoAttivo, area()),
+                             QStringLiteral("CheckRipasso"), 360, 6360, 3600, 600);
+    CheckRipasso->setVisible(!LeggiClasse(ctx.ambiente.fileClasse()).bambini.isEmpty());
 
     // The chooser of predefined lists and the list maker, hidden until asked
     // for; each covers the window, so each is a new screen for a double click.
@@ -139,6 +145,7 @@ OPZIONI::OPZIONI(const Attivita &a, const Contesto &c, Navigazione &n) : Finestr
 void OPZIONI::Form_Activate()
 {
     CheckVoce->aggiorna();
+    CheckRipasso->aggiorna();
     ImpostOpzioniSelezionate();
 }
 

@@ -3,7 +3,7 @@
 #include "windows/finestra.h"
 
 class CreaLista;
-class InterruttoreVoce;
+class Interruttore;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -36,7 +36,8 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3D1 = nullptr;
-    InterruttoreVoce *CheckVoce = nullptr; // "Leggi le parole ad alta voce"
+    Interruttore *CheckVoce = nullptr;    // "Leggi le parole ad alta voce"
+    Interruttore *CheckRipasso = nullptr; // "Ripassa le parole sbagliate"
     SceltaListe *Frame1 = nullptr;
     CreaLista *Frame5 = nullptr;
 

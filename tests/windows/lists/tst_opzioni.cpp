@@ -1,7 +1,7 @@
 #include "core/paroleliste.h"
 #include "tests/support/provefinestre.h"
 #include "windows/lists/crealista.h"
-#include "windows/lists/interruttorevoce.h"
+#include "windows/lists/interruttore.h"
 #include "windows/lists/opzioni.h"
 #include "windows/lists/sceltaliste.h"
 #include "windows/menu/formmenu.h"
@@ -270,11 +270,20 @@ private slots:
     void esciEChiusuraTornanoAlMenu()
     {
         for (bool chiusura : {false, true}) {
+            // A class list the second time: the practice switch shows too.
+            if (chiusura)
+                p->cartella.scrivi(p->cartella.ambiente().fileClasse(), "Bambino A\r\n");
             apri();
             // The voice's switch shows the setting and changes it at once.
             QCOMPARE(w->CheckVoce->isChecked(), !chiusura);
             clic(w->CheckVoce);
             QCOMPARE(p->sessione.VoceAttivata, chiusura);
+            QCOMPARE(w->CheckRipasso->isVisible(), chiusura);
+            if (chiusura) {
+                QVERIFY(w->CheckRipasso->isChecked());
+                clic(w->CheckRipasso);
+                QVERIFY(!p->sessione.RipassoAttivo);
+            }
             QPointer<OPZIONI> finestra = w;
             if (chiusura)
                 w->close();
