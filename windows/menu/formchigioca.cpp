@@ -48,16 +48,24 @@ FormChiGioca::FormChiGioca(const Attivita &a, const Contesto &c, Navigazione &n)
 
 void FormChiGioca::disponi()
 {
-    // Every child at once, in as few columns as fit: three up to twelve
-    // buttons, then four, five or six; rows share the height left under the title.
+    // Every child at once, in as few columns as leave each row a finger's
+    // height (wide buttons keep a name and its picture whole), six at most;
+    // rows share the height left under the title.
     QList<QPushButton *> tutti = Bambini;
     tutti.append(Ospite);
     const int n = static_cast<int>(tutti.size());
-    const int colonne = n <= 12 ? 3 : n <= 24 ? 4 : n <= 40 ? 5 : 6;
-    const int righe = (n + colonne - 1) / colonne;
     const int spazio = 120;
+    const int libera = Altezza - InizioPulsanti - 240;
+    int colonne = 2;
+    while (colonne < 6) {
+        const int r = (n + colonne - 1) / colonne;
+        if ((libera - (r - 1) * spazio) / r >= 750)
+            break;
+        ++colonne;
+    }
+    const int righe = (n + colonne - 1) / colonne;
     const int larghezza = (Larghezza - 2 * 600 - (colonne - 1) * spazio) / colonne;
-    const int altezza = std::min(1200, (Altezza - InizioPulsanti - 240 - (righe - 1) * spazio) / righe);
+    const int altezza = std::min(1200, (libera - (righe - 1) * spazio) / righe);
     for (int k = 0; k < n; ++k) {
         const int x = 600 + (k % colonne) * (larghezza + spazio);
         const int y = InizioPulsanti + (k / colonne) * (altezza + spazio);
