@@ -7,6 +7,7 @@
 #include "windows/browse/listaordinata.h"
 #include "windows/lists/crealista.h"
 #include "windows/lists/opzioni.h"
+#include "windows/menu/formchigioca.h"
 #include "windows/lists/sceltaliste.h"
 #include "windows/puzzles/finestrapuzzle.h"
 #include "windows/puzzles/giocopuzzle.h"
@@ -155,6 +156,33 @@ private slots:
         for (const QRect &r : std::as_const(pulsanti))
             QVERIFY2(r.height() >= static_cast<int>(48 * fattore()), qPrintable(QString::number(r.height())));
         QVERIFY(pixel >= 18);
+    }
+
+    // "Chi gioca?" with a class of 5 and of 60: every button as tall as a
+    // finger needs, its name whole, inside the window, none over another.
+    void chiGioca_data()
+    {
+        QTest::addColumn<int>("bambini");
+        QTest::newRow("5") << 5;
+        QTest::newRow("60") << 60;
+    }
+    void chiGioca()
+    {
+        QFETCH(int, bambini);
+        for (int i = 1; i <= bambini; ++i)
+            p->sessione.classe.append({QStringLiteral("Bambino %1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("PALLA")});
+        auto *f = p->apri<FormChiGioca>(IdFinestra::FormChiGioca);
+        QList<QPushButton *> tutti = f->Bambini;
+        tutti.append(f->Ospite);
+        QCOMPARE(tutti.size(), bambini + 1);
+        for (int i = 0; i < tutti.size(); ++i) {
+            const QPushButton *b = tutti[i];
+            QVERIFY2(b->height() >= static_cast<int>(48 * fattore()), qPrintable(QString::number(b->height())));
+            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+            QVERIFY(f->centralWidget()->rect().contains(b->geometry()));
+            if (i > 0)
+                QVERIFY(!b->geometry().intersects(tutti[i - 1]->geometry()));
+        }
     }
 
     // The chooser of the 34 lists fills its frame: tall rows, captions whole,
