@@ -47,13 +47,20 @@ QString foglioDiStile()
                "  border-radius: %5px; background: white; color: black; }"
                "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; border: none; }"
                "QTableWidget { background: white; color: black; gridline-color: rgb(255, 249, 235); }"
-               "QHeaderView::section { background: rgb(255, 249, 235); color: rgb(33, 47, 84); border: none; padding: 0 %3px; }")
+               "QHeaderView, QHeaderView::section, QTableCornerButton::section { background: rgb(255, 249, 235);"
+               "  color: rgb(33, 47, 84); border: none; }"
+               "QHeaderView::section { padding: 0 %3px; }"
+               // Scroll bars a finger can take hold of on a whiteboard.
+               "QScrollBar:vertical { width: %7px; } QScrollBar:horizontal { height: %7px; }"
+               "QPushButton#pulsanteEsci { min-width: %8px; }")
         .arg(px(24))
         .arg(px(56))
         .arg(px(16))
         .arg(std::max(1, px(2)))
         .arg(px(10))
-        .arg(px(36));
+        .arg(px(36))
+        .arg(px(30))
+        .arg(px(140));
 }
 
 } // namespace aspetto

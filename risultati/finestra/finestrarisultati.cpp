@@ -206,6 +206,7 @@ QWidget *FinestraRisultati::creaPaginaClasse()
     Quadro->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     Quadro->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     Quadro->setShowGrid(true);
+    Quadro->setCornerButtonEnabled(false);
     // A child's name, or any of his or her cells, opens the child's page.
     connect(Quadro->verticalHeader(), &QHeaderView::sectionClicked, this,
             [this](int riga) { mostraBambino(Quadro->verticalHeaderItem(riga)->text()); });
@@ -333,7 +334,7 @@ void FinestraRisultati::mostraBambino(const QString &bambino)
     Sottotitolo->setText(TestoPeriodo(pagina_));
 
     QFont grafici = aspetto::testo();
-    grafici.setPixelSize(aspetto::px(20));
+    grafici.setPixelSize(aspetto::px(22));
     cambiaGrafico(Settimane, GraficoSettimane(pagina_, grafici));
     cambiaGrafico(Giorni, GraficoGiorni(pagina_, grafici));
 

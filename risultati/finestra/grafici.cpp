@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QPen>
@@ -31,7 +32,8 @@ QChart *graficoVuoto(const QString &titolo, const QFont &testo)
     return g;
 }
 
-// Whole numbers from 0 up to a round number at or above the highest value.
+// Whole numbers from 0 up to a round number at or above `massimo`; the
+// callers leave room above their highest value for the numbers written there.
 QValueAxis *asseConteggi(int massimo, const QFont &testo)
 {
     auto *asse = new QValueAxis;
@@ -57,9 +59,6 @@ QBarCategoryAxis *asseDate(const QStringList &date, const QFont &testo)
     asse->setLabelsFont(testo);
     asse->setLabelsColor(aspetto::Inchiostro);
     asse->append(date.isEmpty() ? QStringList{QString()} : date);
-    // A month of days side by side is read turned on its side.
-    if (date.size() > 8)
-        asse->setLabelsAngle(-90);
     return asse;
 }
 
@@ -90,12 +89,18 @@ QChart *GraficoSettimane(const PaginaBambino &pagina, const QFont &testo)
         serie->setPointsVisible(true);
         g->addSeries(serie);
     }
+    // The count of right answers written at each week, read without the axis.
+    giuste->setPointLabelsVisible(true);
+    giuste->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    giuste->setPointLabelsFont(testo);
+    giuste->setPointLabelsColor(aspetto::ColoreGiuste);
+    giuste->setPointLabelsClipping(false);
     QBarCategoryAxis *asseX = asseDate(settimane, testo);
     asseX->setTitleText(QStringLiteral("settimana dal lunedì"));
     asseX->setTitleFont(testo);
     asseX->setTitleBrush(aspetto::Inchiostro);
     g->addAxis(asseX, Qt::AlignBottom);
-    QValueAxis *asseY = asseConteggi(massimo, testo);
+    QValueAxis *asseY = asseConteggi(massimo + massimo / 8 + 1, testo);
     g->addAxis(asseY, Qt::AlignLeft);
     for (QLineSeries *serie : {tutte, giuste}) {
         serie->attachAxis(asseX);
@@ -111,20 +116,35 @@ QChart *GraficoGiorni(const PaginaBambino &pagina, const QFont &testo)
     auto *risposte = new QBarSet(QStringLiteral("risposte"));
     risposte->setColor(aspetto::ColoreRisposte);
     risposte->setBorderColor(aspetto::ColoreRisposte);
-    QStringList giorni;
+    risposte->setLabelFont(testo);
+    risposte->setLabelColor(aspetto::Inchiostro);
     int massimo = 0;
     for (const PaginaBambino::Giorno &d : pagina.giorni) {
         risposte->append(d.risposte);
-        giorni.append(d.giorno.toString(QStringLiteral("d/M")));
         massimo = std::max(massimo, d.risposte);
     }
     auto *serie = new QBarSeries;
     serie->append(risposte);
     serie->setBarWidth(0.7);
+    serie->setLabelsVisible(true);
+    serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    serie->setLabelsPrecision(6);
     g->addSeries(serie);
-    QBarCategoryAxis *asseX = asseDate(giorni, testo);
+
+    // A month of days does not fit a date under every bar in letters read
+    // from afar: one date every few bars, under its bar.
+    auto *asseX = new QCategoryAxis;
+    asseX->setLabelsFont(testo);
+    asseX->setLabelsColor(aspetto::Inchiostro);
+    asseX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    asseX->setGridLineVisible(false);
+    const int n = static_cast<int>(pagina.giorni.size());
+    asseX->setRange(-0.5, std::max(0, n - 1) + 0.5);
+    const int passo = std::max(1, (n + 5) / 6);
+    for (int i = 0; i < n; i += passo)
+        asseX->append(pagina.giorni.at(i).giorno.toString(QStringLiteral("d/M")), i);
     g->addAxis(asseX, Qt::AlignBottom);
-    QValueAxis *asseY = asseConteggi(massimo, testo);
+    QValueAxis *asseY = asseConteggi(massimo + massimo / 8 + 1, testo);
     g->addAxis(asseY, Qt::AlignLeft);
     serie->attachAxis(asseX);
     serie->attachAxis(asseY);

@@ -5,6 +5,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -168,6 +169,10 @@ private slots:
         const auto *barre = qobject_cast<QBarSeries *>(f->Giorni->chart()->series().at(0));
         QCOMPARE(barre->barSets().at(0)->count(), 12);
         QCOMPARE(barre->barSets().at(0)->at(1), 12.0);
+        // Every other of the 12 days dated, under its own bar.
+        auto *giorni = qobject_cast<QCategoryAxis *>(f->Giorni->chart()->axes(Qt::Horizontal).at(0));
+        QCOMPARE(giorni->categoriesLabels(), (QStringList{"8/11", "12/11", "16/11", "20/11", "24/11", "28/11"}));
+        QCOMPARE(giorni->endValue(QStringLiteral("12/11")), 2.0);
 
         clic(f->Classe);
         QCOMPARE(f->Pagine->currentIndex(), 0);
