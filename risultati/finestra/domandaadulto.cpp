@@ -69,12 +69,19 @@ DomandaAdulto::DomandaAdulto(std::function<int(int)> casuale, QWidget *genitore)
     tastiera->addWidget(Indietro, 3, 0);
     tastiera->addWidget(Cifre[0], 3, 1);
 
+    // OK where a telephone keeps its last key, under the finger that typed.
     Conferma = new QPushButton(QStringLiteral("OK"), this);
     Conferma->setObjectName(QStringLiteral("Conferma"));
     Conferma->setDefault(true);
+    Conferma->setFixedSize(aspetto::px(96), aspetto::px(80));
+    Conferma->setStyleSheet(QStringLiteral("font-size: %1px; font-weight: bold; background: rgb(200, 235, 200);"
+                                           "border-color: rgb(46, 125, 50);")
+                                .arg(aspetto::px(30)));
+    tastiera->addWidget(Conferma, 3, 2);
     Annulla = new QPushButton(QStringLiteral("Annulla"), this);
     Annulla->setObjectName(QStringLiteral("Annulla"));
     Annulla->setAutoDefault(false);
+    Annulla->setMinimumWidth(aspetto::px(160));
     connect(Conferma, &QPushButton::clicked, this, &DomandaAdulto::controlla);
     connect(Risposta, &QLineEdit::returnPressed, this, &DomandaAdulto::controlla);
     connect(Annulla, &QPushButton::clicked, this, &QDialog::reject);
@@ -82,7 +89,6 @@ DomandaAdulto::DomandaAdulto(std::function<int(int)> casuale, QWidget *genitore)
     auto *pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(Annulla);
-    pulsanti->addWidget(Conferma);
 
     auto *colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(aspetto::px(32), aspetto::px(24), aspetto::px(32), aspetto::px(24));

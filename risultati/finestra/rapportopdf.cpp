@@ -24,14 +24,24 @@ public:
 
     void testo(const QString &t, double punti, bool grassetto, int spazioDopo)
     {
-        QFont f;
-        f.setPointSizeF(punti);
-        f.setBold(grassetto);
-        p_.setFont(f);
-        const QRect misura = p_.boundingRect(QRect(0, 0, larghezza_, altezza_), Qt::TextWordWrap, t);
-        spazio(misura.height());
-        p_.drawText(QRect(0, y_, larghezza_, misura.height()), Qt::TextWordWrap, t);
-        y_ += misura.height() + spazioDopo;
+        p_.setFont(carattere(punti, grassetto));
+        const int alto = altezzaTesto(t);
+        spazio(alto);
+        p_.drawText(QRect(0, y_, larghezza_, alto), Qt::TextWordWrap, t);
+        y_ += alto + spazioDopo;
+    }
+
+    // A heading and its lines; the heading never ends a page without its first line.
+    void sezione(const QString &titolo, const QStringList &righe, int riga)
+    {
+        p_.setFont(carattere(12, false));
+        const int primaRiga = altezzaTesto(righe.value(0));
+        p_.setFont(carattere(15, true));
+        spazio(altezzaTesto(titolo) + riga / 2 + primaRiga);
+        testo(titolo, 15, true, riga / 2);
+        for (const QString &r : righe)
+            testo(r, 12, false, riga / 3);
+        y_ += riga + riga / 2;
     }
 
     void grafico(QChart *g, int alto, int spazioDopo)
@@ -50,6 +60,17 @@ public:
     }
 
 private:
+    static QFont carattere(double punti, bool grassetto)
+    {
+        QFont f;
+        f.setPointSizeF(punti);
+        f.setBold(grassetto);
+        return f;
+    }
+    int altezzaTesto(const QString &t) const
+    {
+        return p_.boundingRect(QRect(0, 0, larghezza_, altezza_), Qt::TextWordWrap, t).height();
+    }
     void spazio(int alto)
     {
         if (y_ > 0 && y_ + alto > altezza_) {
@@ -90,27 +111,20 @@ bool ScriviRapportoPdf(const PaginaBambino &pagina, const QString &percorso)
         foglio.testo(QStringLiteral("Lettoria 2, %1").arg(TestoPeriodo(pagina)), 13, false, riga * 2);
 
         QFont testoGrafici;
-        testoGrafici.setPixelSize(17);
+        testoGrafici.setPixelSize(24);
         foglio.grafico(GraficoSettimane(pagina, testoGrafici), foglio.larghezza() * 11 / 20, riga);
         foglio.grafico(GraficoGiorni(pagina, testoGrafici), foglio.larghezza() / 2, riga * 2);
 
-        foglio.testo(TitoloErrori, 15, true, riga / 2);
-        if (pagina.errori.isEmpty())
-            foglio.testo(NessunErrore, 12, false, riga / 3);
+        QStringList errori;
         for (const PaginaBambino::Errore &e : pagina.errori)
-            foglio.testo(TestoErrore(e), 12, false, riga / 3);
-        foglio.testo(QString(), 6, false, riga);
-
-        foglio.testo(TitoloSicuri, 15, true, riga / 2);
-        foglio.testo(TestoGruppi(pagina.gruppiSicuri), 12, false, riga * 2);
-        foglio.testo(TitoloImparando, 15, true, riga / 2);
-        foglio.testo(TestoGruppi(pagina.gruppiImparando), 12, false, riga * 2);
-
-        foglio.testo(TitoloTempi, 15, true, riga / 2);
-        if (pagina.tempi.isEmpty())
-            foglio.testo(NessunaRisposta, 12, false, riga / 3);
+            errori.append(TestoErrore(e));
+        foglio.sezione(TitoloErrori, errori.isEmpty() ? QStringList{NessunErrore} : errori, riga);
+        foglio.sezione(TitoloSicuri, {TestoGruppi(pagina.gruppiSicuri)}, riga);
+        foglio.sezione(TitoloImparando, {TestoGruppi(pagina.gruppiImparando)}, riga);
+        QStringList tempi;
         for (const PaginaBambino::TempoAttivita &t : pagina.tempi)
-            foglio.testo(TestoTempo(t), 12, false, riga / 3);
+            tempi.append(TestoTempo(t));
+        foglio.sezione(TitoloTempi, tempi.isEmpty() ? QStringList{NessunaRisposta} : tempi, riga);
         if (!p.end())
             return false;
     }
