@@ -8,7 +8,7 @@
 class ArchivioFinto : public ArchivioRisultati
 {
 public:
-    explicit ArchivioFinto(int numeroBambini = 6)
+    explicit ArchivioFinto(int numeroBambini)
     {
         for (int i = 1; i <= numeroBambini; ++i)
             bambini.append(QStringLiteral("Alunno %1").arg(i, 2, 10, QLatin1Char('0')));
@@ -16,13 +16,11 @@ public:
             if (l.file != QStringLiteral("TUTTE.txt"))
                 gruppi.append(l.nome);
     }
-
-    // The level of one child in one group, until the child is erased.
+    // A child's level in a group, until the child is erased.
     Padronanza livello(int bambino, int gruppo) const
     {
-        if (cancellati.contains(bambini.value(bambino)))
-            return Padronanza::NonVisto;
-        return static_cast<Padronanza>((bambino + 2 * gruppo) % 3);
+        return cancellati.contains(bambini.value(bambino)) ? Padronanza::NonVisto
+                                                           : static_cast<Padronanza>((bambino + 2 * gruppo) % 3);
     }
 
     Condizione condizione() const override { return Condizione::Scrivibile; }
@@ -33,31 +31,23 @@ public:
     QHash<QString, int> caselle(const QString &) override { return {}; }
     bool cancella(const QString &bambino) override
     {
-        if (!cancellaRiesce)
-            return false;
-        cancellati.append(bambino);
-        return true;
+        if (cancellaRiesce)
+            cancellati.append(bambino);
+        return cancellaRiesce;
     }
-
     QuadroClasse quadroClasse(const QStringList &classe, const QDateTime &adesso) override
     {
-        chiestiQuadro.append(classe);
-        momenti.append(adesso);
-        QuadroClasse q;
-        q.gruppi = gruppi;
-        q.bambini = classe;
+        chiestiQuadro.append({classe, adesso});
+        QuadroClasse q{gruppi, classe, {}};
         for (const QString &b : classe) {
-            QList<Padronanza> riga;
+            q.livelli.append(QList<Padronanza>());
             for (int g = 0; g < gruppi.size(); ++g)
-                riga.append(livello(static_cast<int>(bambini.indexOf(b)), g));
-            q.livelli.append(riga);
+                q.livelli.last().append(livello(static_cast<int>(bambini.indexOf(b)), g));
         }
         return q;
     }
-
     PaginaBambino paginaBambino(const QString &bambino, const QDateTime &adesso) override
     {
-        momenti.append(adesso);
         PaginaBambino p;
         p.bambino = bambino;
         p.al = adesso.date();
@@ -65,35 +55,28 @@ public:
         if (cancellati.contains(bambino))
             return p;
         const QDate lunedi = p.al.addDays(1 - p.al.dayOfWeek());
-        for (int s = 4; s >= 0; --s)
-            p.settimane.append({lunedi.addDays(-7 * s), 10 + 3 * (4 - s), 20 + 2 * (4 - s)});
+        for (int s = 0; s < 5; ++s)
+            p.settimane.append({lunedi.addDays(7 * (s - 4)), 10 + 3 * s, 20 + 2 * s});
         for (int d = 0; d < giorni; ++d)
             p.giorni.append({p.dal.addDays(2 * d + 1), 5 + (d * 7) % 11});
         p.errori = errori;
         p.gruppiSicuri = {gruppi.at(1), gruppi.at(4)};
         p.gruppiImparando = {gruppi.at(7)};
-        p.tempi = {{QStringLiteral("Un nome e due immagini"), 725'000, 40},
-                   {QStringLiteral("Il puzzle"), 4'000'000, 1}};
+        p.tempi = {{QStringLiteral("Un nome e due immagini"), 725'000, 40}, {QStringLiteral("Il puzzle"), 4'000'000, 1}};
         return p;
     }
-
     QByteArray csv(const QString &bambino) override
     {
         chiestiCsv.append(bambino);
-        return QByteArray("\xEF\xBB\xBF" "Bambino;Giorno;Parola\r\n") + (bambino.isEmpty() ? QByteArray("classe") : bambino.toUtf8())
-            + QByteArray(";07/12/2026;PALLA\r\n");
+        return "\xEF\xBB\xBF" "Bambino;Parola\r\n" + (bambino.isEmpty() ? QByteArray("tutti") : bambino.toUtf8()) + ";PALLA\r\n";
     }
 
-    QStringList bambini;
-    QStringList gruppi;
+    QStringList bambini, gruppi;
     QList<PaginaBambino::Errore> errori{{QStringLiteral("PALLA"), QStringLiteral("PALA"), 3},
                                         {QStringLiteral("SOLE"), QStringLiteral("SALE"), 1}};
     int giorni = 12;
     QString testoAvviso;
     bool cancellaRiesce = true;
-
-    QStringList cancellati;
-    QStringList chiestiCsv;
-    QList<QStringList> chiestiQuadro;
-    QList<QDateTime> momenti;
+    QStringList cancellati, chiestiCsv;
+    QList<std::pair<QStringList, QDateTime>> chiestiQuadro;
 };

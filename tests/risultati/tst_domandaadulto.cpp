@@ -32,67 +32,48 @@ class TestDomandaAdulto : public QObject
     Q_OBJECT
 
 private slots:
-    void rispostaGiusta_data()
+    void risposta_data()
     {
-        QTest::addColumn<bool>("tastiera");
-        QTest::newRow("pulsanti") << false;
-        QTest::newRow("tastiera e invio") << true;
+        QTest::addColumn<QString>("come");
+        QTest::addColumn<int>("scarto"); // from the right product
+        QTest::newRow("giusta sui pulsanti") << "pulsanti" << 0;
+        QTest::newRow("giusta da tastiera e invio") << "tastiera" << 0;
+        QTest::newRow("uno in più") << "pulsanti" << 1;
+        QTest::newRow("niente") << "" << 0;
     }
-    void rispostaGiusta()
+    // Right passes; wrong is told, a new pair asked, the field emptied.
+    void risposta()
     {
-        QFETCH(bool, tastiera);
+        QFETCH(QString, come);
+        QFETCH(int, scarto);
         DomandaAdulto d(generatore(11));
         d.show();
-        QCOMPARE(d.Domanda->text(), QStringLiteral("Quanto fa %1 × %2?").arg(d.primo()).arg(d.secondo()));
-        if (tastiera) {
-            QTest::keyClicks(d.Risposta, QString::number(d.primo() * d.secondo()));
+        const int a = d.primo(), b = d.secondo();
+        QCOMPARE(d.Domanda->text(), QStringLiteral("Quanto fa %1 × %2?").arg(a).arg(b));
+        if (come == QStringLiteral("pulsanti")) {
+            digita(d, a * b + scarto);
+            QCOMPARE(d.Risposta->text(), QString::number(a * b + scarto));
+            QTest::mouseClick(d.Conferma, Qt::LeftButton);
+        } else if (come == QStringLiteral("tastiera")) {
+            QTest::keyClicks(d.Risposta, QString::number(a * b + scarto));
             QTest::keyClick(d.Risposta, Qt::Key_Return);
         } else {
-            digita(d, d.primo() * d.secondo());
-            QCOMPARE(d.Risposta->text(), QString::number(d.primo() * d.secondo()));
             QTest::mouseClick(d.Conferma, Qt::LeftButton);
         }
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY(!d.isVisible());
-    }
-
-    void rispostaSbagliata_data()
-    {
-        QTest::addColumn<QString>("scritto");
-        QTest::newRow("uno in più") << "+1";
-        QTest::newRow("la somma") << "+";
-        QTest::newRow("niente") << "";
-        QTest::newRow("zero") << "0";
-    }
-    // Told in Italian, asked a new pair, the field emptied; the old answer
-    // does not pass the new pair.
-    void rispostaSbagliata()
-    {
-        QFETCH(QString, scritto);
-        DomandaAdulto d(generatore(5));
-        d.show();
-        const int a = d.primo(), b = d.secondo();
-        QString testo = scritto;
-        if (scritto == QStringLiteral("+1"))
-            testo = QString::number(a * b + 1);
-        else if (scritto == QStringLiteral("+"))
-            testo = QString::number(a + b);
-        d.Risposta->setText(testo);
-        QTest::mouseClick(d.Conferma, Qt::LeftButton);
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-        QVERIFY(d.Esito->isVisible());
-        QCOMPARE(d.Esito->text(), QStringLiteral("Risposta sbagliata. Prova con questa:"));
-        QVERIFY(d.primo() != a || d.secondo() != b);
-        QCOMPARE(d.Risposta->text(), QString());
-        digita(d, a * b);
-        QTest::mouseClick(d.Conferma, Qt::LeftButton);
-        QCOMPARE(d.isVisible(), a * b != d.primo() * d.secondo());
+        const bool giusta = !come.isEmpty() && scarto == 0;
+        QCOMPARE(d.result(), int(giusta ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(d.isVisible(), !giusta);
+        QCOMPARE(d.Esito->isVisible(), !giusta);
+        if (!giusta) {
+            QCOMPARE(d.Esito->text(), QStringLiteral("Risposta sbagliata. Prova con questa:"));
+            QVERIFY(d.primo() != a || d.secondo() != b);
+            QCOMPARE(d.Risposta->text(), QString());
+        }
     }
 
     void coppie_data()
     {
-        QTest::addColumn<int>("fisso"); // -1: a seeded generator; else the value it always gives
+        QTest::addColumn<int>("fisso"); // -1: a seeded generator; else what it always gives
         QTest::newRow("casuale") << -1;
         QTest::newRow("sempre 0") << 0;
         QTest::newRow("sempre 3") << 3;
@@ -111,22 +92,7 @@ private slots:
             QTest::mouseClick(d.Conferma, Qt::LeftButton);
             QVERIFY(d.primo() != a || d.secondo() != b);
         }
-        if (fisso < 0)
-            QCOMPARE(visti.size(), 16);
-    }
-
-    // At most three digits; the arrow takes the last one back.
-    void cifre()
-    {
-        DomandaAdulto d(generatore(2));
-        for (int c : {4, 2, 7, 1})
-            QTest::mouseClick(d.Cifre[static_cast<size_t>(c)], Qt::LeftButton);
-        QCOMPARE(d.Risposta->text(), QStringLiteral("427"));
-        QTest::mouseClick(d.Indietro, Qt::LeftButton);
-        QCOMPARE(d.Risposta->text(), QStringLiteral("42"));
-        d.Risposta->clear();
-        QTest::keyClicks(d.Risposta, QStringLiteral("5a-6"));
-        QCOMPARE(d.Risposta->text(), QStringLiteral("56"));
+        QCOMPARE(visti.size(), fisso < 0 ? 16 : 2);
     }
 
     void chiediAdulto_data()
@@ -143,12 +109,8 @@ private slots:
             auto *d = qobject_cast<DomandaAdulto *>(QApplication::activeModalWidget());
             QVERIFY(d);
             risposto = true;
-            if (giusta) {
-                digita(*d, d->primo() * d->secondo());
-                QTest::mouseClick(d->Conferma, Qt::LeftButton);
-            } else {
-                QTest::mouseClick(d->Annulla, Qt::LeftButton);
-            }
+            digita(*d, d->primo() * d->secondo());
+            QTest::mouseClick(giusta ? d->Conferma : d->Annulla, Qt::LeftButton);
         });
         QCOMPARE(ChiediAdulto(nullptr, generatore(9)), giusta);
         QVERIFY(risposto);

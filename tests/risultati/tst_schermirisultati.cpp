@@ -80,6 +80,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f));
         QCOMPARE(f->geometry(), QGuiApplication::primaryScreen()->geometry());
 
+        QVERIFY(f->Avviso->isVisible());
+        QCOMPARE(f->Avviso->text(), archivio.testoAvviso);
         controllaPagina(f);
         // Cells a finger takes, and the groups' names whole in their turned header.
         QTableWidget *t = f->Quadro;
