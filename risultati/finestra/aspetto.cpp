@@ -35,7 +35,7 @@ QFont titolo() { return carattere(40, true); }
 QString foglioDiStile()
 {
     return QStringLiteral(
-               "QWidget#finestraRisultati, QDialog#domandaAdulto { background: rgb(255, 249, 235); }"
+               "QWidget#corpo, QDialog#domandaAdulto { background: rgb(255, 249, 235); }"
                "QLabel { color: rgb(33, 47, 84); }"
                "QPushButton { font-size: %1px; min-height: %2px; padding: 0 %3px; color: rgb(33, 47, 84);"
                "  background: rgb(205, 228, 255); border: %4px solid rgb(90, 140, 210); border-radius: %5px; }"

@@ -123,8 +123,15 @@ FinestraRisultati::FinestraRisultati(ArchivioRisultati &archivio, const QStringL
 {
     setObjectName(QStringLiteral("finestraRisultati"));
     setWindowTitle(QStringLiteral("Lettoria 2: i risultati"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(aspetto::foglioDiStile());
+    // The look goes on an inner widget, not on the window: the message boxes and
+    // the file dialog opened over the window keep their own.
+    auto *corpo = new QWidget(this);
+    corpo->setObjectName(QStringLiteral("corpo"));
+    corpo->setAttribute(Qt::WA_StyledBackground);
+    corpo->setStyleSheet(aspetto::foglioDiStile());
+    auto *tutto = new QVBoxLayout(this);
+    tutto->setContentsMargins(0, 0, 0, 0);
+    tutto->addWidget(corpo);
 
     Titolo = etichetta(aspetto::titolo(), QStringLiteral("Titolo"), this);
     Titolo->setWordWrap(false);
@@ -147,7 +154,7 @@ FinestraRisultati::FinestraRisultati(ArchivioRisultati &archivio, const QStringL
     Pagine->addWidget(creaPaginaClasse());
     Pagine->addWidget(creaPaginaBambino());
 
-    auto *colonna = new QVBoxLayout(this);
+    auto *colonna = new QVBoxLayout(corpo);
     const int m = aspetto::px(20);
     colonna->setContentsMargins(m, aspetto::px(12), m, aspetto::px(12));
     colonna->setSpacing(aspetto::px(10));

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
@@ -275,6 +276,14 @@ private slots:
         QCOMPARE(f->Pagine->currentIndex(), pagina);
         for (int c = 0; pagina == 0 && c < f->Quadro->columnCount(); ++c)
             QCOMPARE(f->Quadro->item(5, c)->text(), QString());
+    }
+
+    // A dialog opened over the window (the file dialog's name field) keeps its own look.
+    void dialoghiSopra()
+    {
+        auto *campo = new QLineEdit(f.get());
+        campo->ensurePolished();
+        QCOMPARE(campo->font().pixelSize(), QLineEdit().font().pixelSize());
     }
 
     void esci()
