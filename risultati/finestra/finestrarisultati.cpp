@@ -74,6 +74,7 @@ QLabel *etichetta(const QFont &font, const QString &nome, QWidget *genitore, con
     l->setObjectName(nome);
     l->setFont(font);
     l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 
@@ -220,12 +221,11 @@ QWidget *FinestraRisultati::creaPaginaClasse()
     connect(Quadro, &QTableWidget::cellClicked, this,
             [this](int riga, int) { mostraBambino(Quadro->verticalHeaderItem(riga)->text()); });
 
-    auto *suggerimento = etichetta(aspetto::testo(), QStringLiteral("Suggerimento"), pagina,
-                                   QStringLiteral("Tocca un nome per vedere i suoi risultati."));
+    Suggerimento = etichetta(aspetto::testo(), QStringLiteral("Suggerimento"), pagina);
     EsportaClasse = pulsante(QStringLiteral("Salva i dati della classe (CSV)"), QStringLiteral("EsportaClasse"), pagina);
     connect(EsportaClasse, &QPushButton::clicked, this, [this] { esportaCsv(QString()); });
     auto *piede = new QHBoxLayout;
-    piede->addWidget(suggerimento, 1);
+    piede->addWidget(Suggerimento, 1);
     piede->addWidget(EsportaClasse);
 
     auto *colonna = new QVBoxLayout(pagina);
@@ -330,6 +330,8 @@ void FinestraRisultati::mostraClasse()
     Titolo->setText(QStringLiteral("La classe"));
     Sottotitolo->setText(QStringLiteral("negli ultimi 30 giorni"));
     EsportaClasse->setEnabled(!quadro.bambini.isEmpty());
+    Suggerimento->setText(quadro.bambini.isEmpty() ? QStringLiteral("Nessun bambino nell'elenco della classe.")
+                                                   : QStringLiteral("Tocca un nome per vedere i suoi risultati."));
     Pagine->setCurrentIndex(0);
 }
 
@@ -356,7 +358,11 @@ void FinestraRisultati::mostraBambino(const QString &bambino)
         tempi.append(TestoTempo(t));
     Tempi->setText(tempi.isEmpty() ? NessunaRisposta : tempi.join(QLatin1Char('\n')));
 
-    Cancella->setText(QStringLiteral("Cancella i dati di %1").arg(bambino));
+    // A name with "&" is shown as it is, not as a keyboard shortcut.
+    Cancella->setText(QStringLiteral("Cancella i dati di %1").arg(QString(bambino).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+    // A store that keeps nothing new (a newer version's file, a read-only
+    // folder) cannot erase either: its warning says why.
+    Cancella->setEnabled(archivio_.condizione() == ArchivioRisultati::Condizione::Scrivibile);
     Pagine->setCurrentIndex(1);
 }
 

@@ -45,6 +45,7 @@ public:
     QStackedWidget *Pagine;
     QTableWidget *Quadro;    // [child][group]
     QPushButton *EsportaClasse;
+    QLabel *Suggerimento;
     // The child's page.
     QChartView *Settimane;
     QChartView *Giorni;

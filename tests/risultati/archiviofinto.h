@@ -23,7 +23,7 @@ public:
                                                            : static_cast<Padronanza>((bambino + 2 * gruppo) % 3);
     }
 
-    Condizione condizione() const override { return Condizione::Scrivibile; }
+    Condizione condizione() const override { return stato; }
     QString avviso() const override { return testoAvviso; }
     void registra(const RispostaRegistrata &) override {}
     void attendi() override {}
@@ -77,6 +77,7 @@ public:
     int giorni = 12;
     QString testoAvviso;
     bool cancellaRiesce = true;
+    Condizione stato = Condizione::Scrivibile;
     QStringList cancellati, chiestiCsv;
     QList<std::pair<QStringList, QDateTime>> chiestiQuadro;
 };

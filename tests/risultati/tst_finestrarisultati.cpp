@@ -286,6 +286,20 @@ private slots:
         QCOMPARE(campo->font().pixelSize(), QLineEdit().font().pixelSize());
     }
 
+    void classeVuotaESolaLettura()
+    {
+        archivio->stato = ArchivioRisultati::Condizione::SolaLettura;
+        f = std::make_unique<FinestraRisultati>(*archivio, QStringList{}, *dialoghi, Adesso);
+        QCOMPARE(f->Quadro->rowCount(), 0);
+        QCOMPARE(f->Suggerimento->text(), QStringLiteral("Nessun bambino nell'elenco della classe."));
+        QVERIFY(!f->EsportaClasse->isEnabled());
+        f->mostraBambino(QStringLiteral("Alunno & <b>01</b>"));
+        QCOMPARE(f->Titolo->text(), QStringLiteral("Alunno & <b>01</b>"));
+        QCOMPARE(f->Titolo->textFormat(), Qt::PlainText);
+        QCOMPARE(f->Cancella->text(), QStringLiteral("Cancella i dati di Alunno && <b>01</b>"));
+        QVERIFY(!f->Cancella->isEnabled());
+    }
+
     void esci()
     {
         clic(f->Esci);
