@@ -16,11 +16,12 @@ PACKAGES=(
   python3
 )
 # Only for the tests: sanitizers' runtime and libFuzzer come with clang.
-# pdftotext and pdfinfo read the parents' report back.
-TEST_PACKAGES=(clang libclang-rt-14-dev poppler-utils)
+TEST_PACKAGES=(clang libclang-rt-14-dev)
 # The benchmark watches the program's start-up on an X server of its own and
 # listens to the spoken word on a PulseAudio server of its own (parec records it).
 BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)
+# The tests of the teacher's results read the parents' report back with pdftotext and pdfinfo.
+TEST_PACKAGES+=(poppler-utils)
 
 install_missing() {
   local missing=()
