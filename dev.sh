@@ -9,6 +9,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   libespeak-ng-dev espeak-ng-data
   fonts-liberation2 fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream
@@ -20,6 +21,8 @@ TEST_PACKAGES=(clang libclang-rt-14-dev lintian)
 # The benchmark watches the program's start-up on an X server of its own and
 # listens to the spoken word on a PulseAudio server of its own (parec records it).
 BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)
+# The tests of the teacher's results read the parents' report back with pdftotext and pdfinfo.
+TEST_PACKAGES+=(poppler-utils)
 
 install_missing() {
   local missing=()

@@ -106,6 +106,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt texts of the message boxes in Italian, and the faces the program's
 # fonts stand in for (Arial, Times New Roman, Comic Sans MS).
 set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+# The teacher's results draw their charts with Qt Charts, in the results module
+# the program loads on demand: the executable's own links never name it.
+string(APPEND LETTORIA_DEB_RUNTIME ", libqt6charts6 (>= 6.4)")
 if(LETTORIA_SINTESI)
   # The synthetic voice's Italian voice is in eSpeak NG's data: the library
   # (found from the sound module's links) cannot speak without it.

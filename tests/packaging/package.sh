@@ -58,7 +58,7 @@ check "Architecture" test "$(field Architecture)" = "$arch"
 check "Maintainer" test "$(field Maintainer)" = "Lettoria 2 <lettoria2@invalid>"
 check "Section" test "$(field Section)" = education
 depends=$(field Depends)
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libespeak-ng1 espeak-ng-data \
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6 libespeak-ng1 espeak-ng-data \
            qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
   check "Depends names $dep: $depends" grep -qE "(^|, )$dep( |,|$)" <<<"$depends"
 done
