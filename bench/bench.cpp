@@ -13,6 +13,7 @@
 #include "core/paroleliste.h"
 #include "windows/scaling/clsresize.h"
 #include "core/cronometro.h"
+#include "core/insegnante.h"
 #include "core/listainuso.h"
 #include "core/risposte.h"
 #include "core/sessione.h"
@@ -164,7 +165,7 @@ struct Programma
         : ambiente(Ambiente::diSistema(cartella)),
           suoni(voce ? std::unique_ptr<RiproduttoreSuoni>(std::make_unique<SuoniQt>(cartella))
                      : std::make_unique<SuoniMuti>()),
-          gestore(Contesto{sessione, ambiente, casuale, dialoghi, *suoni, risposte, cronometro}, CreaFinestra)
+          gestore(Contesto{sessione, ambiente, casuale, dialoghi, *suoni, risposte, cronometro, insegnante}, CreaFinestra)
     {
         const EsitoAvvio esito = Main(sessione, ambiente, dialoghi,
                                       [](const QString &font) { QFontDatabase::addApplicationFont(font); });
@@ -221,6 +222,7 @@ struct Programma
     std::unique_ptr<RiproduttoreSuoni> suoni;
     NessunRegistro risposte;
     const Cronometro cronometro;
+    NessunInsegnante insegnante;
     GestoreFinestre gestore;
     std::shared_ptr<void> blocco;
     bool avviato = false;

@@ -8,6 +8,7 @@ class Dialoghi;
 class RiproduttoreSuoni;
 class RegistroRisposte;
 class Cronometro;
+class Insegnante;
 
 // What every window needs from the rest of the program. The program's body
 // builds the real one; tests build one with a seeded generator, a wound clock
@@ -21,4 +22,5 @@ struct Contesto
     RiproduttoreSuoni &suoni;
     RegistroRisposte &risposte;
     const Cronometro &cronometro;
+    Insegnante &insegnante;
 };

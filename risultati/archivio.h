@@ -80,6 +80,8 @@ public:
     virtual QHash<QString, int> caselle(const QString &bambino) = 0;
     // Erases a child's answers and boxes so that they cannot be read back from the store.
     virtual bool cancella(const QString &bambino) = 0;
+    // Moves a child's answers and boxes to a new name (the teacher renamed him or her).
+    virtual bool rinomina(const QString &vecchio, const QString &nuovo) = 0;
 
     // For the teacher's results, over the last 30 days up to `adesso`.
     virtual QuadroClasse quadroClasse(const QStringList &bambini, const QDateTime &adesso) = 0;

@@ -95,7 +95,8 @@ int EseguiProgramma(int argc, char *argv[])
     if (esito.tipo != EsitoAvvio::Tipo::Prosegui)
         return 0;
 
-    GestoreFinestre gestore(Contesto{sessione, ambiente, casuale, dialoghi, suoni, risposte, cronometro}, CreaFinestra);
+    GestoreFinestre gestore(Contesto{sessione, ambiente, casuale, dialoghi, suoni, risposte, cronometro, risposte},
+                            CreaFinestra);
     QObject::connect(&gestore, &GestoreFinestre::terminato, &app, &QApplication::quit, Qt::QueuedConnection);
     Finestra *avvio = gestore.mostra(IdFinestra::FormAvvio);
     const auto dopo = [corsivo] {

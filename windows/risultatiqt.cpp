@@ -1,7 +1,10 @@
 #include "windows/risultatiqt.h"
 
+#include "core/classe.h"
 #include "core/dialoghi.h"
+#include "risultati/finestra/finestrarisultati.h"
 
+#include <QApplication>
 #include <QDir>
 
 RisultatiQt::RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, Dialoghi &dialoghi)
@@ -11,6 +14,7 @@ RisultatiQt::RisultatiQt(const QString &cartellaModulo, const QString &cartellaI
 
 RisultatiQt::~RisultatiQt()
 {
+    delete finestra_.data(); // it uses the store
     // The last answers reach the file before the program ends; the store's
     // code lives in the module, so it goes first.
     if (archivio_)
@@ -42,6 +46,45 @@ void RisultatiQt::registra(const Risposta &risposta)
         return;
     if (ArchivioRisultati *a = archivio())
         a->registra({risposta.bambino, QDateTime::currentDateTime(), risposta});
+}
+
+bool RisultatiQt::adulto()
+{
+    archivio(); // the module, even when it has no store to open
+    using Chiedi = bool (*)(QWidget *);
+    const auto chiedi = reinterpret_cast<Chiedi>(modulo_.resolve(LETTORIA_CHIEDI_ADULTO));
+    if (!chiedi) {
+        dialoghi_.avvisa(Dialoghi::Icona::Esclamazione, MessaggioSenzaRisultati);
+        return false;
+    }
+    return chiedi(QApplication::activeWindow());
+}
+
+void RisultatiQt::risultati()
+{
+    ArchivioRisultati *a = archivio();
+    using Apri = QWidget *(*)(ArchivioRisultati *, const QStringList &, Dialoghi *, QWidget *);
+    const auto apri = reinterpret_cast<Apri>(modulo_.resolve(LETTORIA_APRI_RISULTATI));
+    if (!a || !apri) {
+        dialoghi_.avvisa(Dialoghi::Icona::Esclamazione, MessaggioSenzaRisultati);
+        return;
+    }
+    QStringList bambini;
+    for (const Bambino &b : LeggiClasse(QDir(cartellaImpostazioni_).filePath(NomeFileClasse)).bambini)
+        bambini.append(b.nome);
+    finestra_ = apri(a, bambini, &dialoghi_, nullptr);
+}
+
+bool RisultatiQt::cancellaRisposte(const QString &bambino)
+{
+    ArchivioRisultati *a = archivio();
+    return a && a->cancella(bambino);
+}
+
+bool RisultatiQt::rinominaRisposte(const QString &vecchio, const QString &nuovo)
+{
+    ArchivioRisultati *a = archivio();
+    return a && a->rinomina(vecchio, nuovo);
 }
 
 QHash<QString, int> RisultatiQt::caselle(const QString &bambino)

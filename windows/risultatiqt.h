@@ -1,13 +1,19 @@
 #pragma once
 
+#include "core/insegnante.h"
 #include "core/risposte.h"
 #include "risultati/archivio.h"
 
 #include <QLibrary>
+#include <QPointer>
+#include <QWidget>
 
 #include <memory>
 
 class Dialoghi;
+
+inline const QString MessaggioSenzaRisultati =
+    QStringLiteral("I risultati dei bambini non sono disponibili: manca il modulo \"lettoria2_risultati\" accanto al programma.");
 
 // Keeps the answers of the named children through the results module beside
 // the executable, loaded the first time a named child plays or asks for his
@@ -15,7 +21,8 @@ class Dialoghi;
 // not kept. Whatever the store has to tell the teacher (a damaged file moved
 // aside, answers not being kept) is said once a run. Without the module the
 // exercises go on and nothing is kept.
-class RisultatiQt : public RegistroRisposte
+// The module also gives the teacher's results and the question before them.
+class RisultatiQt : public RegistroRisposte, public Insegnante
 {
 public:
     // `cartellaModulo`: where the module is; `cartellaImpostazioni`: where the store is.
@@ -24,6 +31,11 @@ public:
 
     void registra(const Risposta &risposta) override;
     QHash<QString, int> caselle(const QString &bambino) override;
+
+    bool adulto() override;
+    void risultati() override;
+    bool cancellaRisposte(const QString &bambino) override;
+    bool rinominaRisposte(const QString &vecchio, const QString &nuovo) override;
     // The store, loading the module if need be; null without it.
     ArchivioRisultati *archivio();
 
@@ -34,4 +46,5 @@ private:
     QLibrary modulo_;
     std::unique_ptr<ArchivioRisultati> archivio_;
     bool tentato_ = false;
+    QPointer<QWidget> finestra_;
 };

@@ -35,6 +35,7 @@ public:
             cancellati.append(bambino);
         return cancellaRiesce;
     }
+    bool rinomina(const QString &, const QString &) override { return true; }
     QuadroClasse quadroClasse(const QStringList &classe, const QDateTime &adesso) override
     {
         chiestiQuadro.append({classe, adesso});

@@ -108,7 +108,7 @@ ContestoProva::ContestoProva(unsigned seme) : casuale(seme)
 
 Contesto ContestoProva::contesto()
 {
-    return Contesto{sessione, cartella.ambiente(), casuale, dialoghi, suoni, risposte, cronometro};
+    return Contesto{sessione, cartella.ambiente(), casuale, dialoghi, suoni, risposte, cronometro, insegnante};
 }
 
 void ContestoProva::parole(const QStringList &lista)

@@ -5,6 +5,7 @@
 #include "core/contesto.h"
 #include "core/dialoghi.h"
 #include "core/cronometro.h"
+#include "core/insegnante.h"
 #include "core/risposte.h"
 #include "core/sessione.h"
 #include "core/suoni.h"
@@ -101,6 +102,22 @@ public:
     qint64 adesso = 1000;
 };
 
+// The teacher's side: the question answered as scripted, every call recorded.
+class FakeInsegnante : public Insegnante
+{
+public:
+    bool adulto() override { chiamate << QStringLiteral("adulto"); return risponde; }
+    void risultati() override { chiamate << QStringLiteral("risultati"); }
+    bool cancellaRisposte(const QString &b) override { chiamate << QStringLiteral("cancella ") + b; return true; }
+    bool rinominaRisposte(const QString &v, const QString &n) override
+    {
+        chiamate << QStringLiteral("rinomina %1>%2").arg(v, n);
+        return true;
+    }
+    bool risponde = true;
+    QStringList chiamate;
+};
+
 // A program folder, settings folder and font folder inside a temporary folder.
 class CartellaProva
 {
@@ -139,4 +156,5 @@ struct ContestoProva
     FakeSuoni suoni;
     FakeRisposte risposte;
     FakeCronometro cronometro;
+    FakeInsegnante insegnante;
 };

@@ -126,6 +126,7 @@ void EditorClasse::scelto()
 bool EditorClasse::salva(const QList<Bambino> &nuova)
 {
     QString errore;
+    QDir().mkpath(ambiente_.cartellaImpostazioni); // made at start-up, unless it could not be then
     if (!ScriviClasse(ambiente_.fileClasse(), nuova, &errore)) {
         dialoghi_.avvisa(Dialoghi::Icona::Esclamazione,
                          QStringLiteral("Non è stato possibile salvare la lista dei bambini:\n%1").arg(errore));

@@ -4,9 +4,11 @@
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/classe.h"
+#include "core/insegnante.h"
 #include "core/sessione.h"
 #include "windows/guardiadoppioclic.h"
 #include "windows/lists/crealista.h"
+#include "windows/lists/editorclasse.h"
 #include "windows/lists/interruttore.h"
 #include "windows/lists/sceltaliste.h"
 #include "windows/lists/segnalestop.h"
@@ -123,6 +125,20 @@ OPZIONI::OPZIONI(const Attivita &a, const Contesto &c, Navigazione &n) : Finestr
                              QStringLiteral("CheckRipasso"), 360, 6360, 3600, 600);
     CheckRipasso->setVisible(!LeggiClasse(ctx.ambiente.fileClasse()).bambini.isEmpty());
 
+    CommandRisultati = controllo(new QPushButton(QStringLiteral("Risultati dei bambini"), area()),
+                                 QStringLiteral("CommandRisultati"), 8070, 5520, 3540, 720);
+    CommandClasse = controllo(new QPushButton(QStringLiteral("Bambini della classe"), area()),
+                              QStringLiteral("CommandClasse"), 8070, 6360, 3540, 720);
+    for (QPushButton *p : {CommandRisultati, CommandClasse}) {
+        p->setFont(carattere(QStringLiteral("Arial"), 12, true));
+        p->setCursor(Qt::PointingHandCursor);
+    }
+    connect(CommandRisultati, &QPushButton::clicked, this, [this] {
+        if (ctx.insegnante.adulto())
+            ctx.insegnante.risultati();
+    });
+    connect(CommandClasse, &QPushButton::clicked, this, &OPZIONI::CommandClasse_Click);
+
     // The chooser of predefined lists and the list maker, hidden until asked
     // for; each covers the window, so each is a new screen for a double click.
     Frame1 = controllo(new SceltaListe(area()), QStringLiteral("Frame1"), 0, 0, LarghezzaProgetto, AltezzaProgetto);
@@ -140,6 +156,24 @@ OPZIONI::OPZIONI(const Attivita &a, const Contesto &c, Navigazione &n) : Finestr
         GuardiaDoppioClic::nuovaSchermata(frame);
         frame->hide();
     }
+}
+
+void OPZIONI::CommandClasse_Click()
+{
+    if (editorClasse || !ctx.insegnante.adulto())
+        return;
+    EditorClasse::Archivio archivio;
+    archivio.cancella = [this](const QString &b) { return ctx.insegnante.cancellaRisposte(b); };
+    archivio.rinomina = [this](const QString &v, const QString &n) { return ctx.insegnante.rinominaRisposte(v, n); };
+    editorClasse = new EditorClasse(ctx.ambiente, ctx.dialoghi, archivio, this);
+    editorClasse->setWindowFlag(Qt::Window); // a screen of its own, gone with this window
+    editorClasse->setAttribute(Qt::WA_DeleteOnClose);
+    editorClasse->setWindowTitle(QStringLiteral("Lettoria 2 - Bambini della classe"));
+    connect(editorClasse, &EditorClasse::chiuso, this, [this] {
+        // The practice switch follows the class: shown while it names children.
+        CheckRipasso->setVisible(!LeggiClasse(ctx.ambiente.fileClasse()).bambini.isEmpty());
+    });
+    editorClasse->showFullScreen();
 }
 
 void OPZIONI::Form_Activate()

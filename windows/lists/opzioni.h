@@ -2,7 +2,10 @@
 
 #include "windows/finestra.h"
 
+#include <QPointer>
+
 class CreaLista;
+class EditorClasse;
 class Interruttore;
 class QGroupBox;
 class QLabel;
@@ -38,8 +41,12 @@ public:
     QPushButton *Command3D1 = nullptr;
     Interruttore *CheckVoce = nullptr;    // "Leggi le parole ad alta voce"
     Interruttore *CheckRipasso = nullptr; // "Ripassa le parole sbagliate"
+    // The teacher's: behind a question a child cannot answer.
+    QPushButton *CommandRisultati = nullptr; // "Risultati dei bambini"
+    QPushButton *CommandClasse = nullptr;    // "Bambini della classe"
     SceltaListe *Frame1 = nullptr;
     CreaLista *Frame5 = nullptr;
+    QPointer<EditorClasse> editorClasse; // while open
 
 protected:
     void Form_Activate() override;
@@ -53,6 +60,7 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3D1_Click();
+    void CommandClasse_Click();
     // "Chiudi" of the maker.
     void Command3_Click();
     // A list saved by the maker is the list in use from now on.

@@ -1,12 +1,15 @@
 #include "core/paroleliste.h"
 #include "tests/support/provefinestre.h"
 #include "windows/lists/crealista.h"
+#include "windows/lists/editorclasse.h"
 #include "windows/lists/interruttore.h"
 #include "windows/lists/opzioni.h"
 #include "windows/lists/sceltaliste.h"
 #include "windows/menu/formmenu.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -293,6 +296,34 @@ private slots:
             QVERIFY(p->gestore->finestra<FormMenu>(IdFinestra::FormMenu));
         }
         QVERIFY(p->dialoghi.chiamate.isEmpty());
+    }
+
+    // The teacher's two buttons ask the adult's question first: a wrong
+    // answer opens nothing; the class editor's changes reach the answers.
+    void pulsantiDellInsegnante()
+    {
+        apri();
+        p->insegnante.risponde = false;
+        clic(w->CommandRisultati);
+        clic(w->CommandClasse);
+        QCOMPARE(p->insegnante.chiamate, (QStringList{"adulto", "adulto"}));
+        QVERIFY(!w->editorClasse);
+        p->insegnante.risponde = true;
+        clic(w->CommandRisultati);
+        QCOMPARE(p->insegnante.chiamate.mid(2), (QStringList{"adulto", "risultati"}));
+        clic(w->CommandClasse);
+        QVERIFY(w->editorClasse && w->editorClasse->isVisible());
+        w->editorClasse->Nome->setText(QStringLiteral("Bambino A"));
+        w->editorClasse->Aggiungi->click();
+        QVERIFY(!w->CheckRipasso->isVisible());
+        w->editorClasse->Elenco->setCurrentRow(0);
+        w->editorClasse->Nome->setText(QStringLiteral("Bambino B"));
+        w->editorClasse->Rinomina->click();
+        QCOMPARE(p->insegnante.chiamate.last(), QStringLiteral("rinomina Bambino A>Bambino B"));
+        w->editorClasse->Chiudi->click();
+        QTRY_VERIFY(!w->editorClasse);
+        QVERIFY(w->CheckRipasso->isVisible()); // a class now: the practice switch shows
+        QCOMPARE(leggiFile(p->cartella.ambiente().fileClasse()), QByteArray("\xEF\xBB\xBF" "Bambino B\r\n"));
     }
 
     void creazioneESpostamenti()
