@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <string>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -76,8 +77,10 @@ bool Ascolto::avvia(QString &problema)
         return false;
     }
     int tubo[2];
-    if (pipe(tubo) != 0)
+    if (pipe(tubo) != 0) {
+        problema = QStringLiteral("no pipe for the recording");
         return false;
+    }
     // Small pieces, so each is dated close to when the sink played it.
     registratore_ = lancia({"parec", "--device=lettoria.monitor", "--raw", "--format=s16le", "--rate=44100",
                             "--channels=1", "--latency-msec=5"},
