@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <string>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,10 +16,6 @@
 extern char **environ;
 
 namespace {
-
-// Above this a sample is heard: about -50 dB of full scale, well under the
-// quietest start of a word, well over silence (zeros).
-constexpr int Soglia = 100;
 
 pid_t lancia(const std::vector<std::string> &argomenti, int uscita)
 {
@@ -80,8 +77,10 @@ bool Ascolto::avvia(QString &problema)
         return false;
     }
     int tubo[2];
-    if (pipe(tubo) != 0)
+    if (pipe(tubo) != 0) {
+        problema = QStringLiteral("no pipe for the recording");
         return false;
+    }
     // Small pieces, so each is dated close to when the sink played it.
     registratore_ = lancia({"parec", "--device=lettoria.monitor", "--raw", "--format=s16le", "--rate=44100",
                             "--channels=1", "--latency-msec=5"},
@@ -125,41 +124,34 @@ void Ascolto::leggi()
         for (qsizetype i = 0; i < interi; ++i)
             campioni_.push_back(qint16(quint8(resto[2 * i]) | (quint8(resto[2 * i + 1]) << 8)));
         resto.remove(0, interi * 2);
-        const auto origine = adesso - std::chrono::duration_cast<Orologio::duration>(
-                                          std::chrono::duration<double>(double(campioni_.size()) / Frequenza));
-        if (!origine_ || origine < *origine_)
-            origine_ = origine;
+        letture_.push_back({qint64(campioni_.size()), adesso});
     }
-}
-
-Orologio::time_point Ascolto::quando(qint64 campione) const
-{
-    return *origine_ + std::chrono::duration_cast<Orologio::duration>(
-                           std::chrono::duration<double>(double(campione) / Frequenza));
 }
 
 std::optional<Ascolto::Udito> Ascolto::udito(Orologio::time_point da, Orologio::time_point a)
 {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 300; ++i) {
         {
             std::lock_guard blocco(mutex_);
-            if (origine_ && quando(qint64(campioni_.size())) > a)
+            if (!letture_.empty() && letture_.back().quando > a + Intorno)
                 break;
         }
         QThread::msleep(10);
     }
     std::lock_guard blocco(mutex_);
-    if (!origine_)
-        return std::nullopt;
     std::optional<Udito> out;
-    const double primo = std::chrono::duration<double>(da - *origine_).count() * Frequenza;
-    for (qint64 i = qMax<qint64>(0, qint64(primo)); i < qint64(campioni_.size()); ++i) {
-        const auto t = quando(i);
-        if (t < da || t > a || std::abs(campioni_[size_t(i)]) <= Soglia)
-            continue;
-        if (!out)
-            out = Udito{t, t};
-        out->ultimo = t;
+    qint64 inizio = 0;
+    for (const Lettura &l : letture_) {
+        if (l.quando >= da && l.quando <= a) {
+            for (qint64 i = inizio; i < l.campioni; ++i) {
+                if (std::abs(campioni_[size_t(i)]) <= Soglia)
+                    continue;
+                if (!out)
+                    out = Udito{l.quando, l.quando};
+                out->ultimo = l.quando;
+            }
+        }
+        inizio = l.campioni;
     }
     return out;
 }

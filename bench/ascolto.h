@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -15,8 +16,9 @@
 // What the program lets a child hear, as the audio server plays it: a
 // PulseAudio server of the benchmark's own (in its runtime folder) with one
 // output, a null sink that plays in real time into nothing, and a recording
-// of that output (its monitor, through parec) with every sample dated on the
-// steady clock.
+// of that output (its monitor, through parec) read in pieces of about 5 ms.
+// A sample is dated by the moment its piece was read: it was played at the
+// latest then, so the times err late, by a few milliseconds.
 class Ascolto
 {
 public:
@@ -32,13 +34,17 @@ public:
         Orologio::time_point primo;  // the first sample above the threshold
         Orologio::time_point ultimo; // the last one
     };
+    // Above this a sample is heard: about -50 dB of full scale, well under the
+    // quietest start of a word, well over silence (zeros).
+    static constexpr int Soglia = 100;
     // What was heard between the two moments; nothing when all was silence.
     // Waits for the recording to reach `a`.
     std::optional<Udito> udito(Orologio::time_point da, Orologio::time_point a);
 
 private:
     void leggi();
-    Orologio::time_point quando(qint64 campione) const;
+    // How far past what is measured the recording is read before it is looked at.
+    static constexpr std::chrono::milliseconds Intorno{500};
 
     pid_t server_ = -1;
     pid_t registratore_ = -1;
@@ -47,7 +53,10 @@ private:
     std::atomic<bool> fine_{false};
     std::mutex mutex_;
     std::vector<qint16> campioni_;
-    // The steady-clock time of sample 0: the earliest any read allows, as a
-    // read can come late, never early.
-    std::optional<Orologio::time_point> origine_;
+    struct Lettura
+    {
+        qint64 campioni; // recorded so far
+        Orologio::time_point quando; // read
+    };
+    std::vector<Lettura> letture_;
 };

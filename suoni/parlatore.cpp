@@ -264,8 +264,14 @@ private:
     void chiudiFlusso()
     {
         chiusura_->stop();
-        if (flusso_)
+        if (flusso_) {
             uscita_->stop(); // also deletes flusso_
+            // Started again, a stopped output (Qt 6.4, PulseAudio) ran dry
+            // again and again: every later word came in pieces with gaps of
+            // a quarter second. A new one for the next word.
+            uscita_->deleteLater();
+            uscita_ = nullptr;
+        }
         flusso_ = nullptr;
         fineAudio_ = {};
     }

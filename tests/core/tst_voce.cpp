@@ -2,9 +2,7 @@
 
 #include "tests/support/provecomuni.h"
 
-#include <QFileInfo>
 #include <QLocale>
-#include <QSet>
 #include <QTest>
 
 // When a word is said, with which text, which recording and which sound after it.
@@ -109,27 +107,6 @@ private slots:
             return;
         QTEST(letto.value(parola).accentata, "accentata");
         QTEST(letto.value(parola).voce, "voce");
-    }
-
-    // A right answer: the word asked for at once, one of si1..si4 after it;
-    // with sounds off, nothing and no draw.
-    void rispostaGiusta()
-    {
-        ContestoProva c;
-        c.sessione.SuoniAttivati = c.sessione.VoceAttivata = true;
-        QSet<QString> suoni;
-        for (int i = 0; i < 100; ++i) {
-            RispostaGiusta(c.sessione, c.cartella.ambiente(), c.casuale, c.suoni, QStringLiteral("RANA"));
-            QCOMPARE(c.suoni.pronunce.last().testo, QStringLiteral("rana"));
-            suoni.insert(QFileInfo(c.suoni.pronunce.last().suonoDopo).fileName());
-        }
-        QCOMPARE(suoni, (QSet<QString>{"si1.wav", "si2.wav", "si3.wav", "si4.wav"}));
-        QVERIFY(c.suoni.suonati.isEmpty());
-        c.sessione.SuoniAttivati = false;
-        Casuale copia = c.casuale;
-        RispostaGiusta(c.sessione, c.cartella.ambiente(), c.casuale, c.suoni, QStringLiteral("RANA"));
-        QCOMPARE(c.suoni.pronunce.size(), 100);
-        QCOMPARE(c.casuale.scelta(1000), copia.scelta(1000));
     }
 };
 

@@ -212,35 +212,6 @@ private slots:
         QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("%1 said %2: %3").arg(testo, ipa, errore)));
     }
 
-    // What the checks above read from the sounds, on sounds written by hand.
-    void sbagli_data()
-    {
-        QTest::addColumn<QString>("accentata");
-        QTest::addColumn<QString>("ipa");
-        QTest::addColumn<QString>("errore"); // a part of it; empty: none
-        QTest::newRow("àncora right") << "àncora" << "ˈankora" << "";
-        QTest::newRow("àncora as the adverb") << "àncora" << "ankˈora" << "stress on o";
-        QTest::newRow("cucchiàio, I glides") << "cucchiàio" << "kʊkːjˈaio" << "";
-        QTest::newRow("cùffie, I glides") << "cùffie" << "kˈuffje" << "";
-        QTest::newRow("sciàrpa, I silent") << "sciàrpa" << "ʃˈarpa" << "";
-        QTest::newRow("sciatòre, I heard") << "sciatòre" << "ʃiatˈore" << "the I of SCI";
-        QTest::newRow("scìmmia, I stressed") << "scìmmia" << "ʃˈimmia" << "";
-        QTest::newRow("pèsci, final I") << "pèsci" << "pˈeʃɪ" << "";
-        QTest::newRow("pèsce as sk") << "pèsce" << "pˈeske" << "SCE SCI";
-        QTest::newRow("àglio as gl") << "àglio" << "ˈaɡlio" << "GLI";
-        QTest::newRow("cìgno as n") << "cìgno" << "tʃˈino" << "GN";
-        QTest::newRow("ciòtola, CI is no SCI") << "ciòtola" << "tʃˈɔtola" << "";
-        QTest::newRow("no stress said") << "fràgola" << "fraɡola" << "no stress said";
-    }
-    void sbagli()
-    {
-        QFETCH(QString, accentata);
-        QFETCH(QString, ipa);
-        QFETCH(QString, errore);
-        const QString trovato = ::sbagli(accentata, ipa);
-        QVERIFY2(errore.isEmpty() ? trovato.isEmpty() : trovato.contains(errore), qPrintable(trovato));
-    }
-
     // A sound after a word takes the word's format: exact values.
     void conversione_data()
     {

@@ -205,11 +205,12 @@ private slots:
                  qPrintable(QString::number(millisecondi(tre.primoCampione - tre.chiesta))));
 
         // No sound after it, or a missing one (a beep): the word alone.
-        suoni->pronuncia(QStringLiteral("quattro"), QString(), QString());
-        suoni->pronuncia(QStringLiteral("cinque"), QString(), dir.filePath(QStringLiteral("manca.wav")));
-        QTRY_COMPARE(ascolto.dette.size(), 2);
-        QCOMPARE(ascolto.dette.last().testo, QStringLiteral("cinque"));
-        QCOMPARE(ascolto.dette.last().durataSuono.count(), 0);
+        for (const QString &dopo : {QString(), dir.filePath(QStringLiteral("manca.wav"))}) {
+            const qsizetype prima = ascolto.dette.size();
+            suoni->pronuncia(QStringLiteral("quattro"), QString(), dopo);
+            QTRY_COMPARE(ascolto.dette.size(), prima + 1);
+            QCOMPARE(ascolto.dette.last().durataSuono.count(), 0);
+        }
 
         suoni->pronuncia(QStringLiteral("orsacchiotto"), QString(), si);
         t.restart();
