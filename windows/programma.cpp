@@ -21,6 +21,12 @@
 #include <QPixmap>
 #include <QEvent>
 
+#include <thread>
+
+#ifdef LETTORIA_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 // Outside any namespace: the resources' initializer is a global function.
 static void CaricaRisorse()
 {
@@ -71,10 +77,16 @@ void ImpostaIcona()
 
 int EseguiProgramma(int argc, char *argv[])
 {
+    // Reading the machine's fonts is the largest part of a start. Fontconfig
+    // reads its configuration and caches beside the application's own start
+    // (the connection to the display), then Qt lists the fonts beside the
+    // lock, the settings and the list; the start window's first font waits
+    // for what is left.
+#ifdef LETTORIA_FONTCONFIG
+    std::thread fontconfig([] { FcInit(); });
+    const auto attendiFontconfig = qScopeGuard([&fontconfig] { fontconfig.join(); });
+#endif
     QApplication app(argc, argv);
-    // Reading the machine's fonts (fontconfig) is the largest part of a start:
-    // it goes on beside the lock, the settings and the list, and the start
-    // window's first font waits for what is left of it.
     QFuture<void> fonti = QtConcurrent::run([] { QFontDatabase::families(); });
     const auto attendiFonti = qScopeGuard([&fonti] { fonti.waitForFinished(); }); // before the application goes
     Applicazione applicazione(app);

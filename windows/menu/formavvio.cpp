@@ -17,7 +17,11 @@ FormAvvio::FormAvvio(const Attivita &a, const Contesto &c, Navigazione &n) : Fin
     auto *titolo = controllo(new QLabel(QStringLiteral("Lettoria 2"), area()), QStringLiteral("A"), 600, 480, 8265, 2055);
     titolo->setAlignment(Qt::AlignCenter);
     titolo->setFont(carattere(QStringLiteral("Comic Sans MS"), 72, true, true));
-    titolo->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0);"));
+    // Yellow by its palette: a style sheet would bring in Qt's style sheet
+    // machinery before the first window is on the screen.
+    QPalette giallo = titolo->palette();
+    giallo.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    titolo->setPalette(giallo);
 
     struct Riga
     {
