@@ -74,6 +74,12 @@ qint64 Millisecondi(const QDateTime &momento)
     return momento.toMSecsSinceEpoch();
 }
 
+// The first id after the moment: ids are UTC milliseconds times 2^20 plus a count.
+qint64 IdDopo(const QDateTime &momento)
+{
+    return (std::max<qint64>(0, Millisecondi(momento)) + 1) << 20;
+}
+
 // A field of the CSV, in quotes when it holds a separator, a quote or a line end.
 QByteArray CampoCsv(const QString &testo)
 {
@@ -124,8 +130,8 @@ struct Istruzioni
         cercaTesto.prepare(QStringLiteral("SELECT id FROM testi WHERE testo = ?"));
         prossimoTesto.prepare(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM testi"));
         nuovoTesto.prepare(QStringLiteral("INSERT INTO testi (id, testo) VALUES (?, ?) ON CONFLICT DO NOTHING"));
-        risposta.prepare(QStringLiteral("INSERT INTO registrazioni (id, bambino, istante, momento, attivita, parola, scelta,"
-                                        " esatta, millisecondi, lista, carattere) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        risposta.prepare(QStringLiteral("INSERT INTO registrazioni (id, bambino, momento, attivita, parola, scelta,"
+                                        " esatta, millisecondi, lista, carattere) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                                         " ON CONFLICT DO NOTHING"));
         // Right: one box up, to 5 at most; wrong: back to box 1.
         casella.prepare(QStringLiteral("INSERT INTO caselle (bambino, parola, casella) VALUES (?, ?, ?)"
@@ -360,8 +366,7 @@ void ArchivioSqlite::registra(const RispostaRegistrata &risposta)
     // from a random start, so that two answers of one millisecond differ
     // here and those of two stores almost surely do.
     static std::atomic<quint32> contatore{QRandomGenerator::system()->generate()};
-    const qint64 ms = std::max<qint64>(0, Millisecondi(lavoro.risposta.momento));
-    lavoro.id = (ms << 20) | (contatore++ & 0xFFFFF);
+    lavoro.id = IdDopo(lavoro.risposta.momento.addMSecs(-1)) | (contatore++ & 0xFFFFF);
     std::lock_guard<std::mutex> l(mutex_);
     if (condizione_ != Condizione::Scrivibile)
         return;
@@ -398,15 +403,14 @@ bool ScriviLotto(QSqlDatabase &db, Istruzioni &i, Lotto &lotto, QString *motivo)
         QSqlQuery &q = i.risposta;
         q.bindValue(0, it->id);
         q.bindValue(1, bambino);
-        q.bindValue(2, Millisecondi(r.momento));
-        q.bindValue(3, TestoMomento(r.momento));
-        q.bindValue(4, attivita);
-        q.bindValue(5, parola);
-        q.bindValue(6, scelta);
-        q.bindValue(7, r.risposta.esatta ? 1 : 0);
-        q.bindValue(8, r.risposta.millisecondi);
-        q.bindValue(9, lista);
-        q.bindValue(10, carattere);
+        q.bindValue(2, TestoMomento(r.momento));
+        q.bindValue(3, attivita);
+        q.bindValue(4, parola);
+        q.bindValue(5, scelta);
+        q.bindValue(6, r.risposta.esatta ? 1 : 0);
+        q.bindValue(7, r.risposta.millisecondi);
+        q.bindValue(8, lista);
+        q.bindValue(9, carattere);
         ok = q.exec();
         if (!ok) {
             i.errore = q.lastError();
@@ -629,11 +633,11 @@ QList<Padronanza> ArchivioSqlite::livelli(QSqlDatabase &db, qint64 bambino, cons
     QList<QPair<quint32, bool>> recenti;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT parola, esatta FROM registrazioni WHERE bambino = ? AND istante > ? AND istante <= ?"
-                             " ORDER BY istante DESC"));
+    q.prepare(QStringLiteral("SELECT parola, esatta FROM registrazioni WHERE bambino = ? AND id >= ? AND id < ?"
+                             " ORDER BY id DESC"));
     q.addBindValue(bambino);
-    q.addBindValue(Millisecondi(adesso.addDays(-30)));
-    q.addBindValue(Millisecondi(adesso));
+    q.addBindValue(IdDopo(adesso.addDays(-30)));
+    q.addBindValue(IdDopo(adesso));
     if (q.exec()) {
         while (q.next()) {
             const qint64 parola = q.value(0).toLongLong();
@@ -655,7 +659,7 @@ QList<RispostaRegistrata> ArchivioSqlite::risposte(const QString &bambino)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, lista, carattere"
-                             " FROM registrazioni WHERE bambino = ? ORDER BY istante, id"));
+                             " FROM registrazioni WHERE bambino = ? ORDER BY id"));
     q.addBindValue(id);
     if (!q.exec())
         return elenco;
@@ -728,18 +732,18 @@ PaginaBambino ArchivioSqlite::paginaBambino(const QString &bambino, const QDateT
         QDateTime inizio = adesso;
         inizio.setDate(pagina.dal);
         inizio.setTime(QTime(0, 0));
-        const qint64 trentaGiorni = Millisecondi(adesso.addDays(-30));
+        const qint64 trentaGiorni = IdDopo(adesso.addDays(-30));
         QMap<QDate, int> giorni;
         QHash<QPair<qint64, qint64>, int> errori;
         QMap<qint64, PaginaBambino::TempoAttivita> tempi;
         QList<QPair<quint32, bool>> recenti;
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, istante FROM registrazioni"
-                                 " WHERE bambino = ? AND istante >= ? AND istante <= ? ORDER BY istante"));
+        q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, id FROM registrazioni"
+                                 " WHERE bambino = ? AND id >= ? AND id < ? ORDER BY id"));
         q.addBindValue(id);
-        q.addBindValue(Millisecondi(inizio));
-        q.addBindValue(Millisecondi(adesso));
+        q.addBindValue(IdDopo(inizio.addMSecs(-1)));
+        q.addBindValue(IdDopo(adesso));
         if (q.exec()) {
             while (q.next()) {
                 const QDate giorno = GiornoDaTesto(q.value(0).toString());
@@ -756,7 +760,7 @@ PaginaBambino ArchivioSqlite::paginaBambino(const QString &bambino, const QDateT
                 PaginaBambino::TempoAttivita &tempo = tempi[attivita];
                 tempo.millisecondi += q.value(5).toLongLong();
                 ++tempo.risposte;
-                if (q.value(6).toLongLong() > trentaGiorni)
+                if (q.value(6).toLongLong() >= trentaGiorni)
                     recenti.append({parola < gruppi.size() ? gruppi.at(parola) : 0u, esatta});
             }
         }
@@ -806,7 +810,7 @@ QByteArray ArchivioSqlite::csv(const QString &bambino)
         bambini.append({id, bambino});
     }
     q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, lista, carattere"
-                             " FROM registrazioni WHERE bambino = ? ORDER BY istante, id"));
+                             " FROM registrazioni WHERE bambino = ? ORDER BY id"));
     for (const auto &[id, nome] : bambini) {
         q.addBindValue(id);
         if (!q.exec())

@@ -9,14 +9,15 @@ const QList<QStringList> &Migrazioni()
             QStringLiteral("CREATE TABLE bambini (id INTEGER NOT NULL PRIMARY KEY, nome TEXT NOT NULL UNIQUE)"),
             // Captions, words, list names and type styles, each kept once.
             QStringLiteral("CREATE TABLE testi (id INTEGER NOT NULL PRIMARY KEY, testo TEXT NOT NULL UNIQUE)"),
-            // id: made by the program (the answer's UTC milliseconds, then 20
-            // random bits), so copies of the store can be merged; istante: the
-            // same UTC milliseconds, for ranges; momento: the local time and
-            // its offset as the child saw it.
+            // id: made by the program, so that copies of the store can be
+            // merged: the answer's UTC milliseconds times 2^20 plus a 20-bit
+            // count, so ids sort as the answers were given and a range of
+            // them is a range of time. The key leads with the child: one
+            // child's answers in time are one stretch of it. momento: the
+            // local time and its offset as the child saw it.
             QStringLiteral("CREATE TABLE registrazioni ("
-                           "id BIGINT NOT NULL PRIMARY KEY,"
+                           "id BIGINT NOT NULL,"
                            " bambino INTEGER NOT NULL REFERENCES bambini (id),"
-                           " istante BIGINT NOT NULL,"
                            " momento TEXT NOT NULL,"
                            " attivita INTEGER NOT NULL REFERENCES testi (id),"
                            " parola INTEGER NOT NULL REFERENCES testi (id),"
@@ -24,10 +25,8 @@ const QList<QStringList> &Migrazioni()
                            " esatta INTEGER NOT NULL,"
                            " millisecondi BIGINT NOT NULL,"
                            " lista INTEGER NOT NULL REFERENCES testi (id),"
-                           " carattere INTEGER NOT NULL REFERENCES testi (id))"),
-            // One child's answers in time; the word and the outcome are in
-            // the index, so the class at a glance never reads the rows.
-            QStringLiteral("CREATE INDEX registrazioni_bambino ON registrazioni (bambino, istante, parola, esatta)"),
+                           " carattere INTEGER NOT NULL REFERENCES testi (id),"
+                           " PRIMARY KEY (bambino, id))"),
             // What a teacher or a spreadsheet reads: see README, "The results store".
             QStringLiteral("CREATE VIEW risposte AS SELECT"
                            " b.nome AS bambino, r.momento AS momento, a.testo AS attivita,"
