@@ -18,6 +18,10 @@ QString Semplice(const QString &parola)
     QString s;
     s.reserve(parola.size());
     for (const QChar c : parola) {
+        if (c.unicode() < 0x80) {
+            s.append(c);
+            continue;
+        }
         const QString scomposta = QString(c).normalized(QString::NormalizationForm_D);
         s.append(scomposta.isEmpty() ? c : scomposta.at(0));
     }

@@ -621,9 +621,16 @@ QList<quint32> ArchivioSqlite::gruppiDeiTesti(QSqlDatabase &db)
     for (auto it = t.constBegin(); it != t.constEnd(); ++it)
         massimo = std::max(massimo, it.key());
     QList<quint32> gruppi(massimo + 1, 0);
+    std::lock_guard<std::mutex> l(mutexGruppi_);
     for (auto it = t.constBegin(); it != t.constEnd(); ++it) {
-        for (const QString &g : GruppiDellaParola(it.value()))
-            gruppi[it.key()] |= 1u << NomiGruppi().indexOf(g);
+        auto noto = gruppiDelTesto_.constFind(it.value());
+        if (noto == gruppiDelTesto_.constEnd()) {
+            quint32 bit = 0;
+            for (const QString &g : GruppiDellaParola(it.value()))
+                bit |= 1u << NomiGruppi().indexOf(g);
+            noto = gruppiDelTesto_.insert(it.value(), bit);
+        }
+        gruppi[it.key()] = *noto;
     }
     return gruppi;
 }

@@ -70,5 +70,8 @@ private:
     Condizione condizione_ = Condizione::Assente;
     QString avviso_;
     QSet<QString> connessioni_;
+    // The groups of each text, as bits, worked out once.
+    std::mutex mutexGruppi_;
+    QHash<QString, quint32> gruppiDelTesto_;
     std::thread filo_;
 };
