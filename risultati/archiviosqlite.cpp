@@ -189,6 +189,10 @@ ArchivioSqlite::ArchivioSqlite(const QString &cartellaImpostazioni, qint64 pagin
 
 ArchivioSqlite::~ArchivioSqlite()
 {
+    // The readers first: the writer's connection, closed last, folds the
+    // journal into the file and removes it.
+    for (const QString &nome : std::as_const(connessioni_))
+        QSqlDatabase::removeDatabase(nome);
     {
         std::lock_guard<std::mutex> l(mutex_);
         fine_ = true;
@@ -196,8 +200,6 @@ ArchivioSqlite::~ArchivioSqlite()
     cambiato_.notify_all();
     if (filo_.joinable())
         filo_.join();
-    for (const QString &nome : std::as_const(connessioni_))
-        QSqlDatabase::removeDatabase(nome);
 }
 
 QString ArchivioSqlite::ChiaveParola(const QString &parola)
