@@ -43,6 +43,25 @@ bool Rovinato(const QSqlError &e)
     return Codice(e) == SqliteRovinato || Codice(e) == SqliteNonDatabase;
 }
 
+// Why the answers are not kept, in Italian, as the teacher reads it.
+QString Motivo(const QSqlError &e)
+{
+    switch (Codice(e)) {
+    case 8: // SQLITE_READONLY
+        return QStringLiteral("il file dei risultati non si può scrivere.");
+    case 10: // SQLITE_IOERR
+        return QStringLiteral("il disco non risponde come dovrebbe.");
+    case 13: // SQLITE_FULL
+        return QStringLiteral("il disco è pieno.");
+    case SqliteRovinato:
+    case SqliteNonDatabase:
+        return QStringLiteral("il file dei risultati è rovinato; alla chiusura del programma sarà messo da parte "
+                              "e dalla volta successiva ne comincerà uno nuovo.");
+    default:
+        return e.text();
+    }
+}
+
 // Local time with its offset, to the second: 2026-03-02T09:15:00+01:00.
 QString TestoMomento(const QDateTime &momento)
 {
@@ -200,6 +219,10 @@ ArchivioSqlite::~ArchivioSqlite()
     cambiato_.notify_all();
     if (filo_.joinable())
         filo_.join();
+    // Found damaged while in use: moved aside now that nothing holds it, so
+    // the next run begins a new store.
+    if (rovinatoInUso_)
+        mettiDaParte();
 }
 
 QString ArchivioSqlite::ChiaveParola(const QString &parola)
@@ -439,7 +462,7 @@ bool ScriviLotto(QSqlDatabase &db, Istruzioni &i, Lotto &lotto, QString *motivo)
         // Ids read in the transaction may be gone with it.
         i.bambini.clear();
         i.testi.clear();
-        *motivo = i.errore.text();
+        *motivo = Motivo(i.errore);
     }
     return ok;
 }
@@ -506,6 +529,8 @@ void ArchivioSqlite::scrivi()
                         std::this_thread::sleep_for(std::chrono::milliseconds(100));
                         continue;
                     }
+                    if (Rovinato(istruzioni->errore.isValid() ? istruzioni->errore : db.lastError()))
+                        rovinatoInUso_ = true;
                     rinuncia(motivo);
                     break;
                 }

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -67,6 +68,7 @@ private:
     quint64 consegnate_ = 0; // handed over to the thread
     quint64 concluse_ = 0;   // stored or given up
     bool fine_ = false;
+    std::atomic<bool> rovinatoInUso_{false};
     Condizione condizione_ = Condizione::Assente;
     QString avviso_;
     QSet<QString> connessioni_;

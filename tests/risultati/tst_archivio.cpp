@@ -291,6 +291,38 @@ private slots:
         QCOMPARE(archivio.risposte(a).size(), 1);
     }
 
+    // Damage found only when writing: the answers are not kept from then on,
+    // and the file is moved aside when the store closes.
+    void rovinatoInUso()
+    {
+        QTemporaryDir dir;
+        {
+            ArchivioSqlite archivio(dir.path());
+            archivio.registra(Risp(NomeGenerato(), Inizio, QStringLiteral("RANA"), true));
+        }
+        // Every page but the first (the schema), overwritten.
+        QFile f(Percorso(dir));
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.size() > 4096);
+        f.seek(4096);
+        f.write(QByteArray(f.size() - 4096, '\x5a'));
+        f.close();
+        {
+            ArchivioSqlite archivio(dir.path());
+            QCOMPARE(archivio.condizione(), Condizione::Scrivibile);
+            archivio.registra(Risp(NomeGenerato(), Inizio, QStringLiteral("PALLA"), true));
+            archivio.attendi();
+            QCOMPARE(archivio.condizione(), Condizione::Assente);
+            QVERIFY2(archivio.avviso().contains(QStringLiteral("rovinato")), qPrintable(archivio.avviso()));
+        }
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("Lettoria2-risultati.danneggiato-%1.sqlite")
+                                                   .arg(QDate::currentDate().toString(Qt::ISODate)))));
+        ArchivioSqlite archivio(dir.path());
+        QCOMPARE(archivio.condizione(), Condizione::Scrivibile);
+        const QString a = NomeGenerato();
+        archivio.registra(Risp(a, Inizio, QStringLiteral("RANA"), true));
+        QCOMPARE(archivio.risposte(a).size(), 1);
+    }
+
     // A file written by a newer program is read, never written.
     void versioneNuova()
     {
@@ -340,7 +372,7 @@ private slots:
             archivio.registra(Risp(a, Inizio.addSecs(i), QStringLiteral("PAROLA%1").arg(i), true));
         archivio.attendi();
         QCOMPARE(archivio.condizione(), Condizione::Assente);
-        QVERIFY(archivio.avviso().contains(QStringLiteral("non vengono più salvate")));
+        QCOMPARE(archivio.avviso(), QStringLiteral("Le risposte dei bambini non vengono più salvate: il disco è pieno."));
         const int tenute = static_cast<int>(archivio.risposte(a).size());
         archivio.registra(Risp(a, Inizio.addDays(1), QStringLiteral("RANA"), true));
         QCOMPARE(archivio.risposte(a).size(), tenute);
