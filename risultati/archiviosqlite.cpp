@@ -262,18 +262,16 @@ void ArchivioSqlite::apri()
                 db.setDatabaseName(percorso_);
                 db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
                 if (!db.open()) {
-                    motivo = db.lastError().text();
+                    motivo = Motivo(db.lastError());
                 } else {
                     QSqlQuery q(db);
-                    int versione = -1;
-                    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()
-                        || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next()) {
+                    // The header and the schema page: what is no database, or
+                    // a damaged one, fails here.
+                    int versione = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
+                    if (versione < 0 || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next()) {
+                        versione = -1;
                         esito = Rovinato(q.lastError()) ? Esito::Rovinato : Esito::Impossibile;
-                        motivo = q.lastError().text();
-                    } else {
-                        q.exec(QStringLiteral("PRAGMA user_version"));
-                        q.next();
-                        versione = q.value(0).toInt();
+                        motivo = Motivo(q.lastError());
                     }
                     q.finish();
                     if (versione > VersioneSchema()) {
@@ -283,7 +281,7 @@ void ArchivioSqlite::apri()
                         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next()
                             || q.value(0).toString() != QLatin1String("wal")) {
                             esito = Rovinato(q.lastError()) ? Esito::Rovinato : Esito::Impossibile;
-                            motivo = q.lastError().text();
+                            motivo = Motivo(q.lastError());
                         }
                         q.finish();
                         // Each step whole or not at all, in order.
@@ -297,7 +295,7 @@ void ArchivioSqlite::apri()
                                 const QSqlError e = q.lastError().isValid() ? q.lastError() : db.lastError();
                                 db.rollback();
                                 esito = Rovinato(e) ? Esito::Rovinato : Esito::Impossibile;
-                                motivo = e.text();
+                                motivo = Motivo(e);
                             }
                         }
                     }
@@ -485,9 +483,9 @@ void ArchivioSqlite::scrivi()
             if (pronto && pagineMassime_ > 0)
                 pronto = q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pagineMassime_));
             if (!pronto)
-                motivo = q.lastError().text();
+                motivo = Motivo(q.lastError());
         } else {
-            motivo = db.lastError().text();
+            motivo = Motivo(db.lastError());
         }
         if (!pronto)
             rinuncia(motivo);
