@@ -9,17 +9,20 @@ cd "$(dirname "$0")"
 PACKAGES=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-  libqt6sql6-sqlite
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   libespeak-ng-dev espeak-ng-data
   fonts-liberation2 fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream
   python3
 )
-# Only for the tests: sanitizers' runtime and libFuzzer come with clang.
-TEST_PACKAGES=(clang libclang-rt-14-dev)
+# Only for the tests: sanitizers' runtime and libFuzzer come with clang;
+# lintian checks the Debian package.
+TEST_PACKAGES=(clang libclang-rt-14-dev lintian)
 # The benchmark watches the program's start-up on an X server of its own and
 # listens to the spoken word on a PulseAudio server of its own (parec records it).
 BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)
+# The tests of the teacher's results read the parents' report back with pdftotext and pdfinfo.
+TEST_PACKAGES+=(poppler-utils)
 
 install_missing() {
   local missing=()

@@ -34,7 +34,7 @@ ClasseGenerata GeneraClasse(ArchivioRisultati &archivio, const Classe &classe, c
             // One sitting a day, children one after the other, an answer every 3 to 8 seconds.
             QDateTime momento(giorni[i], QTime(8, 30).addSecs(b * 600), roma);
             RispostaRegistrata r;
-            r.bambino = g.bambini[b];
+            r.bambino = r.risposta.bambino = g.bambini[b];
             r.risposta.lista = QStringLiteral("TUTTE.txt");
             r.risposta.carattere = caratteri[(i / 20 + b) % 3];
             for (qint64 n = 0; n < alGiorno; ++n) {

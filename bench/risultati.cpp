@@ -90,7 +90,7 @@ void FigureRisultati(bool rapido, const QString &cartellaProgramma, int &misurat
     // child answers: one every few milliseconds here, to keep the writer busy.
     RispostaRegistrata r;
     r.bambino = generata.bambini.first();
-    r.risposta = {QStringLiteral("Una parola e tre figure"), parole.first(), parole.last(), false, 1200, QStringLiteral("TUTTE.txt"),
+    r.risposta = {r.bambino, QStringLiteral("Una parola e tre figure"), parole.first(), parole.last(), false, 1200, QStringLiteral("TUTTE.txt"),
                   TipoCarattere::Maiuscolo};
     const int volte = rapido ? 200 : 2000;
     for (int i = 0; i < volte; ++i) {

@@ -63,6 +63,20 @@ elseif(UNIX AND NOT APPLE)
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
   # Who holds what, under which licence, where Debian looks for it.
   install(FILES "${LETTORIA_PACKAGING_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/lettoria2")
+  # The changelog and the manual page, compressed as Debian keeps them: at
+  # the highest level, with no name or time stamp inside.
+  find_program(LETTORIA_GZIP gzip)
+  if(LETTORIA_GZIP)
+    foreach(testo changelog lettoria2.1)
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${LETTORIA_PACKAGING_DIR}/${testo}")
+      execute_process(COMMAND "${LETTORIA_GZIP}" -9nc "${LETTORIA_PACKAGING_DIR}/${testo}"
+        OUTPUT_FILE "${CMAKE_BINARY_DIR}/packaging/${testo}.gz" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+    install(FILES "${CMAKE_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/lettoria2")
+    install(FILES "${CMAKE_BINARY_DIR}/packaging/lettoria2.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  else()
+    install(FILES "${LETTORIA_PACKAGING_DIR}/lettoria2.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  endif()
 endif()
 
 # Packages: `cpack` in the build folder (a .deb on Linux, a .zip on Windows).
@@ -92,9 +106,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt texts of the message boxes in Italian, and the faces the program's
 # fonts stand in for (Arial, Times New Roman, Comic Sans MS).
+set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+# The teacher's results draw their charts with Qt Charts, in the results module
+# the program loads on demand: the executable's own links never name it.
+string(APPEND LETTORIA_DEB_RUNTIME ", libqt6charts6 (>= 6.4)")
 # Qt SQL's SQLite driver is a plugin the results module loads by name: no
 # link shows it.
-set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-neue, libqt6sql6-sqlite")
+string(APPEND LETTORIA_DEB_RUNTIME ", libqt6sql6-sqlite")
 if(LETTORIA_SINTESI)
   # The synthetic voice's Italian voice is in eSpeak NG's data: the library
   # (found from the sound module's links) cannot speak without it.
@@ -103,9 +121,14 @@ endif()
 find_program(LETTORIA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LETTORIA_DPKG_SHLIBDEPS)
   # The library packages come from the links of the executable and of the
-  # modules.
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # modules, asked of dpkg-shlibdeps when cpack runs (cmake/cpackdeb.cmake).
+  # Not through CPack's own SHLIBDEPS: finding the module under /usr/lib, it
+  # would add maintainer scripts that call ldconfig, for a module that lies in
+  # the program's folder, where no library is looked for.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${LETTORIA_DEB_RUNTIME}")
+  set(CPACK_LETTORIA_DPKG_SHLIBDEPS "${LETTORIA_DPKG_SHLIBDEPS}")
+  file(GENERATE OUTPUT "${CMAKE_BINARY_DIR}/cpackdeb.cmake" INPUT "${CMAKE_CURRENT_LIST_DIR}/cpackdeb.cmake.in")
+  set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_BINARY_DIR}/cpackdeb.cmake")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")

@@ -2,6 +2,7 @@
 
 #include "core/casuale.h"
 #include "core/estrazione.h"
+#include "core/ripasso.h"
 
 #include <algorithm>
 
@@ -49,7 +50,7 @@ int sinistraSlot(int sinistraPrimoNome, int distanzaNomi, int slot)
     return sinistraPrimoNome + slot * distanzaNomi;
 }
 
-Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole)
+Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole, const Ripasso *ripasso)
 {
     Estrazione e;
     if (!coppieValide(coppie))
@@ -59,6 +60,11 @@ Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole)
         return e;
     std::copy(posizioni.begin(), posizioni.end(), e.Scelta.begin());
     e.Estratto = casuale.scelta(numeroDisposizioni(coppie));
+    if (const int p = ripasso ? ripasso->daRipassare(casuale, parole, true) : 0) {
+        const auto fine = e.Scelta.begin() + coppie;
+        if (std::none_of(e.Scelta.begin(), fine, [&](int s) { return parole.stessaParola(s, p); }))
+            e.Scelta[static_cast<size_t>(casuale.scelta(coppie))] = p;
+    }
     e.coppie = coppie;
     return e;
 }

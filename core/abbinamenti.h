@@ -8,6 +8,7 @@
 
 class Casuale;
 class ParoleDellaLista;
+class Ripasso;
 
 // The rules of the drag exercises: K names dragged under their K pictures.
 // Name i (`Label1(i)`) belongs to picture i and to box i (`Label2(i)`); box K
@@ -37,7 +38,8 @@ struct Estrazione
     int Estratto = 0;
     bool valida() const { return coppie > 0; }
 };
-Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole);
+// With a `ripasso`, now and then one of the words is one the child missed.
+Estrazione estrai(Casuale &casuale, int coppie, const ParoleDellaLista &parole, const Ripasso *ripasso = nullptr);
 
 enum class Esito {
     Nessuno,   // nothing happens (a name already placed, an index out of range, an exercise already done)

@@ -17,6 +17,7 @@ Ambiente::Ambiente() : indice(std::make_shared<IndiceCartelle>()) {}
 
 QString Ambiente::fileImpostazioni() const { return unisci(cartellaImpostazioni, QStringLiteral("Lettoria2.INI")); }
 QString Ambiente::fileLeggimi() const { return unisci(cartellaImpostazioni, QStringLiteral("leggimi.txt")); }
+QString Ambiente::fileClasse() const { return unisci(cartellaImpostazioni, QStringLiteral("Bambini.txt")); }
 QString Ambiente::cartellaImmagini() const { return unisci(cartellaProgramma, QStringLiteral("images0")); }
 QString Ambiente::cartellaListe() const { return unisci(cartellaProgramma, QStringLiteral("testilettoria2")); }
 QString Ambiente::cartellaSuoni() const { return unisci(cartellaProgramma, QStringLiteral("suoni")); }

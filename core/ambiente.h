@@ -22,6 +22,7 @@ struct Ambiente
 
     QString fileImpostazioni() const;
     QString fileLeggimi() const;
+    QString fileClasse() const; // Bambini.txt, the class list
     QString cartellaImmagini() const;
     QString cartellaListe() const;
     QString cartellaSuoni() const;

@@ -3,6 +3,7 @@
 #include "core/casuale.h"
 #include "core/estrazione.h"
 #include "core/listainuso.h"
+#include "core/ripasso.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ QString EsercizioClic::parola(const ListaInUso &lista, int indice) const
     return lista.Parole(Scelta[static_cast<size_t>(indice)]);
 }
 
-bool EsercizioClic::genera(const ParoleDellaLista &parole, Casuale &casuale)
+bool EsercizioClic::genera(const ParoleDellaLista &parole, Casuale &casuale, const Ripasso *ripasso)
 {
     inAttesa_ = false;
     trovata_ = false;
@@ -42,6 +43,13 @@ bool EsercizioClic::genera(const ParoleDellaLista &parole, Casuale &casuale)
     do
         Estratto = static_cast<qint16>(casuale.scelta(k_));
     while (!parole.conImmagine(Scelta[static_cast<size_t>(Estratto)]));
+    if (const int p = ripasso ? ripasso->daRipassare(casuale, parole, true) : 0) {
+        const auto gia = std::find_if(Scelta.begin(), Scelta.begin() + k_, [&](int s) { return parole.stessaParola(s, p); });
+        if (gia != Scelta.begin() + k_)
+            Estratto = static_cast<qint16>(gia - Scelta.begin());
+        else
+            Scelta[static_cast<size_t>(Estratto)] = static_cast<qint16>(p);
+    }
     inAttesa_ = true;
     return true;
 }

@@ -10,6 +10,7 @@
 class ListaInUso;
 class Casuale;
 class ParoleDellaLista;
+class Ripasso;
 
 // The rule of the click exercises (one name and k pictures, k names and one
 // picture): which words are shown, which one is right, and how an answer is
@@ -27,8 +28,10 @@ public:
 
     // Draws the k words into Scelta, then the right one into Estratto; a word
     // whose picture is shown always has one. With too few words in the list
-    // nothing is drawn and the result is false.
-    bool genera(const ParoleDellaLista &parole, Casuale &casuale);
+    // nothing is drawn and the result is false. With a `ripasso`, the word to
+    // find is now and then one the child missed: already on show, it becomes
+    // the one to find; otherwise it takes the place of the one drawn.
+    bool genera(const ParoleDellaLista &parole, Casuale &casuale, const Ripasso *ripasso = nullptr);
     // The answer at `indice`: right when it is Estratto, which ends the
     // exercise; once it has ended, further answers are ignored. Each answer
     // that counts is counted.

@@ -48,6 +48,13 @@ bool ParoleDellaLista::conImmagine(int posizione) const
     return mostrabile(posizione) && immagini_[static_cast<size_t>(posizione - 1)];
 }
 
+QString ParoleDellaLista::chiave(int posizione) const
+{
+    if (posizione < 1 || posizione > numeroParole())
+        return {};
+    return chiavi_[static_cast<size_t>(posizione - 1)];
+}
+
 bool ParoleDellaLista::stessaParola(int a, int b) const
 {
     return mostrabile(a) && mostrabile(b) && chiavi_[static_cast<size_t>(a - 1)] == chiavi_[static_cast<size_t>(b - 1)];

@@ -29,6 +29,8 @@ public:
     bool conImmagine(int posizione) const;
     // Two positions hold the same word.
     bool stessaParola(int a, int b) const;
+    // The word at a position as words are compared (ChiaveParola); empty when none.
+    QString chiave(int posizione) const;
     // How many different words can be shown, with a picture or not.
     int diverse() const { return diverse_; }
     int diverseConImmagine() const { return diverseConImmagine_; }

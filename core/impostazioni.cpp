@@ -47,9 +47,11 @@ bool LeggiImpostazioni(Sessione &sessione, const QString &file, Dialoghi &dialog
     if (fileInUso.isEmpty())
         return danneggiato();
     const QString voce = leggi(ChiaveVoce, QString());
+    const QString ripasso = leggi(ChiaveRipasso, QString());
 
     sessione.SuoniAttivati = suoni.startsWith(QLatin1Char('V'));
     sessione.VoceAttivata = voce.isEmpty() || voce.startsWith(QLatin1Char('V'));
+    sessione.RipassoAttivo = ripasso.isEmpty() || ripasso.startsWith(QLatin1Char('V'));
     sessione.Carattere = CarattereDaTesto(carattere);
     QString percorso = fileInUso;
     while (percorso.endsWith(QLatin1Char(' ')))
@@ -79,13 +81,16 @@ int SalvaImpostazioni(const Sessione &sessione, const QString &fileImpostazioni,
     if (ok) {
         for (const auto &[chiave, valore] : voci)
             contenuto = profilo::conValore(contenuto, SezioneImpostazioni, chiave, valore);
+        if (!sessione.RipassoAttivo || profilo::valore(contenuto, SezioneImpostazioni, ChiaveRipasso))
+            contenuto = profilo::conValore(contenuto, SezioneImpostazioni, ChiaveRipasso,
+                                           sessione.RipassoAttivo ? QStringLiteral("Vero") : QStringLiteral("Falso"));
         ok = ScriviFileIntero(fileImpostazioni, contenuto);
     }
     if (ok)
         return 0;
-    // One message for each setting that was not saved.
-    for (int i = 0; i < 3; ++i)
-        dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
+    // One write failed, so one message: the same box three times only makes
+    // the teacher click three times.
+    dialoghi.avvisa(Dialoghi::Icona::Esclamazione, MessaggioErroreSalvataggio);
     return 3;
 }
 

@@ -12,6 +12,9 @@ inline const QString ChiaveCarattere = QStringLiteral("Carattere");
 inline const QString ChiaveFileInUso = QStringLiteral("File in uso");
 // Not known to older programs: absent or empty, the voice is on.
 inline const QString ChiaveVoce = QStringLiteral("Voce attivata");
+// The practice that comes back to missed words: absent or empty, on; written
+// only once turned off, so a PC without a class keeps the file it always had.
+inline const QString ChiaveRipasso = QStringLiteral("Ripassa le parole sbagliate");
 
 inline const QString MessaggioImpostazioniDanneggiate =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
@@ -23,8 +26,9 @@ inline const QString MessaggioErroreSalvataggio = QStringLiteral("C'è stato un 
 bool ImpostazioniIniziali(Sessione &sessione, const Ambiente &ambiente, Dialoghi &dialoghi);
 bool LeggiImpostazioni(Sessione &sessione, const QString &file, Dialoghi &dialoghi);
 // The keys reach the disk in one whole-file write that keeps every other
-// line. When it fails, one message for each of the three settings.
-// Returns the number of settings that were not saved.
+// line. When it fails, one message says so.
+// Returns the number of settings that were not saved (3, as the older
+// settings file counted them, or 0).
 int SalvaImpostazioni(const Sessione &sessione, const QString &file, Dialoghi &dialoghi);
 // Creates the settings folder when missing and (re)writes the readme.
 // Failures are silent: the program runs without them.

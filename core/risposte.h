@@ -2,11 +2,13 @@
 
 #include "core/carattere.h"
 
+#include <QHash>
 #include <QString>
 
 // One answer of a child, in any exercise or puzzle.
 struct Risposta
 {
+    QString bambino;       // who answered, as the class list names him or her; empty for a guest
     QString attivita;      // the activity's caption in the menu
     QString parola;        // the word asked
     QString scelta;        // the word chosen or dropped
@@ -16,12 +18,18 @@ struct Risposta
     TipoCarattere carattere = TipoCarattere::Maiuscolo;
 };
 
-// Where every answer goes. The program keeps them (or not); tests record them.
+// Where every answer goes. The program keeps those of named children; tests record them.
 class RegistroRisposte
 {
 public:
     virtual ~RegistroRisposte() = default;
     virtual void registra(const Risposta &risposta) = 0;
+    // The practice boxes kept for a child (see Ripasso): the word and its box.
+    virtual QHash<QString, int> caselle(const QString &bambino)
+    {
+        Q_UNUSED(bambino);
+        return {};
+    }
 };
 
 // Answers nobody keeps.

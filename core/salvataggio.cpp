@@ -116,12 +116,16 @@ bool ApriInLettura(QFile &file, QString *motivo)
     return m.isEmpty();
 }
 
-bool ScriviFileIntero(const QString &percorso, const QByteArray &contenuto, QString *errore)
+bool ScriviFileIntero(const QString &percorso, const QByteArray &contenuto, QString *errore, bool privato)
 {
     QSaveFile file(percorso);
     // Never fall back to writing in place: that is what loses files.
     file.setDirectWriteFallback(false);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit();
+    bool ok = file.open(QIODevice::WriteOnly);
+    // Private before a byte is written: the new file is never readable by others, not even for a moment.
+    if (ok && privato)
+        ok = file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ok = ok && file.write(contenuto) == contenuto.size() && file.commit();
     if (!ok) {
         if (errore)
             *errore = MotivoErrore(file.error(), percorso);

@@ -9,7 +9,9 @@ class QFile;
 // Writes a file whole or not at all: a temporary file in the same folder,
 // then a rename over the old one. A crash during the write leaves the old
 // file or the new one, never a mix. `errore` gets the reason of a failure.
-bool ScriviFileIntero(const QString &percorso, const QByteArray &contenuto, QString *errore = nullptr);
+// A `privato` file is readable and writable by its user only.
+bool ScriviFileIntero(const QString &percorso, const QByteArray &contenuto, QString *errore = nullptr,
+                      bool privato = false);
 
 // Opens a plain file for reading, never waiting: a folder, a named pipe or a
 // device is refused at once. `motivo` gets the reason of a failure.

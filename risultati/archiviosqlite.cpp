@@ -697,7 +697,7 @@ QList<RispostaRegistrata> ArchivioSqlite::risposte(const QString &bambino)
         return elenco;
     while (q.next()) {
         RispostaRegistrata r;
-        r.bambino = bambino;
+        r.bambino = r.risposta.bambino = bambino;
         r.momento = MomentoDaTesto(q.value(0).toString());
         r.risposta.attivita = t.value(q.value(1).toLongLong());
         r.risposta.parola = t.value(q.value(2).toLongLong());

@@ -163,6 +163,7 @@ void Finestra::itemMostrato()
 void Finestra::registraRisposta(const QString &parola, const QString &scelta, bool esatta)
 {
     Risposta r;
+    r.bambino = ctx.sessione.bambino;
     r.attivita = QString::fromUtf8(attivita_.testo);
     r.parola = parola;
     r.scelta = scelta;
@@ -170,6 +171,8 @@ void Finestra::registraRisposta(const QString &parola, const QString &scelta, bo
     r.millisecondi = std::max<qint64>(0, ctx.cronometro.millisecondi() - mostrato_);
     r.lista = ctx.sessione.lista.nomeFile();
     r.carattere = ctx.sessione.Carattere;
+    if (!r.bambino.isEmpty())
+        ctx.sessione.ripasso.risposta(parola, esatta);
     ctx.risposte.registra(r);
 }
 

@@ -4,6 +4,7 @@
 enum class IdFinestra {
     FormAvvio,
     FormMenu,
+    FormChiGioca,
     Form1,
     Form2,
     Form3,

@@ -3,16 +3,19 @@
 #include "core/avvio.h"
 #include "core/casuale.h"
 #include "core/cronometro.h"
-#include "core/risposte.h"
 #include "core/sessione.h"
 #include "windows/applicazione.h"
 #include "windows/dialoghiqt.h"
 #include "windows/finestra.h"
 #include "windows/gestorefinestre.h"
 #include "windows/registro.h"
+#include "windows/risultatiqt.h"
 #include "windows/suoniqt.h"
 
 #include <QApplication>
+#include <QFuture>
+#include <QScopeGuard>
+#include <QtConcurrent>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
@@ -69,18 +72,23 @@ void ImpostaIcona()
 int EseguiProgramma(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Reading the machine's fonts (fontconfig) is the largest part of a start:
+    // it goes on beside the lock, the settings and the list, and the start
+    // window's first font waits for what is left of it.
+    QFuture<void> fonti = QtConcurrent::run([] { QFontDatabase::families(); });
+    const auto attendiFonti = qScopeGuard([&fonti] { fonti.waitForFinished(); }); // before the application goes
     Applicazione applicazione(app);
     // The desktop matches the window to its menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lettoria2.Lettoria2"));
 
     const QString cartella = QApplication::applicationDirPath();
     Sessione sessione;
-    NessunRegistro risposte;
     const Cronometro cronometro;
     Casuale casuale;
     DialoghiQt dialoghi;
     SuoniQt suoni(cartella);
     const Ambiente ambiente = Ambiente::diSistema(cartella);
+    RisultatiQt risposte(cartella, ambiente.cartellaImpostazioni, dialoghi);
 
     QString corsivo;
     const EsitoAvvio esito = Main(sessione, ambiente, dialoghi, [&corsivo](const QString &font) { corsivo = font; });

@@ -9,6 +9,7 @@
 #include "windows/exercises/formunnomeimmagini.h"
 #include "windows/lists/opzioni.h"
 #include "windows/menu/formavvio.h"
+#include "windows/menu/formchigioca.h"
 #include "windows/menu/formmenu.h"
 #include "windows/puzzles/pag1.h"
 #include "windows/puzzles/pag2.h"
@@ -33,6 +34,7 @@ using F = Attivita::Famiglia;
 const QList<Attivita> Registro = {
     {IdFinestra::FormAvvio, nullptr, "", Icona::Avvio, {}, F::Nessuna, 0, 0, {}, costruisci<FormAvvio>},
     {IdFinestra::FormMenu, nullptr, "", Icona::Esci, {}, F::Nessuna, 0, 0, {}, costruisciMenu},
+    {IdFinestra::FormChiGioca, nullptr, "Chi gioca?", Icona::Avvio, {}, F::Nessuna, 0, 0, {}, costruisci<FormChiGioca>},
     {IdFinestra::FormVedi, "SSCommand9", "Vedi immagini", Icona::VediImmagini, {600, 120}, F::Visore, 0, 1, {1, 1}, costruisci<FormVedi>},
     {IdFinestra::FormVedi3, "Command1", "Scegli le immagini", Icona::ScegliImmagini, {600, 960}, F::Visore, 1, 1, {0, 0}, costruisci<FormVedi3>},
     {IdFinestra::FormVedi2, "SSCommand10", "Immagine e nome", Icona::ImmagineENome, {600, 1800}, F::Visore, 1, 1, {1, 1}, costruisci<FormVedi2>},

@@ -142,16 +142,18 @@ private slots:
     void regoleDiLettura_data()
     {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("letto"); // sounds (V or F), style, path, voice (V or F); null: damaged
+        QTest::addColumn<QString>("letto"); // sounds (V or F), style, path, voice, practice; null: damaged
         const QByteArray s = "[IMPOSTAZIONI]\r\n", f = "File in uso=/x.txt\r\n";
-        QTest::newRow("vero, MAIUSCOLO") << s + "Suoni attivati=vero\r\nCarattere=MAIUSCOLO\r\n" + f << "F corsivo /x.txt V";
-        QTest::newRow("any capital V, min prefix") << s + "Suoni attivati=Vxyz\r\nCarattere=mini\r\n" + f << "V minuscolo /x.txt V";
-        QTest::newRow("mai before min, no keys") << s + "Carattere=maiu" << "F maiuscolo Non Capisco V";
-        QTest::newRow("trailing blanks of the path") << s + "File in uso=\"/x y.txt   \"\r\n" << "F maiuscolo /x y.txt V";
-        QTest::newRow("quoted values") << s + "Suoni attivati=\"Vero\"\r\nCarattere=\"minuscolo\"\r\nFile in uso=\"/x.txt\"" << "V minuscolo /x.txt V";
-        QTest::newRow("voice off") << s + "Voce attivata=Falso" << "F maiuscolo Non Capisco F";
-        QTest::newRow("voice empty is on") << s + "Voce attivata=" << "F maiuscolo Non Capisco V";
-        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n") << "F maiuscolo Non Capisco V";
+        QTest::newRow("vero, MAIUSCOLO") << s + "Suoni attivati=vero\r\nCarattere=MAIUSCOLO\r\n" + f << "F corsivo /x.txt V V";
+        QTest::newRow("any capital V, min prefix") << s + "Suoni attivati=Vxyz\r\nCarattere=mini\r\n" + f << "V minuscolo /x.txt V V";
+        QTest::newRow("mai before min, no keys") << s + "Carattere=maiu" << "F maiuscolo Non Capisco V V";
+        QTest::newRow("trailing blanks of the path") << s + "File in uso=\"/x y.txt   \"\r\n" << "F maiuscolo /x y.txt V V";
+        QTest::newRow("quoted values") << s + "Suoni attivati=\"Vero\"\r\nCarattere=\"minuscolo\"\r\nFile in uso=\"/x.txt\"" << "V minuscolo /x.txt V V";
+        QTest::newRow("voice off") << s + "Voce attivata=Falso" << "F maiuscolo Non Capisco F V";
+        QTest::newRow("practice off") << s + "Ripassa le parole sbagliate=Falso" << "F maiuscolo Non Capisco V F";
+        QTest::newRow("practice empty is on") << s + "Ripassa le parole sbagliate=" << "F maiuscolo Non Capisco V V";
+        QTest::newRow("voice empty is on") << s + "Voce attivata=" << "F maiuscolo Non Capisco V V";
+        QTest::newRow("garbage reads as defaults") << QByteArray("\x01\x02garbage\xFF\r\n=\r\n") << "F maiuscolo Non Capisco V V";
         QTest::newRow("empty sounds") << s + "Suoni attivati=" << QString();
         QTest::newRow("blank style") << s + "Carattere=   " << QString();
         QTest::newRow("empty quotes") << s + "File in uso=\"\"" << QString();
@@ -162,7 +164,9 @@ private slots:
         QFETCH(QString, letto);
         ContestoProva c;
         conFile(c, ini);
-        c.sessione.VoceAttivata = !letto.endsWith(QLatin1Char('V'));
+        // Both switches start the other way, so the file is seen to set them.
+        c.sessione.VoceAttivata = !letto.endsWith(QLatin1String("V V")) && !letto.endsWith(QLatin1String("V F"));
+        c.sessione.RipassoAttivo = !letto.endsWith(QLatin1Char('V'));
         QCOMPARE(LeggiImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), !letto.isNull());
         if (letto.isNull()) { // a damaged file is deleted and said so; the program ends
             QVERIFY(!QFile::exists(c.cartella.ambiente().fileImpostazioni()));
@@ -170,7 +174,7 @@ private slots:
             QCOMPARE(c.dialoghi.chiamate[0].icona, Dialoghi::Icona::Esclamazione);
             return;
         }
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(QChar(c.sessione.SuoniAttivati ? 'V' : 'F'), TestoCarattere(c.sessione.Carattere), c.sessione.lista.FileInUso, QChar(c.sessione.VoceAttivata ? 'V' : 'F')), letto);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(QChar(c.sessione.SuoniAttivati ? 'V' : 'F'), TestoCarattere(c.sessione.Carattere), c.sessione.lista.FileInUso, QChar(c.sessione.VoceAttivata ? 'V' : 'F'), QChar(c.sessione.RipassoAttivo ? 'V' : 'F')), letto);
         QVERIFY(c.dialoghi.chiamate.isEmpty());
     }
 
@@ -185,6 +189,12 @@ private slots:
         QCOMPARE(SalvaImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), 0);
         QCOMPARE(leggiFile(c.cartella.ambiente().fileImpostazioni()), QByteArray("[ALTRO]\r\nx=1\r\n[IMPOSTAZIONI]\r\nSuoni attivati=Falso\r\nCarattere=minuscolo\r\n"
                                                                 "File in uso=/citt\xE0.txt\r\nVoce attivata=Falso\r\n[Z]\r\n"));
+        // The practice switch is written once turned off, and from then on.
+        c.sessione.RipassoAttivo = false;
+        QCOMPARE(SalvaImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), 0);
+        c.sessione.RipassoAttivo = true;
+        QCOMPARE(SalvaImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), 0);
+        QVERIFY(leggiFile(c.cartella.ambiente().fileImpostazioni()).endsWith("Voce attivata=Falso\r\nRipassa le parole sbagliate=Vero\r\n[Z]\r\n"));
     }
 
     // The start-up with what a classroom PC may hold: the list the settings
@@ -249,9 +259,9 @@ private slots:
         for (const auto &ch : c.dialoghi.chiamate)
             QCOMPARE(ch.icona, Dialoghi::Icona::Esclamazione);
         QCOMPARE(fontRegistrati, font & 1 ? QStringList{programma} : font ? QStringList{installato} : QStringList{});
-        if (inMezzo != percorsoMia) { // on exit: one message for each setting; what is in the way stays
+        if (inMezzo != percorsoMia) { // on exit: one message; what is in the way stays
             QCOMPARE(SalvaImpostazioni(c.sessione, c.cartella.ambiente().fileImpostazioni(), c.dialoghi), 3);
-            QCOMPARE(c.dialoghi.testi(), QStringList(3, nonSalvate));
+            QCOMPARE(c.dialoghi.testi(), QStringList{nonSalvate});
             QVERIFY(QFileInfo(inMezzo).exists() && !QFileInfo(inMezzo).isDir() && QFileInfo(inMezzo).isFile() == (mia == "occupata"));
         }
     }

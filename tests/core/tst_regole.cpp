@@ -4,6 +4,7 @@
 #include "core/estrazione.h"
 #include "core/paroleliste.h"
 #include "core/requisiti.h"
+#include "core/ripasso.h"
 #include "core/sessione.h"
 #include "tests/support/provecomuni.h"
 
@@ -233,6 +234,97 @@ private slots:
         e.ricomincia();
         QCOMPARE(int(e.CoppieFatte()), 0);
         QCOMPARE(e.rilascia(0, 0), Esito::Giusto);
+    }
+
+    // The boxes: a right answer one up (to 5 at most), a wrong one back to 1;
+    // words told apart as the lists tell them apart.
+    void caselleDelRipasso()
+    {
+        Ripasso r;
+        const QList<QPair<QString, bool>> risposte{{"CASA", false}, {"casa ", true}, {"CASA", true}, {"CASA", true},
+                                                 {"CASA", true},  {"CASA", true},  {"CANE", true}, {"  ", false}};
+        QList<int> caselle;
+        for (const auto &[parola, esatta] : risposte) {
+            r.risposta(parola, esatta);
+            caselle.append(r.casella(QStringLiteral("Casa")));
+        }
+        QCOMPARE(caselle, (QList<int>{1, 2, 3, 4, 5, 5, 5, 5}));
+        QCOMPARE(r.casella(QStringLiteral("CANE")), 1);
+        QCOMPARE(r.casella(QStringLiteral("GATTO")), 0);
+        r.risposta(QStringLiteral("CASA"), false);
+        QCOMPARE(r.casella(QStringLiteral("CASA")), 1);
+        r.imposta({{QStringLiteral(" Lupo"), 9}, {QStringLiteral("ORSO"), -2}, {QString(), 1}});
+        QCOMPARE((QList<int>{r.casella("LUPO"), r.casella("orso"), r.casella("CASA")}), (QList<int>{5, 1, 0}));
+    }
+
+    // 10,000 seeded draws of ten words, a child who missed LUPO (box 1) and
+    // ORSO (box 3): both are asked far more often, every draw rule still holds
+    // (no word twice, the word asked among those shown, each with its
+    // picture), and without practice the draws are those of the plain rule.
+    void ripassoSposta_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("one name, three pictures") << 3 << int(EsercizioClic::Modo::UnNomeImmagini);
+        QTest::newRow("two names, one picture") << 2 << int(EsercizioClic::Modo::NomiUnaImmagine);
+        QTest::newRow("three names dragged") << 3 << -1;
+    }
+    void ripassoSposta()
+    {
+        QFETCH(int, k);
+        QFETCH(int, modo);
+        const QStringList lista{"CASA", "CANE", "GATTO", "LUPO", "ORSO", "PANE", "MELA", "NAVE", "RANA", "SOLE", "NUVOLA"};
+        const Lista l(lista, lista.mid(0, 10)); // NUVOLA has no picture
+        const ParoleDellaLista parole = l.leggi();
+        Ripasso ripasso;
+        ripasso.imposta({{QStringLiteral("LUPO"), 1}, {QStringLiteral("ORSO"), 3}, {QStringLiteral("NUVOLA"), 1},
+                         {QStringLiteral("CASA"), 5}});
+        // The word asked (or, dragging, every word shown) in each of 10,000 items.
+        const auto conta = [&](const Ripasso *r, unsigned seme, QList<QList<int>> *sequenza) {
+            Casuale casuale(seme);
+            QHash<QString, int> volte;
+            EsercizioClic clic(k, EsercizioClic::Modo(std::max(modo, 0)));
+            for (int i = 0; i < 10000; ++i) {
+                QList<int> mostrate;
+                if (modo < 0) {
+                    const Estrazione e = estrai(casuale, k, parole, r);
+                    mostrate = QList<int>(e.Scelta.begin(), e.Scelta.begin() + k);
+                    for (int p : mostrate)
+                        ++volte[lista.at(p - 1)];
+                } else {
+                    if (!clic.genera(parole, casuale, r))
+                        return volte;
+                    mostrate = QList<int>(clic.Scelta.begin(), clic.Scelta.begin() + k);
+                    ++volte[lista.at(clic.Scelta[clic.Estratto] - 1)];
+                    if (!parole.conImmagine(clic.Scelta[clic.Estratto]))
+                        volte[QStringLiteral("senza immagine")]++;
+                }
+                if (QSet<int>(mostrate.begin(), mostrate.end()).size() != k)
+                    volte[QStringLiteral("doppia")]++;
+                for (int p : mostrate)
+                    if (modo != int(EsercizioClic::Modo::NomiUnaImmagine) && !parole.conImmagine(p))
+                        volte[QStringLiteral("senza immagine")]++;
+                if (sequenza)
+                    sequenza->append(mostrate);
+            }
+            return volte;
+        };
+        QList<QList<int>> senza, nessuno;
+        const QHash<QString, int> semplice = conta(nullptr, 11, &senza);
+        const QHash<QString, int> conRipasso = conta(&ripasso, 11, nullptr);
+        Ripasso vuoto;
+        conta(&vuoto, 11, &nessuno);
+        QCOMPARE(nessuno, senza); // an empty practice draws as the plain rule does
+        for (const char *guasto : {"doppia", "senza immagine"})
+            QCOMPARE(conRipasso.value(guasto) + semplice.value(guasto), 0);
+        // Plain: each word about as often as any other. With practice LUPO
+        // (weight 8) and ORSO (weight 2) come back in half of the items, 4 to 1.
+        const double quota = modo < 0 ? k * 10000.0 / 10 : 10000.0 / 10;
+        QVERIFY(std::abs(semplice.value("LUPO") - quota) < quota * 0.15);
+        QVERIFY2(conRipasso.value("LUPO") > 1.5 * semplice.value("LUPO"), qPrintable(QString::number(conRipasso.value("LUPO"))));
+        QVERIFY2(conRipasso.value("ORSO") > (modo < 0 ? 1.05 : 1.15) * semplice.value("ORSO"), qPrintable(QString::number(conRipasso.value("ORSO"))));
+        QVERIFY(conRipasso.value("LUPO") > (modo < 0 ? 1.4 : 2) * conRipasso.value("ORSO"));
+        QVERIFY(std::abs(conRipasso.value("CASA") - semplice.value("CASA")) < quota * 0.5); // known: no more than before
     }
 };
 

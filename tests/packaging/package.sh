@@ -58,7 +58,7 @@ check "Architecture" test "$(field Architecture)" = "$arch"
 check "Maintainer" test "$(field Maintainer)" = "Lettoria 2 <lettoria2@invalid>"
 check "Section" test "$(field Section)" = education
 depends=$(field Depends)
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6sql6 libqt6sql6-sqlite libespeak-ng1 espeak-ng-data \
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6 libqt6sql6 libqt6sql6-sqlite libespeak-ng1 espeak-ng-data \
            qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
   check "Depends names $dep: $depends" grep -qE "(^|, )$dep( |,|$)" <<<"$depends"
 done
@@ -97,6 +97,14 @@ check "data/ and the program folder differ: $(diff "$work/data.expected" "$work/
 check "pictures packaged" test "$(grep -c '^images0/.*\.jpg$' "$work/data.packaged")" -gt 0
 check "34 predefined lists packaged" test "$(grep -c '^testilettoria2/.*\.txt$' "$work/data.packaged")" -eq 34
 
+# Nothing is installed in a library path, so no maintainer script has work
+# for ldconfig (nor any other work).
+dpkg-deb -e "$deb" "$work/control"
+check "no maintainer scripts: $(cd "$work/control" && ls | grep -vxF -e control -e md5sums | tr '\n' ' ')" \
+  test -z "$(cd "$work/control" && ls | grep -vxF -e control -e md5sums)"
+check "changelog" has -rw-r--r-- ./usr/share/doc/lettoria2/changelog.gz
+check "manual page of lettoria2" has -rw-r--r-- ./usr/share/man/man1/lettoria2.1.gz
+
 # --- Unpacked files -----------------------------------------------------------
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -118,6 +126,30 @@ check "metainfo release is $version" grep -qF "<release version=\"$version\"" "$
 check "metainfo describes in Italian" grep -qF '<p xml:lang="it">' "$metainfo"
 check "metainfo licence" grep -qF '<project_license>GPL-3.0-or-later' "$metainfo"
 check "copyright names the GPL" grep -qx 'License: GPL-3.0-or-later' "$root/usr/share/doc/lettoria2/copyright"
+check "changelog is gzip, no name nor time inside" \
+  test "$(od -An -tx1 -j3 -N5 "$root/usr/share/doc/lettoria2/changelog.gz" | tr -d ' ')" = 0000000000
+check "changelog names version $version" \
+  bash -c "gzip -dc '$root/usr/share/doc/lettoria2/changelog.gz' | head -1 | grep -qF 'lettoria2 ($version)'"
+check "manual page names lettoria2" \
+  bash -c "gzip -dc '$root/usr/share/man/man1/lettoria2.1.gz' | grep -qx '.TH LETTORIA2 1 .*'"
+# Hardening: every symbol bound at start (BIND_NOW), so the relocations can be read-only.
+if command -v readelf >/dev/null 2>&1; then
+  for elf in usr/lib/lettoria2/lettoria2 usr/lib/lettoria2/lettoria2_suoni.so usr/lib/lettoria2/lettoria2_risultati.so; do
+    check "$elf bound now" bash -c "readelf -d '$root/$elf' | grep -qE 'BIND_NOW|Flags:.* NOW'"
+    check "$elf read-only relocations" bash -c "readelf -lW '$root/$elf' | grep -q GNU_RELRO"
+  done
+else
+  echo "NOTE: readelf is not installed; hardening not checked"
+fi
+# Lintian, when installed: no error or warning but the maintainer's address,
+# which only a distribution can give.
+if command -v lintian >/dev/null 2>&1; then
+  check "lintian runs" lintian --allow-root --fail-on none "$deb" >"$work/lintian.log" 2>&1
+  grep -E '^(E|W): ' "$work/lintian.log" | grep -vE ': (bogus-mail-host|bogus-mail-host-in-debian-changelog) ' >"$work/lintian.bad"
+  check "lintian: $(head -5 "$work/lintian.bad" | tr '\n' ' ')" test ! -s "$work/lintian.bad"
+else
+  echo "NOTE: lintian is not installed; the package was not linted"
+fi
 check "launcher does not point into the build folder" bash -c "! grep -qF '$build' '$root/usr/bin/lettoria2'"
 
 # --- Starting the unpacked launcher -------------------------------------------

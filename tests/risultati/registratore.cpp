@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         RispostaRegistrata r;
         r.bambino = QStringLiteral("Bambino-%1").arg(n % 3);
         r.momento = inizio.addMSecs(n * 1000);
-        r.risposta = {QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1").arg(n), n % 3 != 0,
+        r.risposta = {r.bambino, QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1").arg(n), n % 3 != 0,
                       n, QStringLiteral("1b.txt"), TipoCarattere::Minuscolo};
         archivio.registra(r);
         if (n % 100 == 99) {

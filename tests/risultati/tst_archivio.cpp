@@ -25,7 +25,7 @@ RispostaRegistrata Risp(const QString &bambino, const QDateTime &momento, const 
                         const QString &scelta = QString(), qint64 ms = 1500,
                         const QString &attivita = QStringLiteral("Una parola e tre figure"))
 {
-    return {bambino, momento, {attivita, parola, scelta.isEmpty() ? parola : scelta, esatta, ms, QStringLiteral("1p.txt"), TipoCarattere::Maiuscolo}};
+    return {bambino, momento, {bambino, attivita, parola, scelta.isEmpty() ? parola : scelta, esatta, ms, QStringLiteral("1p.txt"), TipoCarattere::Maiuscolo}};
 }
 
 // A name no real child has.

@@ -88,7 +88,9 @@ class FakeRisposte : public RegistroRisposte
 {
 public:
     void registra(const Risposta &risposta) override { registrate.append(risposta); }
+    QHash<QString, int> caselle(const QString &bambino) override { return caselleDi.value(bambino); }
     QList<Risposta> registrate;
+    QHash<QString, QHash<QString, int>> caselleDi;
 };
 
 // A clock that moves only when told.

@@ -200,6 +200,11 @@ private slots:
             ProgrammaProva p(seme * 1000 + static_cast<unsigned>(sessioni++));
             preparaCartella(p);
             p.parole(parole);
+            // Every other session with a class, so "Chi gioca?" and "Cambia bambino" are reached too.
+            if (sessioni % 2 == 0) {
+                p.sessione.classe = {{QStringLiteral("Bambino A"), QStringLiteral("CASA")}, {QStringLiteral("Bambino B"), {}}};
+                p.sessione.bambino = QStringLiteral("Bambino A");
+            }
             p.apri(IdFinestra::FormMenu);
             for (; fatti < eventi && p.terminazioni == 0; ++fatti) {
                 int quante = 0;

@@ -11,6 +11,7 @@
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
 #include "windows/riquadroimmagine.h"
+#include "windows/toccolista.h"
 
 #include <QMenuBar>
 #include <QPainter>
@@ -57,7 +58,8 @@ FormVedi3::FormVedi3(const Attivita &a, const Contesto &c, Navigazione &n) : Fin
 
     List1 = controllo(new ListaOrdinata(area()), QStringLiteral("List1"), 120, 5400, 5895, 720);
     List1->setFont(carattere(QStringLiteral("Arial"), 27.75, true));
-    connect(List1, &ListaOrdinata::DblClick, this, &FormVedi3::Command1_Click);
+    // A finger swipes through the words, taps one, or taps twice to see its picture.
+    connect(new ToccoLista(List1), &ToccoLista::doppioTocco, this, &FormVedi3::Command1_Click);
 
     Command1 = controllo(new PulsanteIcona(QString(), QIcon(segnoDiSpunta(128)), area()), QStringLiteral("Command1"),
                          6360, 5280, 1695, 975);
@@ -107,7 +109,11 @@ void FormVedi3::righeIntere()
     const int riga = List1->count() > 0 ? List1->sizeHintForRow(0) : QFontMetrics(List1->font()).height() + 2;
     if (riga <= 0)
         return;
-    const int righe = std::max(1, (progetto.height() - bordo) / riga);
+    // At least the room of the scroll bar's two arrows and its slider, each as
+    // big as a finger: a list one row high would squeeze them smaller, so it
+    // grows past its design box (there is room above and below it).
+    const int perLaBarra = (3 * ToccoLista::latoDito() + riga - 1) / riga;
+    const int righe = std::max({1, perLaBarra, (progetto.height() - bordo) / riga});
     const int altezza = righe * riga + bordo;
     List1->setGeometry(progetto.x(), progetto.y() + (progetto.height() - altezza) / 2, progetto.width(), altezza);
 }

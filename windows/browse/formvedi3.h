@@ -10,7 +10,7 @@ class QPushButton;
 class RiquadroImmagine;
 
 // Picture chooser: the words of the list in alphabetical order; the check-mark
-// button (or a double click) shows the picture of the selected word.
+// button (or a double tap) shows the picture of the selected word.
 class FormVedi3 : public Finestra
 {
     Q_OBJECT

@@ -27,9 +27,3 @@ QStringList ListaOrdinata::parole() const
         out.append(item(i)->text());
     return out;
 }
-
-void ListaOrdinata::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QListWidget::mouseDoubleClickEvent(event);
-    emit DblClick();
-}

@@ -20,12 +20,6 @@ public:
     QString Text() const;
     QStringList parole() const;
 
-signals:
-    void DblClick();
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-
 private:
     OrdineAlfabetico ordine_;
 };

@@ -74,7 +74,7 @@ QList<QWidget *> FormNomiUnaImmagine::controlliParola() const
 
 void FormNomiUnaImmagine::GeneraEsercizio()
 {
-    const bool pronto = esercizio_.genera(parole(), ctx.casuale);
+    const bool pronto = esercizio_.genera(parole(), ctx.casuale, ctx.sessione.ripassoInUso());
     Image1->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.sessione.lista, esercizio_.Estratto))
                               : QString());
     for (int i = 0; i < k(); ++i) {

@@ -153,7 +153,7 @@ void FormTrascinamento::GeneraEsercizio()
     esercizio_.ricomincia();
 
     const ListaInUso &lista = ctx.sessione.lista;
-    const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), parole());
+    const abbinamenti::Estrazione e = abbinamenti::estrai(ctx.casuale, coppie(), parole(), ctx.sessione.ripassoInUso());
     if (!e.valida()) {
         for (NomeTrascinabile *n : std::as_const(Label1)) {
             n->setText(QString());

@@ -84,7 +84,7 @@ QList<QWidget *> FormUnNomeImmagini::risposte() const
 
 void FormUnNomeImmagini::GeneraEsercizio()
 {
-    const bool pronto = esercizio_.genera(parole(), ctx.casuale);
+    const bool pronto = esercizio_.genera(parole(), ctx.casuale, ctx.sessione.ripassoInUso());
     for (int i = 0; i < k(); ++i)
         Image1[i]->CaricaFile(pronto ? PercorsoImmagine(ctx.ambiente, esercizio_.parola(ctx.sessione.lista, i)) : QString());
     Label1->setText(pronto ? esercizio_.parola(ctx.sessione.lista, esercizio_.Estratto) : QString());

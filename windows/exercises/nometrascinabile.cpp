@@ -2,8 +2,12 @@
 
 #include "windows/exercises/etichettaparola.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <functional>
 
 NomeTrascinabile::NomeTrascinabile(QWidget *parent) : QLabel(parent)
 {
@@ -46,6 +50,27 @@ TrascinamentoNomi::TrascinamentoNomi(QWidget *area, const QList<NomeTrascinabile
     immagine_->hide();
 }
 
+namespace {
+// Escape, wherever the focus is, while a name is carried.
+class TastoEsc : public QObject
+{
+public:
+    TastoEsc(QObject *parent, std::function<void()> premuto) : QObject(parent), premuto_(std::move(premuto)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(evento)->key() != Qt::Key_Escape)
+            return false;
+        premuto_();
+        return true;
+    }
+
+private:
+    std::function<void()> premuto_;
+};
+} // namespace
+
 bool TrascinamentoNomi::eventFilter(QObject *oggetto, QEvent *evento)
 {
     auto *nome = qobject_cast<NomeTrascinabile *>(oggetto);
@@ -71,6 +96,20 @@ bool TrascinamentoNomi::eventFilter(QObject *oggetto, QEvent *evento)
             finisci(nome->mapTo(area_, e->position().toPoint()));
         return true;
     }
+    case QEvent::Resize:
+        // The window was resized under the finger: the carried name takes the new size.
+        if (nome == nome_) {
+            const QSize prima = static_cast<QResizeEvent *>(evento)->oldSize();
+            if (prima.width() > 0 && prima.height() > 0)
+                presa_ = QPoint(presa_.x() * nome->width() / prima.width(), presa_.y() * nome->height() / prima.height());
+            ritrai();
+            muovi(dito_);
+        }
+        return false;
+    case QEvent::FontChange:
+        if (nome == nome_)
+            ritrai();
+        return false;
     case QEvent::Hide:
     case QEvent::WindowBlocked:
         // A message box over the window, or the window going, takes the release away.
@@ -86,6 +125,20 @@ void TrascinamentoNomi::inizia(NomeTrascinabile *nome, QPoint nelNome)
 {
     nome_ = nome;
     presa_ = nelNome;
+    ritrai();
+    immagine_->raise();
+    immagine_->show();
+    nome->setCursor(Qt::ClosedHandCursor);
+    // Escape puts the name back, and the release that follows drops nothing.
+    if (!esc_)
+        esc_ = new TastoEsc(this, [this] { annulla(); });
+    QCoreApplication::instance()->installEventFilter(esc_);
+    muovi(nome->mapTo(area_, nelNome));
+}
+
+void TrascinamentoNomi::ritrai()
+{
+    NomeTrascinabile *nome = nome_;
     // The name as it is shown, with an orange edge that tells it from the one left in its slot.
     QPixmap pm = nome->grab();
     QPainter p(&pm);
@@ -96,14 +149,11 @@ void TrascinamentoNomi::inizia(NomeTrascinabile *nome, QPoint nelNome)
     p.end();
     immagine_->setPixmap(pm);
     immagine_->resize(nome->size());
-    immagine_->raise();
-    immagine_->show();
-    nome->setCursor(Qt::ClosedHandCursor);
-    muovi(nome->mapTo(area_, nelNome));
 }
 
 void TrascinamentoNomi::muovi(QPoint inArea)
 {
+    dito_ = inArea;
     immagine_->move(inArea - presa_);
     illumina(qobject_cast<QLabel *>(bersaglioIn(inArea)));
 }
@@ -119,6 +169,8 @@ void TrascinamentoNomi::finisci(QPoint inArea)
 
 void TrascinamentoNomi::annulla()
 {
+    if (esc_ && QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(esc_);
     illumina(nullptr);
     immagine_->hide();
     if (nome_ && nome_->isEnabled())

@@ -48,6 +48,8 @@ protected:
 
 private:
     void inizia(NomeTrascinabile *nome, QPoint nelNome);
+    // The picture of the carried name, at the name's size.
+    void ritrai();
     void muovi(QPoint inArea);
     void finisci(QPoint inArea);
     void annulla();
@@ -60,5 +62,7 @@ private:
     QLabel *immagine_;
     QPointer<NomeTrascinabile> nome_;
     QPoint presa_; // where the name was taken, inside it
+    QPoint dito_; // where the pointer was last, in the area
     QPointer<QLabel> illuminato_;
+    QObject *esc_ = nullptr; // watches for Escape while a name is carried
 };

@@ -2,23 +2,17 @@
 
 #include "windows/finestra.h"
 
-#include <QPoint>
-
-#include <array>
-
-class QButtonGroup;
-class QCheckBox;
-class QKeyEvent;
-class QMouseEvent;
+class CreaLista;
+class Interruttore;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
+class SceltaListe;
 
-// The word-list window: shows the list in use, lets the user pick one of the
-// predefined lists or a list file of their own, and holds the list maker
-// that builds new list files from the words that have a picture.
+// The word-list window: shows the list in use and the three ways to change
+// it: the chooser of the predefined lists (`Frame1`), a list file of the
+// user's own, and the list maker (`Frame5`), which builds new list files from
+// the words that have a picture. Also the switch of the voice.
 class OPZIONI : public Finestra
 {
     Q_OBJECT
@@ -27,46 +21,30 @@ public:
 
     // The messages of this window.
     static const QString MessaggioNessunaLista;
-    static const QString MessaggioListaVuota;
-    static const QString DomandaSovrascrivi;
-    static const QString MessaggioNomeMancante;
     static QString messaggioApertura(const QString &percorso, const QString &motivo);
     // The words of a list just chosen that have no picture.
     static QString messaggioSenzaImmagine(const QStringList &parole);
-    static QString messaggioSalvataggio(const QString &percorso, const QString &motivo);
-    // The file dialogs' filters.
+    // The file dialog's filter.
     static const QString FiltroApri;
-    static const QString FiltroSalva;
 
     // The option row of the list in use, or -1 when it is none of the predefined ones.
     int opzioneInUso() const;
 
     QGroupBox *Frame4 = nullptr;
-    QLabel *Label1 = nullptr;
+    QLabel *Label1 = nullptr; // the path of the list in use
     QPushButton *Command6 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3D1 = nullptr;
-    QCheckBox *CheckVoce = nullptr; // "Leggi le parole ad alta voce"
-
-    QGroupBox *Frame1 = nullptr;
-    std::array<QRadioButton *, 34> Option1{};
-
-    QGroupBox *Frame5 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command3 = nullptr;
+    Interruttore *CheckVoce = nullptr;    // "Leggi le parole ad alta voce"
+    Interruttore *CheckRipasso = nullptr; // "Ripassa le parole sbagliate"
+    SceltaListe *Frame1 = nullptr;
+    CreaLista *Frame5 = nullptr;
 
 protected:
     void Form_Activate() override;
     void richiestaChiusura() override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void ImpostOpzioniSelezionate();
@@ -75,33 +53,15 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3D1_Click();
+    // "Chiudi" of the maker.
     void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
+    // A list saved by the maker is the list in use from now on.
+    void listaSalvata(const QString &percorso, const QStringList &parole);
 
-    void TrovaImmagini();
-    // Moves the selected word of `da` to its sorted place in `a`.
-    void sposta(QListWidget *da, QListWidget *a);
     // Loads a list file as the list in use; a file that cannot be read
     // leaves everything as it was and says why.
     void caricaLista(const QString &percorso);
+    void inUso(const QString &percorso, const QStringList &parole);
     void mostraSopra(QGroupBox *frame);
     void nascondi(QGroupBox *frame);
-    void disponiScelta();
-    // The chooser's keys: arrows move between the options, Enter or Space
-    // choose, Escape closes it. True when the key was the chooser's.
-    bool tastoScelta(int indice, QKeyEvent *tasto);
-    // The second tap of a double tap on a word of the maker moves it. True when the press was taken.
-    bool doppioTocco(QListWidget *lista, QMouseEvent *evento);
-
-    struct Tocco
-    {
-        QListWidget *lista = nullptr;
-        QString parola; // the word tapped first, none when the tap found none
-        QPoint punto;
-        quint64 tempo = 0;
-    };
-    Tocco tocco_;
-
-    QButtonGroup *gruppoOpzioni_ = nullptr;
 };

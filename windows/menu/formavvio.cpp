@@ -1,5 +1,8 @@
 #include "windows/menu/formavvio.h"
 
+#include "core/classe.h"
+#include "core/dialoghi.h"
+#include "core/sessione.h"
 #include "windows/navigazione.h"
 #include "windows/icone.h"
 #include "windows/pulsanteicona.h"
@@ -48,7 +51,14 @@ FormAvvio::FormAvvio(const Attivita &a, const Contesto &c, Navigazione &n) : Fin
 
 void FormAvvio::Command1_Click()
 {
-    navigazione.vai(this, IdFinestra::FormMenu);
+    // With a class list, who plays is asked first; without one, straight to the menu.
+    const LetturaClasse classe = LeggiClasse(ctx.ambiente.fileClasse());
+    ctx.sessione.classe = classe.bambini;
+    ctx.sessione.bambino.clear();
+    ctx.sessione.ripasso.svuota();
+    if (!classe.messaggio().isEmpty())
+        ctx.dialoghi.avvisa(Dialoghi::Icona::Esclamazione, classe.messaggio());
+    navigazione.vai(this, classe.bambini.isEmpty() ? IdFinestra::FormMenu : IdFinestra::FormChiGioca);
 }
 
 void FormAvvio::richiestaChiusura()

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QRadioButton>
 
 FormMenu::FormMenu(const Attivita &a, const QList<Attivita> &attivita, const Contesto &c, Navigazione &n)
@@ -60,6 +61,19 @@ FormMenu::FormMenu(const Attivita &a, const QList<Attivita> &attivita, const Con
     Check1->setFont(carattere(QStringLiteral("Arial"), 12, true));
     Check1->setAutoFillBackground(true);
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { ctx.sessione.SuoniAttivati = on; });
+
+    // Below the last row, only when the class list names children.
+    if (!ctx.sessione.classe.isEmpty()) {
+        const QString chi = ctx.sessione.bambino.isEmpty() ? QStringLiteral("Ospite") : ctx.sessione.bambino;
+        EtichettaBambino = controllo(new QLabel(QStringLiteral("Gioca: ") + chi, area()), QStringLiteral("EtichettaBambino"),
+                                     600, 7680, 5000, 420);
+        EtichettaBambino->setFont(carattere(QStringLiteral("Arial"), 14.25, true));
+        EtichettaBambino->setTextFormat(Qt::PlainText);
+        CambiaBambino = controllo(new QPushButton(QStringLiteral("Cambia bambino"), area()), QStringLiteral("CambiaBambino"),
+                                  6120, 7650, 5000, 450);
+        CambiaBambino->setFont(carattere(QStringLiteral("Arial"), 14.25, true));
+        connect(CambiaBambino, &QPushButton::clicked, this, [this] { navigazione.vai(this, IdFinestra::FormChiGioca); });
+    }
 }
 
 void FormMenu::Form_Load()
@@ -78,8 +92,11 @@ void FormMenu::changeEvent(QEvent *event)
 {
     Finestra::changeEvent(event);
     // The switch stands on the window's colour (a button fills its background with the Button role).
-    if (event->type() == QEvent::PaletteChange && Check1)
-        ScriviSulloSfondo(Check1, palette().color(QPalette::Window));
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    for (QWidget *w : {static_cast<QWidget *>(Check1), static_cast<QWidget *>(EtichettaBambino)})
+        if (w)
+            ScriviSulloSfondo(w, palette().color(QPalette::Window));
 }
 
 void FormMenu::scegliCarattere(TipoCarattere carattere)

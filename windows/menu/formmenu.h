@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -26,6 +27,9 @@ public:
     QRadioButton *Option3 = nullptr;
     QRadioButton *Option4 = nullptr;
     QCheckBox *Check1 = nullptr;
+    // With a class list: who plays, and the way to another child.
+    QLabel *EtichettaBambino = nullptr;
+    QPushButton *CambiaBambino = nullptr;
 
 protected:
     void Form_Load() override;

@@ -5,6 +5,7 @@
 #include "windows/browse/formvedi2.h"
 #include "windows/browse/formvedi3.h"
 #include "windows/browse/listaordinata.h"
+#include "windows/lists/crealista.h"
 #include "windows/lists/opzioni.h"
 #include "windows/riquadroimmagine.h"
 
@@ -242,9 +243,7 @@ private slots:
                 p.cartella.creaImmagine(parola.toUpper() + QStringLiteral(".jpg"));
         auto *opzioni = p.apri<OPZIONI>(IdFinestra::OPZIONI);
         clic(opzioni->Command2);
-        QStringList maker;
-        for (int i = 0; i < opzioni->List1->count(); ++i)
-            maker.append(opzioni->List1->item(i)->text());
+        const QStringList maker = opzioni->Frame5->modello().parole(ListaInPreparazione::Lato::Disponibili);
         QStringList attese;
         for (const QString &parola : mostrate)
             attese.append(parola.toUpper());

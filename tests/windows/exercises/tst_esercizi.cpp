@@ -409,6 +409,7 @@ private slots:
         QFETCH(IdFinestra, id);
         ProgrammaProva p(4);
         p.sessione.Carattere = TipoCarattere::Corsivo;
+        p.sessione.bambino = QStringLiteral("Bambino 7");
         const Esercizio e = apri(p, id);
         p.sessione.lista.FileInUso = p.cartella.percorso(QStringLiteral("testilettoria2/Mia lista.txt"));
         const auto chiesta = [&](int i) { // the word of picture i, or the name to find
@@ -428,16 +429,16 @@ private slots:
         if (e.clic) // found: its picture or name no longer answers
             ::clic(e.risposta(e.giusta()));
         const auto riga = [](const Risposta &r) {
-            return QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-                .arg(r.attivita, r.parola, r.scelta, r.esatta ? "1" : "0", QString::number(r.millisecondi), r.lista,
-                     TestoCarattere(r.carattere));
+            return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                .arg(r.bambino, r.attivita, r.parola, r.scelta, r.esatta ? "1" : "0", QString::number(r.millisecondi),
+                     r.lista, TestoCarattere(r.carattere));
         };
         QStringList righe;
         for (const Risposta &r : std::as_const(p.risposte.registrate))
             righe.append(riga(r));
         const QString attivita = QString::fromUtf8(AttivitaDi(id)->testo);
         const auto attesa = [&](const QString &parola, const QString &scelta, bool esatta, int ms) {
-            return riga({attivita, parola, scelta, esatta, ms, QStringLiteral("Mia lista.txt"), TipoCarattere::Corsivo});
+            return riga({QStringLiteral("Bambino 7"), attivita, parola, scelta, esatta, ms, QStringLiteral("Mia lista.txt"), TipoCarattere::Corsivo});
         };
         QStringList attese{attesa(primaChiesta, mostrate.at(sbagliata), false, 1500)};
         if (e.clic)
@@ -446,6 +447,8 @@ private slots:
             for (int i = 0; i < e.k(); ++i)
                 attese.append(attesa(mostrate.at(i), mostrate.at(i), true, 2200));
         QCOMPARE(righe, attese);
+        // The child's practice follows: the word missed back in box 1, then up one when found.
+        QCOMPARE(p.sessione.ripasso.casella(primaChiesta), 2);
         // The next item starts the time again.
         ::clic(e.f->Command1);
         p.cronometro.adesso += 300;
@@ -646,6 +649,46 @@ private slots:
             }
             QCOMPARE(prime.size(), abbinamenti::numeroDisposizioni(id == IdFinestra::Form7 ? 2 : 3));
         }
+    }
+
+    // Form7, Form8: Escape during a drag (no other key) puts the name back
+    // and counts nothing, even let go over a wrong box; a name carried through
+    // a resize is drawn at its new size, and its drop counts.
+    void trascinamentoInterrotto_data()
+    {
+        QTest::addColumn<IdFinestra>("id");
+        QTest::newRow("Form7") << IdFinestra::Form7;
+        QTest::newRow("Form8") << IdFinestra::Form8;
+    }
+    void trascinamentoInterrotto()
+    {
+        QFETCH(IdFinestra, id);
+        ProgrammaProva p;
+        const Esercizio e = apri(p, id);
+        FormTrascinamento *f = e.trascina;
+        NomeTrascinabile *nome = f->Label1[0];
+        const QString parola = nome->text();
+        const QString prima = e.quadro();
+        const auto sopra = [&](int j) {
+            return nome->mapFrom(f, f->Label2Riquadri[j]->mapTo(f, f->Label2Riquadri[j]->rect().center()));
+        };
+        QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+        QTest::mouseMove(nome, sopra(1));
+        QTest::keyClick(f, Qt::Key_A);
+        QVERIFY(f->trascinamento()->inCorso());
+        QTest::keyClick(f, Qt::Key_Escape);
+        QTest::mouseRelease(nome, Qt::LeftButton, {}, sopra(1));
+        QCOMPARE(e.quadro(), prima);
+        QVERIFY(!f->trascinamento()->inCorso() && !f->trascinamento()->immagine()->isVisible());
+        QCOMPARE(nome->text(), parola);
+
+        QTest::mousePress(nome, Qt::LeftButton, {}, nome->rect().center());
+        const QSize vecchia = nome->size();
+        f->resize(f->size() / 2);
+        QTRY_VERIFY(nome->size() != vecchia);
+        QCOMPARE(f->trascinamento()->immagine()->size(), nome->size());
+        QTest::mouseRelease(nome, Qt::LeftButton, {}, sopra(0));
+        QCOMPARE(f->Label2Riquadri[0]->text(), parola);
     }
 
     // Form8's own menus: the score summary, and a type-style menu that changes nothing.

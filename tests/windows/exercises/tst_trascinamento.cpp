@@ -107,6 +107,32 @@ private slots:
         QCOMPARE(rilasci.size(), 0);
     }
 
+    // The window resized while a name is carried (the scaling resizes the
+    // name): its picture takes the new size, still held at the same place.
+    void ridimensionataDuranteIlTrascinamento()
+    {
+        Banco b;
+        QVERIFY(QTest::qWaitForWindowExposed(&b.finestra));
+        auto *immagine = qobject_cast<QLabel *>(b.trascinamento->immagine());
+        QVERIFY(immagine);
+        QTest::mousePress(b.nomi[0], Qt::LeftButton, {}, QPoint(50, 30));
+        QTest::mouseMove(b.nomi[0], QPoint(60, -50));
+        QCOMPARE(immagine->geometry(), QRect(30, 170, 200, 60));
+        // The scaling sets the place, then the type size.
+        b.nomi[0]->setGeometry(30, 375, 300, 90);
+        QFont f = b.nomi[0]->font();
+        f.setPixelSize(40);
+        b.nomi[0]->setFont(f);
+        QCOMPARE(immagine->size(), QSize(300, 90));
+        QCOMPARE(immagine->pixmap().deviceIndependentSize().toSize(), QSize(300, 90));
+        // Taken at a quarter of its width and half its height, so it stays there under the pointer.
+        QCOMPARE(immagine->geometry(), QRect(80 - 75, 200 - 45, 300, 90));
+        // The name as it is now, inside the orange edge.
+        const QRect dentro(8, 8, 284, 74);
+        QCOMPARE(immagine->pixmap().toImage().copy(dentro).convertToFormat(QImage::Format_RGB32),
+                 b.nomi[0]->grab().toImage().copy(dentro).convertToFormat(QImage::Format_RGB32));
+    }
+
     // A finger on a touch screen: the same press, move and release, through the platform.
     void conUnDito()
     {

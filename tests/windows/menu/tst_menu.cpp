@@ -1,6 +1,7 @@
 #include "core/colori.h"
 #include "tests/support/provefinestre.h"
 #include "windows/menu/formavvio.h"
+#include "windows/menu/formchigioca.h"
 #include "windows/exercises/formesercizio.h"
 #include "windows/exercises/pulsanteavanti.h"
 #include "windows/menu/formmenu.h"
@@ -195,6 +196,57 @@ private slots:
 
     // "ESCI" (and the window manager's close) asks; No leaves the menu as it
     // is and writes nothing; Yes writes the settings and ends the program.
+    // "Avvio" with a class list asks who plays: a big button for each child
+    // (named for a screen reader) and "Ospite"; the child picked plays on, the
+    // menu says who and offers "Cambia bambino"; a second tap picks nobody
+    // else. Without a class list "Avvio" leads to the menu as it always did.
+    void chiGioca()
+    {
+        for (const bool classe : {true, false}) {
+            ProgrammaProva p;
+            if (classe)
+                p.cartella.scrivi(p.cartella.ambiente().fileClasse(), "Bambino A\tCASA\r\nBambino B\r\n");
+            p.cartella.creaImmagine(QStringLiteral("CASA.jpg")); // Bambino A's sign
+            p.risposte.caselleDi.insert(QStringLiteral("Bambino B"), {{QStringLiteral("LUPO"), 1}});
+            auto *avvio = p.apri<FormAvvio>(IdFinestra::FormAvvio);
+            clic(avvio->Command1);
+            QTRY_VERIFY(!p.gestore->finestra(IdFinestra::FormAvvio));
+            if (!classe) {
+                auto *menu = p.gestore->finestra<FormMenu>(IdFinestra::FormMenu);
+                QVERIFY(menu && !menu->EtichettaBambino && !menu->CambiaBambino);
+                QVERIFY(!menu->findChild<QLabel *>(QStringLiteral("EtichettaBambino")));
+                menu->chiudiSenzaDomande();
+                svuotaEventi();
+                continue;
+            }
+            auto *chi = p.gestore->finestra<FormChiGioca>(IdFinestra::FormChiGioca);
+            QVERIFY(chi && chi->isVisible());
+            QCOMPARE(chi->Titolo->text(), QStringLiteral("Chi gioca?"));
+            QStringList nomi;
+            for (QPushButton *b : std::as_const(chi->Bambini))
+                nomi << b->text() + QLatin1Char('/') + QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name)
+                            + (b->icon().isNull() ? "" : "+");
+            nomi << chi->Ospite->text();
+            QCOMPARE(nomi, (QStringList{"Bambino A/Bambino A+", "Bambino B/Bambino B", "Ospite"}));
+            clic(chi->Bambini[1]);
+            clic(chi->Bambini[0]); // the second tap of a double tap
+            QTRY_VERIFY(!p.gestore->finestra(IdFinestra::FormChiGioca));
+            QCOMPARE(p.sessione.bambino, QStringLiteral("Bambino B"));
+            QCOMPARE(p.sessione.ripasso.casella(QStringLiteral("lupo")), 1);
+            auto *menu = p.gestore->finestra<FormMenu>(IdFinestra::FormMenu);
+            QCOMPARE(menu->EtichettaBambino->text(), QStringLiteral("Gioca: Bambino B"));
+            clic(menu->CambiaBambino);
+            QTRY_VERIFY(p.gestore->finestra(IdFinestra::FormChiGioca));
+            clic(p.gestore->finestra<FormChiGioca>(IdFinestra::FormChiGioca)->Ospite);
+            QTRY_VERIFY(p.gestore->finestra(IdFinestra::FormMenu));
+            QVERIFY(p.sessione.bambino.isEmpty() && p.sessione.ripasso.vuoto());
+            QCOMPARE(p.gestore->finestra<FormMenu>(IdFinestra::FormMenu)->EtichettaBambino->text(), QStringLiteral("Gioca: Ospite"));
+            QVERIFY(p.dialoghi.chiamate.isEmpty());
+            p.gestore->finestra(IdFinestra::FormMenu)->chiudiSenzaDomande();
+            svuotaEventi();
+        }
+    }
+
     void esci()
     {
         ProgrammaProva p;

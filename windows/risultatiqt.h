@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/risposte.h"
+#include "risultati/archivio.h"
+
+#include <QLibrary>
+
+#include <memory>
+
+class Dialoghi;
+
+// Keeps the answers of the named children through the results module beside
+// the executable, loaded the first time a named child plays or asks for his
+// or her practice, so start-up loads no database code. A guest's answers are
+// not kept. Whatever the store has to tell the teacher (a damaged file moved
+// aside, answers not being kept) is said once a run. Without the module the
+// exercises go on and nothing is kept.
+class RisultatiQt : public RegistroRisposte
+{
+public:
+    // `cartellaModulo`: where the module is; `cartellaImpostazioni`: where the store is.
+    RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, Dialoghi &dialoghi);
+    ~RisultatiQt() override;
+
+    void registra(const Risposta &risposta) override;
+    QHash<QString, int> caselle(const QString &bambino) override;
+    // The store, loading the module if need be; null without it.
+    ArchivioRisultati *archivio();
+
+private:
+    QString cartellaModulo_;
+    QString cartellaImpostazioni_;
+    Dialoghi &dialoghi_;
+    QLibrary modulo_;
+    std::unique_ptr<ArchivioRisultati> archivio_;
+    bool tentato_ = false;
+};
