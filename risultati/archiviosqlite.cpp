@@ -1,6 +1,7 @@
 #include "risultati/archiviosqlite.h"
 
 #include "core/carattere.h"
+#include "core/estrazione.h"
 #include "core/gruppi.h"
 #include "risultati/schema.h"
 
@@ -225,11 +226,6 @@ ArchivioSqlite::~ArchivioSqlite()
         mettiDaParte();
 }
 
-QString ArchivioSqlite::ChiaveParola(const QString &parola)
-{
-    return parola.trimmed().toLower();
-}
-
 // --- opening ------------------------------------------------------------------
 
 namespace {
@@ -443,7 +439,7 @@ bool ScriviLotto(QSqlDatabase &db, Istruzioni &i, Lotto &lotto, QString *motivo)
         if (q.numRowsAffected() == 1) {
             QSqlQuery &c = i.casella;
             c.bindValue(0, bambino);
-            c.bindValue(1, ArchivioSqlite::ChiaveParola(r.risposta.parola));
+            c.bindValue(1, ChiaveParola(r.risposta.parola));
             c.bindValue(2, r.risposta.esatta ? 2 : 1);
             ok = c.exec();
             if (!ok)

@@ -40,8 +40,6 @@ public:
     QByteArray csv(const QString &bambino) override;
 
     QString percorso() const { return percorso_; }
-    // The key of a word's practice box: trimmed, lower case.
-    static QString ChiaveParola(const QString &parola);
 
 private:
     struct Lavoro;

@@ -40,7 +40,8 @@ const QList<QStringList> &Migrazioni()
                            " JOIN testi l ON l.id = r.lista"
                            " JOIN testi c ON c.id = r.carattere"),
         },
-        // 2: Leitner boxes, 1 to 5, by the trimmed lower-case word, made from
+        // 2: Leitner boxes, 1 to 5, by the word as the lists compare words
+        // (ChiaveParola; SQL's LOWER folds the same for plain letters), made from
         // the answers kept so far: a wrong answer sends the word to box 1 and
         // each right one after it moves it up by one, so the box is one more
         // than the right answers since the last wrong one, 5 at most.
