@@ -1,5 +1,7 @@
 // Keeps answers until it is killed, for the test that cuts the store short:
-// answer n asks the word "P<n>" and is right unless n is a multiple of 3.
+// answer n is child n % 3's on the word "P<n % 40>", "S<n>" chosen; each
+// child and word is answered right, right, wrong in turn, so its box keeps
+// moving (2, 3, 1, ...) and a lost move shows.
 // After every hundred it waits for them to be stored and prints how many are,
 // then goes on; after `microsecondi` it sends itself SIGKILL.
 #include "risultati/archiviosqlite.h"
@@ -35,7 +37,7 @@ int main(int argc, char *argv[])
         RispostaRegistrata r;
         r.bambino = QStringLiteral("Bambino-%1").arg(n % 3);
         r.momento = inizio.addMSecs(n * 1000);
-        r.risposta = {r.bambino, QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1").arg(n), n % 3 != 0,
+        r.risposta = {r.bambino, QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1").arg(n), (n / 120) % 3 != 2,
                       n, QStringLiteral("1b.txt"), TipoCarattere::Minuscolo};
         archivio.registra(r);
         if (n % 100 == 99) {
