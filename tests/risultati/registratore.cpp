@@ -1,5 +1,6 @@
 // Keeps answers until it is killed, for the test that cuts the store short:
-// answer n is child n % 3's on the word "P<n % 40>", "S<n>" chosen; each
+// answer n of run r is child n % 3's on the word "P<n % 40>", "S<r>-<n>"
+// chosen, r days after the first run's start; each
 // child and word is answered right, right, wrong in turn, so its box keeps
 // moving (2, 3, 1, ...) and a lost move shows.
 // After every hundred it waits for them to be stored and prints how many are,
@@ -21,7 +22,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
 #ifdef Q_OS_UNIX
-    if (a.size() < 3)
+    if (a.size() < 4)
         return 2;
     ArchivioSqlite archivio(a[1]);
     if (archivio.condizione() != ArchivioRisultati::Condizione::Scrivibile)
@@ -32,12 +33,13 @@ int main(int argc, char *argv[])
     timer.it_value.tv_sec = ritardo / 1000000;
     timer.it_value.tv_usec = ritardo % 1000000;
     setitimer(ITIMER_REAL, &timer, nullptr);
-    const QDateTime inizio(QDate(2026, 3, 2), QTime(9, 0), QTimeZone(3600));
+    const int giro = a[3].toInt();
+    const QDateTime inizio = QDateTime(QDate(2026, 3, 2), QTime(9, 0), QTimeZone(3600)).addDays(giro);
     for (long n = 0;; ++n) {
         RispostaRegistrata r;
         r.bambino = QStringLiteral("Bambino-%1").arg(n % 3);
         r.momento = inizio.addMSecs(n * 1000);
-        r.risposta = {r.bambino, QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1").arg(n), (n / 120) % 3 != 2,
+        r.risposta = {r.bambino, QStringLiteral("Attività"), QStringLiteral("P%1").arg(n % 40), QStringLiteral("S%1-%2").arg(giro).arg(n), (n / 120) % 3 != 2,
                       n, QStringLiteral("1b.txt"), TipoCarattere::Minuscolo};
         archivio.registra(r);
         if (n % 100 == 99) {
