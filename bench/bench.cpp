@@ -5,6 +5,7 @@
 #include "bench/avviox.h"
 #include "bench/guida.h"
 #include "bench/misure.h"
+#include "bench/risultati.h"
 
 #include "core/avvio.h"
 #include "core/casuale.h"
@@ -750,6 +751,8 @@ int main(int argc, char *argv[])
         figureVoce(imp);
     if (scelta(imp, QStringLiteral("memory")))
         figuraMemoria(imp);
+    if (scelta(imp, QStringLiteral("results")))
+        FigureRisultati(imp.rapido, imp.cartellaProgramma, conteggio.misurate, conteggio.raggiunte, conteggio.errori);
 
     std::printf("%d of %d targets met%s\n", conteggio.raggiunte, conteggio.misurate,
                 conteggio.errori ? qPrintable(QStringLiteral(", %1 errors").arg(conteggio.errori)) : "");

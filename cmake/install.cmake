@@ -26,23 +26,24 @@ if(WIN32)
 endif()
 
 install(TARGETS lettoria2 RUNTIME DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
-# The sound module, loaded from the executable's folder on the first sound.
-install(TARGETS lettoria2_suoni
+# The sound module, loaded from the executable's folder on the first sound,
+# and the results module, loaded when answers are first kept or read.
+install(TARGETS lettoria2_suoni lettoria2_risultati
   LIBRARY DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}"
   RUNTIME DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/" DESTINATION "${LETTORIA_INSTALL_PROGRAMDIR}")
 
 if(WIN32)
   # Qt's libraries, plugins and translations beside the executable.
-  # The sound module is not linked, so the deployment is told of it: it
-  # brings Qt Multimedia.
+  # The modules are not linked, so the deployment is told of them: they
+  # bring Qt Multimedia, and Qt SQL with its SQLite driver.
   if(QT_DEPLOY_SUPPORT)
     set(lettoria_deploy_script "${CMAKE_BINARY_DIR}/deploy_lettoria2.cmake")
     file(GENERATE OUTPUT "${lettoria_deploy_script}" CONTENT "
 include(\"${QT_DEPLOY_SUPPORT}\")
 qt_deploy_runtime_dependencies(
   EXECUTABLE \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2>\"
-  ADDITIONAL_MODULES \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2_suoni>\"
+  ADDITIONAL_MODULES \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2_suoni>\" \"\${QT_DEPLOY_BIN_DIR}/$<TARGET_FILE_NAME:lettoria2_risultati>\"
   GENERATE_QT_CONF)
 ")
     install(SCRIPT "${lettoria_deploy_script}")
@@ -109,6 +110,9 @@ set(LETTORIA_DEB_RUNTIME "qt6-translations-l10n, fonts-liberation2, fonts-comic-
 # The teacher's results draw their charts with Qt Charts, in the results module
 # the program loads on demand: the executable's own links never name it.
 string(APPEND LETTORIA_DEB_RUNTIME ", libqt6charts6 (>= 6.4)")
+# Qt SQL's SQLite driver is a plugin the results module loads by name: no
+# link shows it.
+string(APPEND LETTORIA_DEB_RUNTIME ", libqt6sql6-sqlite")
 if(LETTORIA_SINTESI)
   # The synthetic voice's Italian voice is in eSpeak NG's data: the library
   # (found from the sound module's links) cannot speak without it.
@@ -117,7 +121,7 @@ endif()
 find_program(LETTORIA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LETTORIA_DPKG_SHLIBDEPS)
   # The library packages come from the links of the executable and of the
-  # sound module, asked of dpkg-shlibdeps when cpack runs (cmake/cpackdeb.cmake).
+  # modules, asked of dpkg-shlibdeps when cpack runs (cmake/cpackdeb.cmake).
   # Not through CPack's own SHLIBDEPS: finding the module under /usr/lib, it
   # would add maintainer scripts that call ldconfig, for a module that lies in
   # the program's folder, where no library is looked for.
@@ -127,7 +131,7 @@ if(LETTORIA_DPKG_SHLIBDEPS)
   set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_BINARY_DIR}/cpackdeb.cmake")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libc6, libstdc++6, ${LETTORIA_DEB_RUNTIME}")
   if(LETTORIA_SINTESI)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libespeak-ng1")
   endif()

@@ -24,9 +24,11 @@ sleep 1
 if ! kill -0 "$pid" 2>/dev/null; then
   echo "FAIL: the program did not stay up"; exit 1
 fi
-kill "$pid"; wait "$pid" 2>/dev/null
 fail=0
+# Qt SQL comes with the results module, loaded when answers are kept or read, never at start.
+grep -q libQt6Sql "/proc/$pid/maps" 2>/dev/null && { echo "FAIL: Qt SQL loaded at start"; fail=1; }
+kill "$pid"; wait "$pid" 2>/dev/null
 [ -f "$home/config/ImpostazioniProgrammiQuorla/leggimi.txt" ] || { echo "FAIL: no readme"; fail=1; }
 [ -f "$home/config/ImpostazioniProgrammiQuorla/Lettoria2.INI" ] && { echo "FAIL: settings written at start"; fail=1; }
-[ $fail -eq 0 ] && echo "smoke: 3 passed, 0 failed"
+[ $fail -eq 0 ] && echo "smoke: 4 passed, 0 failed"
 exit $fail

@@ -58,7 +58,7 @@ check "Architecture" test "$(field Architecture)" = "$arch"
 check "Maintainer" test "$(field Maintainer)" = "Lettoria 2 <lettoria2@invalid>"
 check "Section" test "$(field Section)" = education
 depends=$(field Depends)
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6 libespeak-ng1 espeak-ng-data \
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6 libqt6sql6 libqt6sql6-sqlite libespeak-ng1 espeak-ng-data \
            qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
   check "Depends names $dep: $depends" grep -qE "(^|, )$dep( |,|$)" <<<"$depends"
 done
@@ -76,6 +76,7 @@ has() { grep -qxF -e "$1 root/root $2" "$work/entries"; }
 check "launcher /usr/bin/lettoria2, executable" has -rwxr-xr-x ./usr/bin/lettoria2
 check "program /usr/lib/lettoria2/lettoria2, executable" has -rwxr-xr-x ./usr/lib/lettoria2/lettoria2
 check "sound module beside the program" has -rw-r--r-- ./usr/lib/lettoria2/lettoria2_suoni.so
+check "results module beside the program" has -rw-r--r-- ./usr/lib/lettoria2/lettoria2_risultati.so
 check "desktop entry" has -rw-r--r-- "./usr/share/applications/$id.desktop"
 check "metainfo" has -rw-r--r-- "./usr/share/metainfo/$id.metainfo.xml"
 check "copyright file" has -rw-r--r-- ./usr/share/doc/lettoria2/copyright
@@ -87,10 +88,10 @@ check "every entry owned by root" test -z "$(awk '$2 != "root/root"' "$work/entr
 check "everything under /usr" test -z "$(awk '$3 != "./" && $3 !~ /^\.\/usr\//' "$work/entries")"
 
 # Every file of data/ beside the program, and nothing else there but the program
-# and its sound module.
+# and its two modules.
 (cd "$source/data" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/data.expected"
 grep '^-' "$work/entries" | awk '{ print $3 }' | sed -n 's|^\./usr/lib/lettoria2/||p' |
-  grep -vxF -e lettoria2 -e lettoria2_suoni.so | LC_ALL=C sort >"$work/data.packaged"
+  grep -vxF -e lettoria2 -e lettoria2_suoni.so -e lettoria2_risultati.so | LC_ALL=C sort >"$work/data.packaged"
 check "data/ and the program folder differ: $(diff "$work/data.expected" "$work/data.packaged" | head -5 | tr '\n' ' ')" \
   cmp -s "$work/data.expected" "$work/data.packaged"
 check "pictures packaged" test "$(grep -c '^images0/.*\.jpg$' "$work/data.packaged")" -gt 0
@@ -133,7 +134,7 @@ check "manual page names lettoria2" \
   bash -c "gzip -dc '$root/usr/share/man/man1/lettoria2.1.gz' | grep -qx '.TH LETTORIA2 1 .*'"
 # Hardening: every symbol bound at start (BIND_NOW), so the relocations can be read-only.
 if command -v readelf >/dev/null 2>&1; then
-  for elf in usr/lib/lettoria2/lettoria2 usr/lib/lettoria2/lettoria2_suoni.so; do
+  for elf in usr/lib/lettoria2/lettoria2 usr/lib/lettoria2/lettoria2_suoni.so usr/lib/lettoria2/lettoria2_risultati.so; do
     check "$elf bound now" bash -c "readelf -d '$root/$elf' | grep -qE 'BIND_NOW|Flags:.* NOW'"
     check "$elf read-only relocations" bash -c "readelf -lW '$root/$elf' | grep -q GNU_RELRO"
   done
