@@ -4,6 +4,8 @@
 #include "core/paroleliste.h"
 #include "core/salvataggio.h"
 
+#include <QFile>
+
 #include <QSet>
 
 QString LetturaClasse::messaggio() const
@@ -25,6 +27,11 @@ LetturaClasse LeggiClasse(const QString &percorso)
     LetturaClasse esito;
     if (!FileEsiste(percorso))
         return esito;
+    // Children's names, however the file was written (by hand, copied from
+    // a stick): for the teacher's account only.
+    const QFileDevice::Permissions privato = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if ((QFile::permissions(percorso) & ~(privato | QFileDevice::ReadUser | QFileDevice::WriteUser)) != 0)
+        QFile::setPermissions(percorso, privato);
     // A few more lines than a class holds, so that what is left out can be told.
     const LetturaLista lettura = LeggiListaParole(percorso, 4 * MassimoBambini);
     QSet<QString> visti;

@@ -32,7 +32,7 @@ struct LetturaClasse
 // one child a line, the name trimmed, a picture's word after a TAB as the
 // child's sign; empty lines skipped, a name equal to an earlier one once
 // re-cased kept once, at most 60 names of at most 30 characters. A missing
-// file is an empty class.
+// file is an empty class. A file others could read is made private.
 LetturaClasse LeggiClasse(const QString &percorso);
 // Writes the class list whole or not at all (UTF-8 with a byte-order mark,
 // CR LF), readable by its user only. `errore` gets the reason of a failure.

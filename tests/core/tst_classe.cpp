@@ -51,9 +51,14 @@ private slots:
         QFETCH(QString, letti);
         QFETCH(QString, messaggio);
         CartellaProva c;
-        const LetturaClasse l = LeggiClasse(c.scrivi(QStringLiteral("Bambini.txt"), file));
+        const QString percorso = c.scrivi(QStringLiteral("Bambini.txt"), file);
+        QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        const LetturaClasse l = LeggiClasse(percorso);
         QCOMPARE(nomi(l.bambini), letti);
         QCOMPARE(l.messaggio(), messaggio);
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(percorso).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0600u); // written by hand for all to read: made private
     }
 
     void nessunFile()
