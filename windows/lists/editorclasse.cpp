@@ -4,6 +4,7 @@
 #include "core/dialoghi.h"
 #include "core/paroleliste.h"
 #include "windows/finestra.h"
+#include "windows/toccolista.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScroller>
 
 namespace {
 const QString Nessuna = QStringLiteral("(nessuna immagine)");
@@ -37,8 +37,7 @@ EditorClasse::EditorClasse(const Ambiente &ambiente, Dialoghi &dialoghi, Archivi
     Elenco = new QListWidget(this);
     Elenco->setObjectName(QStringLiteral("Elenco"));
     Elenco->setIconSize(QSize(int(40 * f), int(40 * f)));
-    Elenco->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    QScroller::grabGesture(Elenco->viewport(), QScroller::LeftMouseButtonGesture);
+    new ToccoLista(Elenco, true); // a swipe scrolls, a tap chooses; finger-sized rows and bars
     Nome = new QLineEdit(this);
     Nome->setObjectName(QStringLiteral("Nome"));
     Nome->setMaxLength(MassimoLunghezzaNome);
