@@ -35,7 +35,7 @@ QString NomeGenerato()
 }
 
 // Runs SQL on the store's file through a connection of the test's own.
-QList<QVariantList> Sql(const QString &percorso, const QString &istruzione, bool *ok = nullptr)
+QList<QVariantList> Sql(const QString &percorso, const QString &istruzione)
 {
     QList<QVariantList> righe;
     {
@@ -43,14 +43,11 @@ QList<QVariantList> Sql(const QString &percorso, const QString &istruzione, bool
         db.setDatabaseName(percorso);
         db.open();
         QSqlQuery q(db);
-        const bool eseguita = q.exec(istruzione);
-        if (ok)
-            *ok = eseguita;
+        q.exec(istruzione);
         while (q.next()) {
-            QVariantList riga;
+            righe.append(QVariantList());
             for (int i = 0; i < q.record().count(); ++i)
-                riga.append(q.value(i));
-            righe.append(riga);
+                righe.last().append(q.value(i));
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("prova"));
@@ -329,11 +326,8 @@ private slots:
         }
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("Lettoria2-risultati.danneggiato-%1.sqlite")
                                                    .arg(QDate::currentDate().toString(Qt::ISODate)))));
-        ArchivioSqlite archivio(dir.path());
-        QCOMPARE(archivio.condizione(), Condizione::Scrivibile);
-        const QString a = NomeGenerato();
-        archivio.registra(Risp(a, Inizio, QStringLiteral("RANA"), true));
-        QCOMPARE(archivio.risposte(a).size(), 1);
+        for (const char *coda : {"", "-wal", "-shm"}) // moved with it: a new store begins with nothing to replay
+            QVERIFY(!QFileInfo::exists(Percorso(dir) + QLatin1String(coda)));
     }
 
     // A file written by a newer program is read, never written.
@@ -466,30 +460,19 @@ private slots:
             archivio.registra(Risp(a, adesso.addSecs(-60 * i), QStringLiteral("FOGLIA"), true, QString(), 100, trascina));
         archivio.registra(Risp(a, adesso.addSecs(-1000), QStringLiteral("FOGLIA"), false, QStringLiteral("FOLLIA"), 100, trascina));
         const PaginaBambino p = archivio.paginaBambino(a, adesso);
-        QCOMPARE(p.bambino, a);
-        QCOMPARE(p.dal, Inizio.date());
-        QCOMPARE(p.al, adesso.date());
-        QCOMPARE(p.settimane.size(), 12);
-        QCOMPARE(p.settimane[0].lunedi, Inizio.date());
-        QCOMPARE(p.settimane[0].risposte, 3);
-        QCOMPARE(p.settimane[0].giuste, 1);
-        QCOMPARE(p.settimane[11].risposte, 9);
-        QCOMPARE(p.settimane[11].giuste, 8);
-        QCOMPARE(p.giorni.size(), 3);
-        QCOMPARE(p.giorni[1].giorno, Inizio.date().addDays(3));
-        QCOMPARE(p.giorni[2].risposte, 9);
-        QCOMPARE(p.errori.size(), 2);
-        QCOMPARE(p.errori[0].parola, QStringLiteral("PALLA"));
-        QCOMPARE(p.errori[0].scelta, QStringLiteral("PALA"));
-        QCOMPARE(p.errori[0].volte, 2);
-        QCOMPARE(p.errori[1].scelta, QStringLiteral("FOLLIA"));
+        QStringList v{p.bambino, p.dal.toString(Qt::ISODate), p.al.toString(Qt::ISODate), p.settimane.value(0).lunedi.toString(Qt::ISODate)};
+        for (const auto &x : p.settimane)
+            v << QStringLiteral("%1/%2").arg(x.giuste).arg(x.risposte);
+        for (const auto &x : p.giorni)
+            v << QStringLiteral("%1:%2").arg(x.giorno.toString(QStringLiteral("d/M"))).arg(x.risposte);
+        for (const auto &x : p.errori)
+            v << QStringLiteral("%1>%2x%3").arg(x.scelta, x.parola).arg(x.volte);
+        for (const auto &x : p.tempi)
+            v << QStringLiteral("%1 %2/%3").arg(x.attivita).arg(x.millisecondi).arg(x.risposte);
+        QCOMPARE(v.join(QLatin1Char(' ')), a + " 2026-03-02 2026-05-20 2026-03-02 1/3 " + QStringLiteral("0/0 ").repeated(10)
+                 + "8/9 2/3:2 5/3:1 20/5:9 PALA>PALLAx2 FOLLIA>FOGLIAx1 Una parola e tre figure 3000/2 Trascina i nomi 1400/10");
         QCOMPARE(p.gruppiSicuri, QStringList({QStringLiteral("FA FE FI FO FU"), QStringLiteral("GLI")}));
         QCOMPARE(p.gruppiImparando, QStringList()); // PALLA is older than 30 days
-        QCOMPARE(p.tempi.size(), 2);
-        QCOMPARE(p.tempi[0].attivita, uno);
-        QCOMPARE(p.tempi[0].millisecondi, 3000);
-        QCOMPARE(p.tempi[1].millisecondi, 1400);
-        QCOMPARE(p.tempi[1].risposte, 10);
     }
 
     // SIGKILL while answers are kept: the file is sound, every answer
