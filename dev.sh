@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libfontconfig-dev
   libespeak-ng-dev espeak-ng-data
   fonts-liberation2 fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream
