@@ -20,7 +20,8 @@ void Ripasso::risposta(const QString &parola, bool esatta)
     const QString chiave = ChiaveParola(parola);
     if (chiave.isEmpty())
         return;
-    const int prima = caselle_.value(chiave, 0);
+    // A word found the first time it is asked starts in box 2: box 1 is for the words missed.
+    const int prima = caselle_.value(chiave, 1);
     caselle_.insert(chiave, esatta ? std::min(prima + 1, Caselle) : 1);
 }
 

@@ -8,8 +8,8 @@ class ParoleDellaLista;
 
 // Practice that comes back to the words a child missed, as boxes of cards:
 // each word the child has been asked sits in a box from 1 (just missed) to 5
-// (known). A right answer moves the word up one box, a wrong one sends it back
-// to box 1. One item in two brings back a word of boxes 1 to 4, drawn with
+// (known). A right answer moves the word up one box (a word found the first
+// time it is asked goes to box 2), a wrong one sends it back to box 1. One item in two brings back a word of boxes 1 to 4, drawn with
 // weights 8, 4, 2 and 1: a word just missed comes back soonest, and a word
 // answered right four times running stops coming back. Words are told apart
 // as the lists tell them apart (ChiaveParola).

@@ -169,8 +169,12 @@ struct Istruzioni
     QSqlError errore;
 
     // The id of a name or a text, added when new; -1 on an error.
-    qint64 id(QHash<QString, qint64> &noti, QSqlQuery &cerca, QSqlQuery &prossimo, QSqlQuery &nuovo, const QString &testo)
+    qint64 id(QHash<QString, qint64> &noti, QSqlQuery &cerca, QSqlQuery &prossimo, QSqlQuery &nuovo, const QString &dato)
     {
+        // No text (a drop on the "Errati" caption asks no word) is the empty
+        // text: a null would bind as NULL, which the column refuses, and the
+        // store would give up keeping answers.
+        const QString testo = dato.isNull() ? QString(QLatin1String("")) : dato;
         const auto trovato = noti.constFind(testo);
         if (trovato != noti.constEnd())
             return *trovato;
@@ -440,8 +444,8 @@ bool ScriviLotto(QSqlDatabase &db, Istruzioni &i, Lotto &lotto, QString *motivo)
             i.errore = q.lastError();
             break;
         }
-        // The box moves with the answer, never twice for one answer.
-        if (q.numRowsAffected() == 1) {
+        // The box moves with the answer, never twice for one answer; no word asked, no box.
+        if (q.numRowsAffected() == 1 && !ChiaveParola(r.risposta.parola).isEmpty()) {
             QSqlQuery &c = i.casella;
             c.bindValue(0, bambino);
             c.bindValue(1, ChiaveParola(r.risposta.parola));

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <utility>
+
 RisultatiQt::RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, Dialoghi &dialoghi)
     : cartellaModulo_(cartellaModulo), cartellaImpostazioni_(cartellaImpostazioni), dialoghi_(dialoghi)
 {
@@ -46,6 +48,8 @@ void RisultatiQt::registra(const Risposta &risposta)
         return;
     if (ArchivioRisultati *a = archivio())
         a->registra({risposta.bambino, QDateTime::currentDateTime(), risposta});
+    else if (!std::exchange(avvisato_, true))
+        dialoghi_.avvisa(Dialoghi::Icona::Esclamazione, MessaggioRisposteNonRicordate);
 }
 
 bool RisultatiQt::adulto()

@@ -12,6 +12,8 @@
 
 class Dialoghi;
 
+inline const QString MessaggioRisposteNonRicordate = QStringLiteral(
+    "Le risposte dei bambini non vengono ricordate: manca il modulo \"lettoria2_risultati\" accanto al programma.");
 inline const QString MessaggioSenzaRisultati =
     QStringLiteral("I risultati dei bambini non sono disponibili: manca il modulo \"lettoria2_risultati\" accanto al programma.");
 
@@ -46,5 +48,6 @@ private:
     QLibrary modulo_;
     std::unique_ptr<ArchivioRisultati> archivio_;
     bool tentato_ = false;
+    bool avvisato_ = false; // answers not kept: said once a run
     QPointer<QWidget> finestra_;
 };
