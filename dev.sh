@@ -4,6 +4,9 @@
 #   ./dev.sh test   installs what is missing, builds, runs every test headless
 set -euo pipefail
 cd "$(dirname "$0")"
+# Compiled objects are cached by ccache under paths relative to this folder,
+# so a second clone on the same machine (CI's) builds from the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 
 # Debian 12 packages the build, the tests and the program need.
 PACKAGES=(
