@@ -3,6 +3,7 @@
 #include "core/carattere.h"
 #include "core/estrazione.h"
 #include "core/gruppi.h"
+#include "risultati/datisql.h"
 #include "risultati/schema.h"
 
 #include <QDir>
@@ -23,10 +24,10 @@
 // An answer or an erasure, in the order they were asked for.
 struct ArchivioSqlite::Lavoro
 {
-    RispostaRegistrata risposta;
-    qint64 id = 0;
-    bool cancella = false;  // an erasure, or with `nuovoNome` a renaming: on its own, waited for
-    QString nuovoNome;
+    datisql::DaScrivere dato;
+    // A task on the writer's connection (an erasure, a renaming, the outbox),
+    // on its own and waited for; its result in `esito`.
+    std::function<bool(QSqlDatabase &)> compito;
     std::shared_ptr<bool> esito;
 };
 
@@ -64,151 +65,31 @@ QString Motivo(const QSqlError &e)
     }
 }
 
-// Local time with its offset, to the second: 2026-03-02T09:15:00+01:00.
-QString TestoMomento(const QDateTime &momento)
+// The rows go with their bytes overwritten (secure_delete), then the
+// journal is copied into the file and emptied, so no old page of them is
+// left in the -wal either.
+bool CancellaEChiudi(QSqlDatabase &db, const QString &bambino)
 {
-    const int scarto = momento.offsetFromUtc();
-    const QDateTime locale = momento.toUTC().addSecs(scarto);
-    const int minuti = std::abs(scarto) / 60;
-    return locale.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (scarto < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        + QStringLiteral("%1:%2").arg(minuti / 60, 2, 10, QLatin1Char('0')).arg(minuti % 60, 2, 10, QLatin1Char('0'));
-}
-
-QDateTime MomentoDaTesto(const QString &testo)
-{
-    return QDateTime::fromString(testo, Qt::ISODate);
-}
-
-// The day and the time a child answered, as she saw them on the clock.
-QDate GiornoDaTesto(const QString &momento)
-{
-    return QDate::fromString(momento.left(10), Qt::ISODate);
-}
-
-QDate Lunedi(const QDate &giorno)
-{
-    return giorno.addDays(1 - giorno.dayOfWeek());
-}
-
-qint64 Millisecondi(const QDateTime &momento)
-{
-    return momento.toMSecsSinceEpoch();
-}
-
-// The first id after the moment: ids are UTC milliseconds times 2^20 plus a count.
-qint64 IdDopo(const QDateTime &momento)
-{
-    return (std::max<qint64>(0, Millisecondi(momento)) + 1) << 20;
-}
-
-// A field of the CSV, in quotes when it holds a separator, a quote or a line
-// end. A text a spreadsheet would take for a formula (a name typed as
-// "=..." or "+...") is kept as text by the apostrophe spreadsheets read so.
-QByteArray CampoCsv(const QString &testo)
-{
-    QByteArray b = testo.toUtf8();
-    if (!b.isEmpty() && QByteArrayView("=+-@\t\r").contains(b.front()))
-        b.prepend('\'');
-    if (b.contains(';') || b.contains('"') || b.contains('\n') || b.contains('\r'))
-        b = '"' + b.replace("\"", "\"\"") + '"';
-    return b;
-}
-
-// How sure a child is of each group, from his or her answers newest first
-// (the word's groups as bits): secure after at least 8 answers, 80 % of them
-// right and the last 3 right.
-QList<Padronanza> Livelli(const QList<QPair<quint32, bool>> &recenti)
-{
-    const int n = static_cast<int>(NomiGruppi().size());
-    QList<int> risposte(n, 0), giuste(n, 0);
-    QList<bool> ultimeGiuste(n, true);
-    for (const auto &[gruppi, esatta] : recenti) {
-        for (int g = 0; g < n; ++g) {
-            if (!(gruppi & (1u << g)))
-                continue;
-            ++risposte[g];
-            giuste[g] += esatta;
-            if (risposte[g] <= 3 && !esatta)
-                ultimeGiuste[g] = false;
-        }
+    if (!datisql::CancellaBambino(db, bambino))
+        return false;
+    QSqlQuery q(db);
+    // A reader in the middle of a query holds old pages: wait for it a little.
+    for (int prova = 0; prova < 100; ++prova) {
+        if (q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) && q.next() && q.value(0).toInt() == 0)
+            return true;
+        q.finish();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    QList<Padronanza> livelli(n, Padronanza::NonVisto);
-    for (int g = 0; g < n; ++g) {
-        if (risposte[g] == 0)
-            continue;
-        const bool sicuro = risposte[g] >= 8 && giuste[g] * 5 >= risposte[g] * 4 && ultimeGiuste[g];
-        livelli[g] = sicuro ? Padronanza::Sicuro : Padronanza::Imparando;
-    }
-    return livelli;
+    return false;
 }
-
-// The writer's statements, prepared once.
-struct Istruzioni
-{
-    explicit Istruzioni(QSqlDatabase &db)
-        : cercaBambino(db), nuovoBambino(db), prossimoBambino(db), cercaTesto(db), nuovoTesto(db), prossimoTesto(db),
-          risposta(db), casella(db)
-    {
-        cercaBambino.prepare(QStringLiteral("SELECT id FROM bambini WHERE nome = ?"));
-        prossimoBambino.prepare(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM bambini"));
-        nuovoBambino.prepare(QStringLiteral("INSERT INTO bambini (id, nome) VALUES (?, ?) ON CONFLICT DO NOTHING"));
-        cercaTesto.prepare(QStringLiteral("SELECT id FROM testi WHERE testo = ?"));
-        prossimoTesto.prepare(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM testi"));
-        nuovoTesto.prepare(QStringLiteral("INSERT INTO testi (id, testo) VALUES (?, ?) ON CONFLICT DO NOTHING"));
-        risposta.prepare(QStringLiteral("INSERT INTO registrazioni (id, bambino, momento, attivita, parola, scelta,"
-                                        " esatta, millisecondi, lista, carattere) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                                        " ON CONFLICT DO NOTHING"));
-        // Right: one box up, to 5 at most; wrong: back to box 1.
-        casella.prepare(QStringLiteral("INSERT INTO caselle (bambino, parola, casella) VALUES (?, ?, ?)"
-                                       " ON CONFLICT (bambino, parola) DO UPDATE SET casella ="
-                                       " CASE WHEN excluded.casella = 1 THEN 1 WHEN caselle.casella >= 5 THEN 5"
-                                       " ELSE caselle.casella + 1 END"));
-    }
-    QSqlQuery cercaBambino, nuovoBambino, prossimoBambino, cercaTesto, nuovoTesto, prossimoTesto, risposta, casella;
-    QHash<QString, qint64> bambini, testi;
-    QSqlError errore;
-
-    // The id of a name or a text, added when new; -1 on an error.
-    qint64 id(QHash<QString, qint64> &noti, QSqlQuery &cerca, QSqlQuery &prossimo, QSqlQuery &nuovo, const QString &dato)
-    {
-        // No text (a drop on the "Errati" caption asks no word) is the empty
-        // text: a null would bind as NULL, which the column refuses, and the
-        // store would give up keeping answers.
-        const QString testo = dato.isNull() ? QString(QLatin1String("")) : dato;
-        const auto trovato = noti.constFind(testo);
-        if (trovato != noti.constEnd())
-            return *trovato;
-        cerca.addBindValue(testo);
-        if (!cerca.exec())
-            return fallito(cerca);
-        qint64 id = cerca.next() ? cerca.value(0).toLongLong() : -1;
-        cerca.finish();
-        if (id < 0) {
-            if (!prossimo.exec() || !prossimo.next())
-                return fallito(prossimo);
-            id = prossimo.value(0).toLongLong();
-            prossimo.finish();
-            nuovo.addBindValue(id);
-            nuovo.addBindValue(testo);
-            if (!nuovo.exec())
-                return fallito(nuovo);
-        }
-        noti.insert(testo, id);
-        return id;
-    }
-    qint64 fallito(const QSqlQuery &q)
-    {
-        errore = q.lastError();
-        return -1;
-    }
-};
 
 } // namespace
 
-ArchivioSqlite::ArchivioSqlite(const QString &cartellaImpostazioni, qint64 pagineMassime)
+ArchivioSqlite::ArchivioSqlite(const QString &cartellaImpostazioni, qint64 pagineMassime, bool postaInUscita)
     : cartella_(cartellaImpostazioni),
       percorso_(QDir(cartellaImpostazioni).filePath(QLatin1String(NomeFile))),
       pagineMassime_(pagineMassime),
+      postaInUscita_(postaInUscita),
       prefissoConnessioni_(QStringLiteral("lettoria_risultati_%1_").arg(reinterpret_cast<quintptr>(this), 0, 16))
 {
     apri();
@@ -387,14 +268,10 @@ void ArchivioSqlite::rinuncia(const QString &motivo)
 void ArchivioSqlite::registra(const RispostaRegistrata &risposta)
 {
     Lavoro lavoro;
-    lavoro.risposta = risposta;
-    if (!lavoro.risposta.momento.isValid())
-        lavoro.risposta.momento = QDateTime::currentDateTime();
-    // In time order, and unique: the milliseconds, then 20 bits counted on
-    // from a random start, so that two answers of one millisecond differ
-    // here and those of two stores almost surely do.
-    static std::atomic<quint32> contatore{QRandomGenerator::system()->generate()};
-    lavoro.id = IdDopo(lavoro.risposta.momento.addMSecs(-1)) | (contatore++ & 0xFFFFF);
+    lavoro.dato.risposta = risposta;
+    if (!risposta.momento.isValid())
+        lavoro.dato.risposta.momento = QDateTime::currentDateTime();
+    lavoro.dato.id = datisql::NuovoId(lavoro.dato.risposta.momento);
     std::lock_guard<std::mutex> l(mutex_);
     if (condizione_ != Condizione::Scrivibile)
         return;
@@ -409,67 +286,6 @@ void ArchivioSqlite::attendi()
     const quint64 attese = consegnate_;
     cambiato_.wait(l, [&] { return concluse_ >= attese; });
 }
-
-namespace {
-// Every answer of the batch, with its practice box, in one transaction.
-template<typename Lotto>
-bool ScriviLotto(QSqlDatabase &db, Istruzioni &i, Lotto &lotto, QString *motivo)
-{
-    i.errore = QSqlError();
-    bool ok = db.transaction();
-    if (!ok)
-        i.errore = db.lastError();
-    for (auto it = lotto.begin(); ok && it != lotto.end(); ++it) {
-        const RispostaRegistrata &r = it->risposta;
-        const qint64 bambino = i.id(i.bambini, i.cercaBambino, i.prossimoBambino, i.nuovoBambino, r.bambino);
-        const auto testo = [&](const QString &t) { return i.id(i.testi, i.cercaTesto, i.prossimoTesto, i.nuovoTesto, t); };
-        const qint64 attivita = testo(r.risposta.attivita), parola = testo(r.risposta.parola), scelta = testo(r.risposta.scelta),
-                     lista = testo(r.risposta.lista), carattere = testo(TestoCarattere(r.risposta.carattere));
-        ok = bambino >= 0 && attivita >= 0 && parola >= 0 && scelta >= 0 && lista >= 0 && carattere >= 0;
-        if (!ok)
-            break;
-        QSqlQuery &q = i.risposta;
-        q.bindValue(0, it->id);
-        q.bindValue(1, bambino);
-        q.bindValue(2, TestoMomento(r.momento));
-        q.bindValue(3, attivita);
-        q.bindValue(4, parola);
-        q.bindValue(5, scelta);
-        q.bindValue(6, r.risposta.esatta ? 1 : 0);
-        q.bindValue(7, r.risposta.millisecondi);
-        q.bindValue(8, lista);
-        q.bindValue(9, carattere);
-        ok = q.exec();
-        if (!ok) {
-            i.errore = q.lastError();
-            break;
-        }
-        // The box moves with the answer, never twice for one answer; no word asked, no box.
-        if (q.numRowsAffected() == 1 && !ChiaveParola(r.risposta.parola).isEmpty()) {
-            QSqlQuery &c = i.casella;
-            c.bindValue(0, bambino);
-            c.bindValue(1, ChiaveParola(r.risposta.parola));
-            c.bindValue(2, r.risposta.esatta ? 2 : 1);
-            ok = c.exec();
-            if (!ok)
-                i.errore = c.lastError();
-        }
-    }
-    if (ok) {
-        ok = db.commit();
-        if (!ok)
-            i.errore = db.lastError();
-    }
-    if (!ok) {
-        db.rollback();
-        // Ids read in the transaction may be gone with it.
-        i.bambini.clear();
-        i.testi.clear();
-        *motivo = Motivo(i.errore);
-    }
-    return ok;
-}
-} // namespace
 
 void ArchivioSqlite::scrivi()
 {
@@ -494,59 +310,55 @@ void ArchivioSqlite::scrivi()
         }
         if (!pronto)
             rinuncia(motivo);
-        std::unique_ptr<Istruzioni> istruzioni;
+        std::unique_ptr<datisql::Scrittore> scrittore;
         if (pronto)
-            istruzioni = std::make_unique<Istruzioni>(db);
+            scrittore = std::make_unique<datisql::Scrittore>(db, postaInUscita_);
 
         std::unique_lock<std::mutex> l(mutex_);
         for (;;) {
             cambiato_.wait(l, [&] { return fine_ || !coda_.empty(); });
             if (coda_.empty())
                 break;
-            // A batch of answers, or one erasure on its own.
-            std::deque<Lavoro> lotto;
-            if (coda_.front().cancella) {
-                lotto.push_back(std::move(coda_.front()));
+            // A batch of answers, or one task on its own.
+            QList<datisql::DaScrivere> lotto;
+            Lavoro compito;
+            if (coda_.front().compito) {
+                compito = std::move(coda_.front());
                 coda_.pop_front();
             } else {
-                while (!coda_.empty() && !coda_.front().cancella && lotto.size() < 4096) {
-                    lotto.push_back(std::move(coda_.front()));
+                while (!coda_.empty() && !coda_.front().compito && lotto.size() < 4096) {
+                    lotto.append(std::move(coda_.front().dato));
                     coda_.pop_front();
                 }
             }
             const bool scrivibile = condizione_ == Condizione::Scrivibile;
             l.unlock();
-            if (lotto.front().cancella) {
-                const Lavoro &c = lotto.front();
-                *c.esito = scrivibile
-                           && (c.nuovoNome.isEmpty() ? cancellaOra(db, c.risposta.bambino)
-                                                     : rinominaOra(db, c.risposta.bambino, c.nuovoNome));
-                if (istruzioni) {
-                    istruzioni->bambini.clear();
-                    istruzioni->testi.clear();
-                }
+            if (compito.compito) {
+                *compito.esito = scrivibile && compito.compito(db);
+                if (scrittore)
+                    scrittore->dimentica();
             } else if (scrivibile) {
                 // A busy file is waited for a little; anything else is given up.
                 for (int prova = 0;; ++prova) {
-                    if (ScriviLotto(db, *istruzioni, lotto, &motivo))
+                    if (scrittore->scrivi(lotto))
                         break;
-                    const int codice = Codice(istruzioni->errore.isValid() ? istruzioni->errore : db.lastError());
-                    if (prova < 3 && (codice == SqliteOccupato || codice == SqliteBloccato)) {
+                    const QSqlError errore = scrittore->errore().isValid() ? scrittore->errore() : db.lastError();
+                    if (prova < 3 && (Codice(errore) == SqliteOccupato || Codice(errore) == SqliteBloccato)) {
                         std::this_thread::sleep_for(std::chrono::milliseconds(100));
                         continue;
                     }
-                    if (Rovinato(istruzioni->errore.isValid() ? istruzioni->errore : db.lastError()))
+                    if (Rovinato(errore))
                         rovinatoInUso_ = true;
-                    rinuncia(motivo);
+                    rinuncia(Motivo(errore));
                     break;
                 }
             }
             l.lock();
-            concluse_ += lotto.size();
+            concluse_ += compito.compito ? 1 : lotto.size();
             cambiato_.notify_all();
         }
         l.unlock();
-        istruzioni.reset();
+        scrittore.reset();
         db.close();
     }
     QSqlDatabase::removeDatabase(nome);
@@ -566,10 +378,15 @@ bool ArchivioSqlite::cancella(const QString &bambino)
 
 bool ArchivioSqlite::cancellaORinomina(const QString &bambino, const QString &nuovoNome)
 {
+    return esegui([&](QSqlDatabase &db) {
+        return nuovoNome.isEmpty() ? CancellaEChiudi(db, bambino) : datisql::RinominaBambino(db, bambino, nuovoNome);
+    });
+}
+
+bool ArchivioSqlite::esegui(const std::function<bool(QSqlDatabase &)> &compito)
+{
     Lavoro lavoro;
-    lavoro.cancella = true;
-    lavoro.nuovoNome = nuovoNome;
-    lavoro.risposta.bambino = bambino;
+    lavoro.compito = compito;
     lavoro.esito = std::make_shared<bool>(false);
     std::unique_lock<std::mutex> l(mutex_);
     if (condizione_ != Condizione::Scrivibile)
@@ -579,55 +396,6 @@ bool ArchivioSqlite::cancellaORinomina(const QString &bambino, const QString &nu
     cambiato_.notify_all();
     cambiato_.wait(l, [&] { return concluse_ >= mio; });
     return *lavoro.esito;
-}
-
-// The rows go with their bytes overwritten (secure_delete), then the
-// journal is copied into the file and emptied, so no old page of them is
-// left in the -wal either.
-bool ArchivioSqlite::cancellaOra(QSqlDatabase &db, const QString &bambino)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT id FROM bambini WHERE nome = ?"));
-    q.addBindValue(bambino);
-    if (!q.exec())
-        return false;
-    const qint64 id = q.next() ? q.value(0).toLongLong() : -1;
-    q.finish();
-    if (id >= 0) {
-        bool ok = db.transaction();
-        for (const char *istruzione : {"DELETE FROM registrazioni WHERE bambino = ?", "DELETE FROM caselle WHERE bambino = ?",
-                                       "DELETE FROM bambini WHERE id = ?"}) {
-            ok = ok && q.prepare(QLatin1String(istruzione));
-            q.addBindValue(id);
-            ok = ok && q.exec();
-        }
-        ok = ok && db.commit();
-        if (!ok) {
-            db.rollback();
-            return false;
-        }
-    }
-    // A reader in the middle of a query holds old pages: wait for it a little.
-    for (int prova = 0; prova < 100; ++prova) {
-        if (q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) && q.next() && q.value(0).toInt() == 0)
-            return true;
-        q.finish();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
-}
-
-// A child's answers and boxes follow him or her to a new name; a name some
-// answers are already kept under is not taken.
-bool ArchivioSqlite::rinominaOra(QSqlDatabase &db, const QString &vecchio, const QString &nuovo)
-{
-    if (idBambino(db, nuovo) >= 0)
-        return false;
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE bambini SET nome = ? WHERE nome = ?"));
-    q.addBindValue(nuovo);
-    q.addBindValue(vecchio);
-    return q.exec();
 }
 
 // --- reading --------------------------------------------------------------------
@@ -650,245 +418,37 @@ QSqlDatabase ArchivioSqlite::lettura()
     return db;
 }
 
-qint64 ArchivioSqlite::idBambino(QSqlDatabase &db, const QString &bambino)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT id FROM bambini WHERE nome = ?"));
-    q.addBindValue(bambino);
-    return q.exec() && q.next() ? q.value(0).toLongLong() : -1;
-}
-
-QHash<qint64, QString> ArchivioSqlite::testi(QSqlDatabase &db)
-{
-    QHash<qint64, QString> t;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (q.exec(QStringLiteral("SELECT id, testo FROM testi"))) {
-        while (q.next())
-            t.insert(q.value(0).toLongLong(), q.value(1).toString());
-    }
-    return t;
-}
-
-// The groups of every text as bits, indexed by the text's id.
-QList<quint32> ArchivioSqlite::gruppiDeiTesti(QSqlDatabase &db)
-{
-    const QHash<qint64, QString> t = testi(db);
-    qint64 massimo = 0;
-    for (auto it = t.constBegin(); it != t.constEnd(); ++it)
-        massimo = std::max(massimo, it.key());
-    QList<quint32> gruppi(massimo + 1, 0);
-    std::lock_guard<std::mutex> l(mutexGruppi_);
-    for (auto it = t.constBegin(); it != t.constEnd(); ++it) {
-        auto noto = gruppiDelTesto_.constFind(it.value());
-        if (noto == gruppiDelTesto_.constEnd()) {
-            quint32 bit = 0;
-            for (const QString &g : GruppiDellaParola(it.value()))
-                bit |= 1u << NomiGruppi().indexOf(g);
-            noto = gruppiDelTesto_.insert(it.value(), bit);
-        }
-        gruppi[it.key()] = *noto;
-    }
-    return gruppi;
-}
-
-QList<Padronanza> ArchivioSqlite::livelli(QSqlDatabase &db, qint64 bambino, const QDateTime &adesso, const QList<quint32> &gruppi)
-{
-    QList<QPair<quint32, bool>> recenti;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT parola, esatta FROM registrazioni WHERE bambino = ? AND id >= ? AND id < ?"
-                             " ORDER BY id DESC"));
-    q.addBindValue(bambino);
-    q.addBindValue(IdDopo(adesso.addDays(-30)));
-    q.addBindValue(IdDopo(adesso));
-    if (q.exec()) {
-        while (q.next()) {
-            const qint64 parola = q.value(0).toLongLong();
-            recenti.append({parola >= 0 && parola < gruppi.size() ? gruppi.at(parola) : 0u, q.value(1).toInt() == 1});
-        }
-    }
-    return Livelli(recenti);
-}
-
 QList<RispostaRegistrata> ArchivioSqlite::risposte(const QString &bambino)
 {
     attendi();
     QSqlDatabase db = lettura();
-    QList<RispostaRegistrata> elenco;
-    const qint64 id = db.isOpen() ? idBambino(db, bambino) : -1;
-    if (id < 0)
-        return elenco;
-    const QHash<qint64, QString> t = testi(db);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, lista, carattere"
-                             " FROM registrazioni WHERE bambino = ? ORDER BY id"));
-    q.addBindValue(id);
-    if (!q.exec())
-        return elenco;
-    while (q.next()) {
-        RispostaRegistrata r;
-        r.bambino = r.risposta.bambino = bambino;
-        r.momento = MomentoDaTesto(q.value(0).toString());
-        r.risposta.attivita = t.value(q.value(1).toLongLong());
-        r.risposta.parola = t.value(q.value(2).toLongLong());
-        r.risposta.scelta = t.value(q.value(3).toLongLong());
-        r.risposta.esatta = q.value(4).toInt() == 1;
-        r.risposta.millisecondi = q.value(5).toLongLong();
-        r.risposta.lista = t.value(q.value(6).toLongLong());
-        r.risposta.carattere = CarattereDaTesto(t.value(q.value(7).toLongLong()));
-        elenco.append(r);
-    }
-    return elenco;
+    return db.isOpen() ? lettore_.risposte(db, bambino) : QList<RispostaRegistrata>();
 }
 
 QHash<QString, int> ArchivioSqlite::caselle(const QString &bambino)
 {
     attendi();
     QSqlDatabase db = lettura();
-    QHash<QString, int> c;
-    if (!db.isOpen())
-        return c;
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT c.parola, c.casella FROM caselle c JOIN bambini b ON b.id = c.bambino WHERE b.nome = ?"));
-    q.addBindValue(bambino);
-    if (q.exec()) {
-        while (q.next())
-            c.insert(q.value(0).toString(), q.value(1).toInt());
-    }
-    return c;
+    return db.isOpen() ? lettore_.caselle(db, bambino) : QHash<QString, int>();
 }
 
 QuadroClasse ArchivioSqlite::quadroClasse(const QStringList &bambini, const QDateTime &adesso)
 {
     attendi();
     QSqlDatabase db = lettura();
-    QuadroClasse quadro;
-    quadro.gruppi = NomiGruppi();
-    quadro.bambini = bambini;
-    const QList<quint32> gruppi = db.isOpen() ? gruppiDeiTesti(db) : QList<quint32>();
-    for (const QString &bambino : bambini) {
-        const qint64 id = db.isOpen() ? idBambino(db, bambino) : -1;
-        quadro.livelli.append(id < 0 ? QList<Padronanza>(quadro.gruppi.size(), Padronanza::NonVisto)
-                                     : livelli(db, id, adesso, gruppi));
-    }
-    return quadro;
+    return lettore_.quadroClasse(db, bambini, adesso);
 }
 
 PaginaBambino ArchivioSqlite::paginaBambino(const QString &bambino, const QDateTime &adesso)
 {
     attendi();
     QSqlDatabase db = lettura();
-    PaginaBambino pagina;
-    pagina.bambino = bambino;
-    pagina.al = adesso.date();
-    // Twelve weeks, Monday to Sunday, the last one today's.
-    const int Settimane = 12;
-    pagina.dal = Lunedi(pagina.al).addDays(-7 * (Settimane - 1));
-    for (int s = 0; s < Settimane; ++s)
-        pagina.settimane.append({pagina.dal.addDays(7 * s), 0, 0});
-    QList<Padronanza> livelli(NomiGruppi().size(), Padronanza::NonVisto);
-    const qint64 id = db.isOpen() ? idBambino(db, bambino) : -1;
-    if (id >= 0) {
-        const QHash<qint64, QString> t = testi(db);
-        const QList<quint32> gruppi = gruppiDeiTesti(db);
-        QDateTime inizio = adesso;
-        inizio.setDate(pagina.dal);
-        inizio.setTime(QTime(0, 0));
-        const qint64 trentaGiorni = IdDopo(adesso.addDays(-30));
-        QMap<QDate, int> giorni;
-        QHash<QPair<qint64, qint64>, int> errori;
-        QMap<qint64, PaginaBambino::TempoAttivita> tempi;
-        QList<QPair<quint32, bool>> recenti;
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, id FROM registrazioni"
-                                 " WHERE bambino = ? AND id >= ? AND id < ? ORDER BY id"));
-        q.addBindValue(id);
-        q.addBindValue(IdDopo(inizio.addMSecs(-1)));
-        q.addBindValue(IdDopo(adesso));
-        if (q.exec()) {
-            while (q.next()) {
-                const QDate giorno = GiornoDaTesto(q.value(0).toString());
-                const qint64 attivita = q.value(1).toLongLong(), parola = q.value(2).toLongLong();
-                const bool esatta = q.value(4).toInt() == 1;
-                ++giorni[giorno];
-                const qint64 settimana = pagina.dal.daysTo(giorno) / 7;
-                if (settimana >= 0 && settimana < Settimane) {
-                    ++pagina.settimane[settimana].risposte;
-                    pagina.settimane[settimana].giuste += esatta;
-                }
-                if (!esatta)
-                    ++errori[{parola, q.value(3).toLongLong()}];
-                PaginaBambino::TempoAttivita &tempo = tempi[attivita];
-                tempo.millisecondi += q.value(5).toLongLong();
-                ++tempo.risposte;
-                if (q.value(6).toLongLong() >= trentaGiorni)
-                    recenti.append({parola < gruppi.size() ? gruppi.at(parola) : 0u, esatta});
-            }
-        }
-        for (auto it = giorni.constBegin(); it != giorni.constEnd(); ++it)
-            pagina.giorni.append({it.key(), it.value()});
-        for (auto it = errori.constBegin(); it != errori.constEnd(); ++it)
-            pagina.errori.append({t.value(it.key().first), t.value(it.key().second), it.value()});
-        std::sort(pagina.errori.begin(), pagina.errori.end(), [](const auto &a, const auto &b) {
-            return a.volte != b.volte ? a.volte > b.volte : (a.parola != b.parola ? a.parola < b.parola : a.scelta < b.scelta);
-        });
-        for (auto it = tempi.begin(); it != tempi.end(); ++it) {
-            it->attivita = t.value(it.key());
-            pagina.tempi.append(*it);
-        }
-        std::sort(pagina.tempi.begin(), pagina.tempi.end(), [](const auto &a, const auto &b) {
-            return a.millisecondi != b.millisecondi ? a.millisecondi > b.millisecondi : a.attivita < b.attivita;
-        });
-        std::reverse(recenti.begin(), recenti.end());
-        livelli = Livelli(recenti);
-    }
-    for (int g = 0; g < livelli.size(); ++g) {
-        if (livelli.at(g) == Padronanza::Sicuro)
-            pagina.gruppiSicuri.append(NomiGruppi().at(g));
-        else if (livelli.at(g) == Padronanza::Imparando)
-            pagina.gruppiImparando.append(NomiGruppi().at(g));
-    }
-    return pagina;
+    return lettore_.paginaBambino(db, bambino, adesso);
 }
 
 QByteArray ArchivioSqlite::csv(const QString &bambino)
 {
     attendi();
     QSqlDatabase db = lettura();
-    QByteArray b("\xEF\xBB\xBF" "Bambino;Data;Ora;Attività;Parola;Scelta;Esatta;Millisecondi;Lista;Carattere\r\n");
-    if (!db.isOpen())
-        return b;
-    const QHash<qint64, QString> t = testi(db);
-    QList<QPair<qint64, QString>> bambini;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (bambino.isEmpty()) {
-        if (q.exec(QStringLiteral("SELECT id, nome FROM bambini ORDER BY nome"))) {
-            while (q.next())
-                bambini.append({q.value(0).toLongLong(), q.value(1).toString()});
-        }
-    } else if (const qint64 id = idBambino(db, bambino); id >= 0) {
-        bambini.append({id, bambino});
-    }
-    q.prepare(QStringLiteral("SELECT momento, attivita, parola, scelta, esatta, millisecondi, lista, carattere"
-                             " FROM registrazioni WHERE bambino = ? ORDER BY id"));
-    for (const auto &[id, nome] : bambini) {
-        q.addBindValue(id);
-        if (!q.exec())
-            continue;
-        const QByteArray campoNome = CampoCsv(nome);
-        while (q.next()) {
-            const QString momento = q.value(0).toString();
-            const QDate giorno = GiornoDaTesto(momento);
-            b += campoNome + ';' + giorno.toString(QStringLiteral("dd/MM/yyyy")).toLatin1() + ';' + momento.mid(11, 8).toLatin1()
-                + ';' + CampoCsv(t.value(q.value(1).toLongLong())) + ';' + CampoCsv(t.value(q.value(2).toLongLong())) + ';'
-                + CampoCsv(t.value(q.value(3).toLongLong())) + ';' + (q.value(4).toInt() == 1 ? '1' : '0') + ';'
-                + QByteArray::number(q.value(5).toLongLong()) + ';' + CampoCsv(t.value(q.value(6).toLongLong())) + ';'
-                + CampoCsv(t.value(q.value(7).toLongLong())) + "\r\n";
-        }
-    }
-    return b;
+    return lettore_.csv(db, bambino);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "risultati/archivio.h"
+#include "risultati/datisql.h"
 
 #include <QSet>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -22,8 +24,10 @@ class ArchivioSqlite final : public ArchivioRisultati
 public:
     static constexpr const char *NomeFile = "Lettoria2-risultati.sqlite";
 
-    // `pagineMassime` > 0 caps the file at that many pages, as a full disk would.
-    explicit ArchivioSqlite(const QString &cartellaImpostazioni, qint64 pagineMassime = 0);
+    // `pagineMassime` > 0 caps the file at that many pages, as a full disk
+    // would. `postaInUscita`: the file is the outbox of a school's server,
+    // each new answer marked as waiting to be sent (table da_inviare).
+    explicit ArchivioSqlite(const QString &cartellaImpostazioni, qint64 pagineMassime = 0, bool postaInUscita = false);
     ~ArchivioSqlite() override;
     ArchivioSqlite(const ArchivioSqlite &) = delete;
     ArchivioSqlite &operator=(const ArchivioSqlite &) = delete;
@@ -41,6 +45,9 @@ public:
     QByteArray csv(const QString &bambino) override;
 
     QString percorso() const { return percorso_; }
+    // Runs `compito` on the writer's connection, after every answer handed
+    // over before, and returns its result; false when nothing can be written.
+    bool esegui(const std::function<bool(QSqlDatabase &)> &compito);
 
 private:
     struct Lavoro;
@@ -48,19 +55,15 @@ private:
     bool prepara(QString *motivo);
     bool mettiDaParte();
     void scrivi();
-    bool cancellaOra(QSqlDatabase &db, const QString &bambino);
-    bool rinominaOra(QSqlDatabase &db, const QString &vecchio, const QString &nuovo);
     bool cancellaORinomina(const QString &bambino, const QString &nuovoNome);
     void rinuncia(const QString &motivo);
     QSqlDatabase lettura();
-    qint64 idBambino(QSqlDatabase &db, const QString &bambino);
-    QHash<qint64, QString> testi(QSqlDatabase &db);
-    QList<quint32> gruppiDeiTesti(QSqlDatabase &db);
-    QList<Padronanza> livelli(QSqlDatabase &db, qint64 bambino, const QDateTime &adesso, const QList<quint32> &gruppi);
 
     QString cartella_;
     QString percorso_;
     qint64 pagineMassime_;
+    bool postaInUscita_;
+    datisql::Lettore lettore_;
     QString prefissoConnessioni_;
 
     mutable std::mutex mutex_;
@@ -73,8 +76,5 @@ private:
     Condizione condizione_ = Condizione::Assente;
     QString avviso_;
     QSet<QString> connessioni_;
-    // The groups of each text, as bits, worked out once.
-    std::mutex mutexGruppi_;
-    QHash<QString, quint32> gruppiDelTesto_;
     std::thread filo_;
 };

@@ -62,6 +62,20 @@ const QList<QStringList> &Migrazioni()
                            " ON u.bambino = r.bambino AND u.chiave = LOWER(TRIM(p.testo))"
                            " GROUP BY r.bambino, LOWER(TRIM(p.testo))"),
         },
+        // 3: a school's server. classe: the class list every PC shows (on a
+        // PC's own file, the last list read from the server). da_inviare:
+        // on a PC, its answers the server has not got yet. modifiche: on a
+        // PC, the erasures, renamings and class lists still to be carried to
+        // the server, in order; on the server, the renamings, so that the
+        // other PCs carry them to the answers they still hold.
+        {
+            QStringLiteral("CREATE TABLE classe (posizione INTEGER NOT NULL PRIMARY KEY, nome TEXT NOT NULL UNIQUE,"
+                           " segno TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE da_inviare (bambino INTEGER NOT NULL REFERENCES bambini (id), id BIGINT NOT NULL,"
+                           " PRIMARY KEY (bambino, id))"),
+            QStringLiteral("CREATE TABLE modifiche (id BIGINT NOT NULL PRIMARY KEY, azione TEXT NOT NULL, nome TEXT NOT NULL,"
+                           " nuovo TEXT NOT NULL)"),
+        },
     };
     return script;
 }

@@ -254,6 +254,9 @@ private slots:
                                     .arg(r.risposta.esatta ? 1 : 0)),
                          qPrintable(q.lastError().text()));
             }
+            // From version 2 on, the program kept the boxes with the answers.
+            if (versione >= 2)
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO caselle VALUES (1, 'parola0', 3), (1, 'parola1', 5), (1, 'parola2', 1)")));
             q.finish();
             db.close();
         }
