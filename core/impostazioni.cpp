@@ -94,6 +94,23 @@ int SalvaImpostazioni(const Sessione &sessione, const QString &fileImpostazioni,
     return 3;
 }
 
+QString IndirizzoArchivio(const QString &fileImpostazioni)
+{
+    return profilo::valore(profilo::contenuto(fileImpostazioni), SezioneImpostazioni, ChiaveArchivio).value_or(QString()).trimmed();
+}
+
+bool ScriviIndirizzoArchivio(const QString &fileImpostazioni, const QString &indirizzo)
+{
+    QFile file(fileImpostazioni);
+    if (!ApriInLettura(file) && QFileInfo::exists(fileImpostazioni))
+        return false;
+    const QByteArray contenuto = file.isOpen() ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    file.close();
+    return ScriviFileIntero(fileImpostazioni, profilo::conValore(contenuto, SezioneImpostazioni, ChiaveArchivio, indirizzo.trimmed()));
+}
+
 QByteArray TestoLeggimi()
 {
     const QString righe[] = {

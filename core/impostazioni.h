@@ -16,6 +16,11 @@ inline const QString ChiaveVoce = QStringLiteral("Voce attivata");
 // only once turned off, so a PC without a class keeps the file it always had.
 inline const QString ChiaveRipasso = QStringLiteral("Ripassa le parole sbagliate");
 
+// Where the children's answers are kept: absent or empty, the file in the
+// settings folder; a PostgreSQL address (postgresql://utente@host/lettoria),
+// the school's server.
+inline const QString ChiaveArchivio = QStringLiteral("Archivio risultati");
+
 inline const QString MessaggioImpostazioniDanneggiate =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
 inline const QString MessaggioErroreSalvataggio = QStringLiteral("C'è stato un errore nel salvare le configurazioni!");
@@ -30,6 +35,10 @@ bool LeggiImpostazioni(Sessione &sessione, const QString &file, Dialoghi &dialog
 // Returns the number of settings that were not saved (3, as the older
 // settings file counted them, or 0).
 int SalvaImpostazioni(const Sessione &sessione, const QString &file, Dialoghi &dialoghi);
+// The results store's address in the settings file; empty when none.
+QString IndirizzoArchivio(const QString &fileImpostazioni);
+// Writes it, keeping every other line; an empty address removes the server.
+bool ScriviIndirizzoArchivio(const QString &fileImpostazioni, const QString &indirizzo);
 // Creates the settings folder when missing and (re)writes the readme.
 // Failures are silent: the program runs without them.
 bool CreaCartellaImpostazioni(const Ambiente &ambiente);

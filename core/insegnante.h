@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/classe.h"
+
 #include <QString>
 
 // What only the teacher opens, behind a question a six-year-old cannot
@@ -17,6 +19,8 @@ public:
     // erased for good, or moved to the new name. False when they could not be.
     virtual bool cancellaRisposte(const QString &bambino) = 0;
     virtual bool rinominaRisposte(const QString &vecchio, const QString &nuovo) = 0;
+    // The class list was changed on this PC (the school's server keeps one for all).
+    virtual void classeCambiata(const QList<Bambino> &) {}
 };
 
 // No teacher's side at all (the benchmark): the question is never passed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/classe.h"
 #include "core/risposte.h"
 
 #include <QByteArray>
@@ -89,8 +90,18 @@ public:
     // A CSV an Italian spreadsheet opens as it is: semicolons, UTF-8 with a
     // byte-order mark, dates dd/mm/yyyy. One child, or the class when empty.
     virtual QByteArray csv(const QString &bambino) = 0;
+
+    // A school's server: its address, empty for this PC's own file.
+    virtual QString server() const { return QString(); }
+    // The answers kept on this PC that the school's server has not got yet.
+    virtual int inAttesa() { return 0; }
+    // The teacher changed the class list on this PC: the school's server gets it.
+    virtual void classeCambiata(const QList<Bambino> &) {}
 };
 
-// The module's entry point: the store in `cartellaImpostazioni`; the caller owns it.
+// The module's entry point: the store in `cartellaImpostazioni`, or the
+// school's server at `indirizzo` (a PostgreSQL address) with that folder's
+// file as its outbox; the caller owns it. An address that cannot be read
+// leaves the answers in the file, with a word for the teacher in avviso().
 #define LETTORIA_CREA_ARCHIVIO "lettoria_crea_archivio"
-extern "C" ArchivioRisultati *lettoria_crea_archivio(const QString &cartellaImpostazioni);
+extern "C" ArchivioRisultati *lettoria_crea_archivio(const QString &cartellaImpostazioni, const QString &indirizzo);

@@ -66,8 +66,10 @@ const QList<QStringList> &Migrazioni()
         // PC's own file, the last list read from the server). da_inviare:
         // on a PC, its answers the server has not got yet. modifiche: on a
         // PC, the erasures, renamings and class lists still to be carried to
-        // the server, in order; on the server, the renamings, so that the
-        // other PCs carry them to the answers they still hold.
+        // the server, in order; on the server, the erasures and renamings
+        // done, the old name as its SHA-256 only, so that the other PCs carry
+        // them to the answers they hold. invio: on a PC, where its outbox
+        // goes and the last change it read from there.
         {
             QStringLiteral("CREATE TABLE classe (posizione INTEGER NOT NULL PRIMARY KEY, nome TEXT NOT NULL UNIQUE,"
                            " segno TEXT NOT NULL)"),
@@ -75,6 +77,7 @@ const QList<QStringList> &Migrazioni()
                            " PRIMARY KEY (bambino, id))"),
             QStringLiteral("CREATE TABLE modifiche (id BIGINT NOT NULL PRIMARY KEY, azione TEXT NOT NULL, nome TEXT NOT NULL,"
                            " nuovo TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE invio (chiave TEXT NOT NULL PRIMARY KEY, valore TEXT NOT NULL)"),
         },
     };
     return script;

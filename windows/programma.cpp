@@ -100,7 +100,7 @@ int EseguiProgramma(int argc, char *argv[])
     DialoghiQt dialoghi;
     SuoniQt suoni(cartella);
     const Ambiente ambiente = Ambiente::diSistema(cartella);
-    RisultatiQt risposte(cartella, ambiente.cartellaImpostazioni, dialoghi);
+    RisultatiQt risposte(cartella, ambiente.cartellaImpostazioni, ambiente.fileImpostazioni(), dialoghi);
 
     QString corsivo;
     const EsitoAvvio esito = Main(sessione, ambiente, dialoghi, [&corsivo](const QString &font) { corsivo = font; });
@@ -111,10 +111,11 @@ int EseguiProgramma(int argc, char *argv[])
                             CreaFinestra);
     QObject::connect(&gestore, &GestoreFinestre::terminato, &app, &QApplication::quit, Qt::QueuedConnection);
     Finestra *avvio = gestore.mostra(IdFinestra::FormAvvio);
-    const auto dopo = [corsivo] {
+    const auto dopo = [corsivo, &risposte] {
         if (!corsivo.isEmpty())
             QFontDatabase::addApplicationFont(corsivo);
         ImpostaIcona();
+        risposte.avvia();
     };
     if (avvio)
         new DopoLaPrimaPittura(avvio, dopo);

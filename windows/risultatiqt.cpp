@@ -2,6 +2,7 @@
 
 #include "core/classe.h"
 #include "core/dialoghi.h"
+#include "core/impostazioni.h"
 #include "risultati/finestra/finestrarisultati.h"
 
 #include <QApplication>
@@ -9,8 +10,10 @@
 
 #include <utility>
 
-RisultatiQt::RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, Dialoghi &dialoghi)
-    : cartellaModulo_(cartellaModulo), cartellaImpostazioni_(cartellaImpostazioni), dialoghi_(dialoghi)
+RisultatiQt::RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, const QString &fileImpostazioni,
+                         Dialoghi &dialoghi)
+    : cartellaModulo_(cartellaModulo), cartellaImpostazioni_(cartellaImpostazioni), fileImpostazioni_(fileImpostazioni),
+      dialoghi_(dialoghi)
 {
 }
 
@@ -30,13 +33,13 @@ ArchivioRisultati *RisultatiQt::archivio()
         return archivio_.get();
     tentato_ = true;
     modulo_.setFileName(QDir(cartellaModulo_).filePath(QStringLiteral("lettoria2_risultati")));
-    using Crea = ArchivioRisultati *(*)(const QString &);
+    using Crea = ArchivioRisultati *(*)(const QString &, const QString &);
     const auto crea = reinterpret_cast<Crea>(modulo_.resolve(LETTORIA_CREA_ARCHIVIO));
     if (!crea) {
         qWarning("Lettoria 2: no results module, answers are not kept: %s", qPrintable(modulo_.errorString()));
         return nullptr;
     }
-    archivio_.reset(crea(cartellaImpostazioni_));
+    archivio_.reset(crea(cartellaImpostazioni_, IndirizzoArchivio(fileImpostazioni_)));
     if (archivio_ && !archivio_->avviso().isEmpty())
         dialoghi_.avvisa(Dialoghi::Icona::Esclamazione, archivio_->avviso());
     return archivio_.get();
@@ -97,4 +100,18 @@ QHash<QString, int> RisultatiQt::caselle(const QString &bambino)
         return {};
     ArchivioRisultati *a = archivio();
     return a ? a->caselle(bambino) : QHash<QString, int>{};
+}
+
+void RisultatiQt::classeCambiata(const QList<Bambino> &classe)
+{
+    if (!IndirizzoArchivio(fileImpostazioni_).isEmpty()) {
+        if (ArchivioRisultati *a = archivio())
+            a->classeCambiata(classe);
+    }
+}
+
+void RisultatiQt::avvia()
+{
+    if (!IndirizzoArchivio(fileImpostazioni_).isEmpty())
+        archivio();
 }

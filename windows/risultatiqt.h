@@ -27,8 +27,10 @@ inline const QString MessaggioSenzaRisultati =
 class RisultatiQt : public RegistroRisposte, public Insegnante
 {
 public:
-    // `cartellaModulo`: where the module is; `cartellaImpostazioni`: where the store is.
-    RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, Dialoghi &dialoghi);
+    // `cartellaModulo`: where the module is; `cartellaImpostazioni`: where the
+    // store is; `fileImpostazioni`: where the school's server may be named.
+    RisultatiQt(const QString &cartellaModulo, const QString &cartellaImpostazioni, const QString &fileImpostazioni,
+                Dialoghi &dialoghi);
     ~RisultatiQt() override;
 
     void registra(const Risposta &risposta) override;
@@ -38,12 +40,18 @@ public:
     void risultati() override;
     bool cancellaRisposte(const QString &bambino) override;
     bool rinominaRisposte(const QString &vecchio, const QString &nuovo) override;
+    void classeCambiata(const QList<Bambino> &classe) override;
+    // With a school's server in the settings, the store opens at once (after
+    // the first window is drawn), so that this PC's outbox drains and the
+    // class list arrives before anyone plays.
+    void avvia();
     // The store, loading the module if need be; null without it.
     ArchivioRisultati *archivio();
 
 private:
     QString cartellaModulo_;
     QString cartellaImpostazioni_;
+    QString fileImpostazioni_;
     Dialoghi &dialoghi_;
     QLibrary modulo_;
     std::unique_ptr<ArchivioRisultati> archivio_;

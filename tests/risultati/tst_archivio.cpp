@@ -529,20 +529,44 @@ private slots:
         QVERIFY(tenuteInTutto > 0);
     }
 
-    // The module the program loads: one factory, by name, beside the program.
+    // The module the program loads: one factory, by name, beside the program;
+    // the settings' address picks the store, and answers are kept on this PC
+    // whatever the address.
+    void modulo_data()
+    {
+        QTest::addColumn<QString>("indirizzo");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("avviso");
+        QTest::addColumn<int>("inAttesa");
+        QTest::newRow("none: this PC's file") << "" << "" << "" << 0;
+        QTest::newRow("not an address") << "mysql://scuola/lettoria" << ""
+                                        << "L'indirizzo dell'archivio della scuola non va bene: L'indirizzo deve cominciare con "
+                                           "postgresql:// (per esempio postgresql://lettoria@server-scuola/lettoria). Le risposte "
+                                           "restano su questo computer." << 0;
+        // Nothing listens on port 1: the answer waits in the outbox.
+        QTest::newRow("a server that does not answer") << "postgresql://lettoria@127.0.0.1:1/lettoria"
+                                                       << "postgresql://lettoria@127.0.0.1:1/lettoria" << "" << 1;
+    }
     void modulo()
     {
+        QFETCH(QString, indirizzo);
+        QFETCH(QString, server);
+        QFETCH(QString, avviso);
+        QFETCH(int, inAttesa);
         QLibrary libreria(QStringLiteral(LETTORIA_CARTELLA_MODULO "/lettoria2_risultati"));
         QVERIFY2(libreria.load(), qPrintable(libreria.errorString()));
-        using Crea = ArchivioRisultati *(*)(const QString &);
+        using Crea = ArchivioRisultati *(*)(const QString &, const QString &);
         const auto crea = reinterpret_cast<Crea>(libreria.resolve(LETTORIA_CREA_ARCHIVIO));
         QVERIFY(crea);
         QTemporaryDir dir;
-        std::unique_ptr<ArchivioRisultati> archivio(crea(dir.filePath(QStringLiteral("Impostazioni"))));
+        std::unique_ptr<ArchivioRisultati> archivio(crea(dir.filePath(QStringLiteral("Impostazioni")), indirizzo));
         QCOMPARE(archivio->condizione(), Condizione::Scrivibile);
+        QCOMPARE(archivio->server(), server);
+        QCOMPARE(archivio->avviso(), avviso);
         const QString a = NomeGenerato();
         archivio->registra(Risp(a, Inizio, QStringLiteral("RANA"), true));
         QCOMPARE(archivio->risposte(a).size(), 1);
+        QCOMPARE(archivio->inAttesa(), inAttesa);
         archivio.reset();
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("Impostazioni/Lettoria2-risultati.sqlite"))));
     }

@@ -26,7 +26,7 @@ private slots:
     {
         QTemporaryDir impostazioni;
         FakeDialoghi dialoghi;
-        RisultatiQt r(QStringLiteral(LETTORIA_CARTELLA_MODULO), impostazioni.path(), dialoghi);
+        RisultatiQt r(QStringLiteral(LETTORIA_CARTELLA_MODULO), impostazioni.path(), impostazioni.filePath("Lettoria2.INI"), dialoghi);
         r.registra(risposta(QString(), true)); // a guest: nothing kept, nothing loaded
         r.registra(risposta(QStringLiteral("Bambino A"), false));
         r.registra(risposta(QStringLiteral("Bambino A"), true));
@@ -52,7 +52,7 @@ private slots:
     {
         QTemporaryDir vuota, impostazioni;
         FakeDialoghi dialoghi;
-        RisultatiQt r(vuota.path(), impostazioni.path(), dialoghi);
+        RisultatiQt r(vuota.path(), impostazioni.path(), impostazioni.filePath("Lettoria2.INI"), dialoghi);
         r.registra(risposta(QString(), true));
         QVERIFY(dialoghi.chiamate.isEmpty());
         for (int i = 0; i < 3; ++i)

@@ -132,6 +132,8 @@ bool EditorClasse::salva(const QList<Bambino> &nuova)
         return false;
     }
     classe_ = nuova;
+    if (archivio_.salvata)
+        archivio_.salvata(nuova);
     return true;
 }
 

@@ -29,6 +29,8 @@ public:
         std::function<bool(const QString &bambino)> cancella;
         // Moves a child's answers to a new name; false when it could not.
         std::function<bool(const QString &vecchio, const QString &nuovo)> rinomina;
+        // The list as saved, for the school's server when there is one.
+        std::function<void(const QList<Bambino> &classe)> salvata;
     };
     EditorClasse(const Ambiente &ambiente, Dialoghi &dialoghi, Archivio archivio, QWidget *parent = nullptr);
 

@@ -165,6 +165,7 @@ void OPZIONI::CommandClasse_Click()
     EditorClasse::Archivio archivio;
     archivio.cancella = [this](const QString &b) { return ctx.insegnante.cancellaRisposte(b); };
     archivio.rinomina = [this](const QString &v, const QString &n) { return ctx.insegnante.rinominaRisposte(v, n); };
+    archivio.salvata = [this](const QList<Bambino> &classe) { ctx.insegnante.classeCambiata(classe); };
     editorClasse = new EditorClasse(ctx.ambiente, ctx.dialoghi, archivio, this);
     editorClasse->setWindowFlag(Qt::Window); // a screen of its own, gone with this window
     editorClasse->setAttribute(Qt::WA_DeleteOnClose);
