@@ -193,7 +193,7 @@ void ArchivioScuola::spedisci()
             if (!nuovo && ApriServer(nome, server_, &motivo)) {
                 db = QSqlDatabase::database(nome, false);
                 if (!preparato) {
-                    const StatoServer stato = PreparaServer(db, &motivo);
+                    const StatoServer stato = PreparaServer(db, server_, &motivo);
                     preparato = stato == StatoServer::Pronto;
                     if (stato == StatoServer::Nuovo) {
                         std::lock_guard<std::mutex> g(mutex_);

@@ -173,11 +173,11 @@ namespace {
 constexpr qint64 ChiavePreparazione = 0x4c6574746f726961; // "Lettoria"
 }
 
-StatoServer PreparaServer(QSqlDatabase &db, QString *motivo)
+StatoServer PreparaServer(QSqlDatabase &db, const IndirizzoServer &indirizzo, QString *motivo)
 {
     QSqlQuery q(db);
     const auto errore = [&](const QSqlError &e) {
-        *motivo = MotivoServer(e.databaseText(), IndirizzoServer());
+        *motivo = MotivoServer(e.databaseText(), indirizzo);
         db.rollback();
         return StatoServer::Errore;
     };
@@ -263,7 +263,7 @@ EsitoProva ProvaServer(const QString &testo)
     {
         if (ApriServer(nome, *indirizzo, &esito.errore)) {
             QSqlDatabase db = QSqlDatabase::database(nome, false);
-            if (PreparaServer(db, &esito.errore) == StatoServer::Pronto && !LeggiClasseServer(db, &esito.classe))
+            if (PreparaServer(db, *indirizzo, &esito.errore) == StatoServer::Pronto && !LeggiClasseServer(db, &esito.classe))
                 esito.errore = MotivoServer(QSqlQuery(db).lastError().databaseText(), *indirizzo);
             db.close();
         }

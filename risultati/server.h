@@ -41,7 +41,7 @@ enum class StatoServer { Pronto, Nuovo, Errore };
 // Creates or brings the tables to this program's version, under a lock so
 // that two PCs starting at once do it once. Nuovo: the server's tables come
 // from a newer program, and are not touched.
-StatoServer PreparaServer(QSqlDatabase &db, QString *motivo);
+StatoServer PreparaServer(QSqlDatabase &db, const IndirizzoServer &indirizzo, QString *motivo);
 
 // What the teacher's "Prova" finds: an empty `errore` when the server works
 // (tables made or brought up to date), and the class list it holds.

@@ -5,6 +5,8 @@
 #                         on 127.0.0.1; writes DIR/porta and DIR/pgpass
 #   server.sh ferma DIR   stops it (the cluster stays, to be started again)
 #   server.sh togli DIR   stops it and removes DIR
+#   server.sh nuovo DIR   togli, then avvia: a fresh server
+# Started again, it keeps its port when the port is still free.
 # Superuser "prova", password in DIR/pgpass; every connection needs a password
 # (scram-sha-256), as on a school's server. As root the server runs as the
 # "postgres" user the package creates, or "nobody".
@@ -42,7 +44,10 @@ case "$azione" in
       [ "$(id -u)" -eq 0 ] && { id postgres >/dev/null 2>&1 && chown -R postgres "$dir" || chown -R nobody "$dir"; }
       come "$bin/initdb" -D "$dir/dati" -U prova --pwfile="$dir/password" -A scram-sha-256 -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log"
     fi
-    porta=$(porta_libera)
+    porta=$(cat "$dir/porta" 2>/dev/null || true)
+    if [ -z "$porta" ] || ! python3 -c "import socket,sys; socket.socket().bind(('127.0.0.1', int(sys.argv[1])))" "$porta" 2>/dev/null; then
+      porta=$(porta_libera)
+    fi
     echo "$porta" >"$dir/porta"
     # The tests read the password as libpq does, from a pgpass file of their own.
     printf '*:*:*:prova:segreto-di-prova\n' >"$dir/pgpass"
@@ -61,8 +66,12 @@ case "$azione" in
     [ -f "$dir/dati/postmaster.pid" ] && come "$bin/pg_ctl" -D "$dir/dati" -w -t 60 -m immediate stop >/dev/null
     rm -rf "$dir"
     ;;
+  nuovo)
+    "$0" togli "$dir"
+    exec "$0" avvia "$dir"
+    ;;
   *)
-    echo "usage: server.sh avvia|ferma|togli DIR" >&2
+    echo "usage: server.sh avvia|ferma|togli|nuovo DIR" >&2
     exit 2
     ;;
 esac
