@@ -12,7 +12,7 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 PACKAGES=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libfontconfig-dev
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libfontconfig-dev
   libespeak-ng-dev espeak-ng-data
   fonts-liberation2 fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream
@@ -26,6 +26,9 @@ TEST_PACKAGES=(clang libclang-rt-14-dev lintian)
 BENCH_PACKAGES=(xvfb libxcb1-dev pulseaudio pulseaudio-utils)
 # The tests of the teacher's results read the parents' report back with pdftotext and pdfinfo.
 TEST_PACKAGES+=(poppler-utils)
+# The school's results store is tested against a throwaway PostgreSQL server
+# the tests start themselves (initdb, pg_ctl, psql).
+TEST_PACKAGES+=(postgresql postgresql-client)
 
 install_missing() {
   local missing=()

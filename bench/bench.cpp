@@ -6,6 +6,7 @@
 #include "bench/guida.h"
 #include "bench/misure.h"
 #include "bench/risultati.h"
+#include "bench/scuola.h"
 
 #include "core/avvio.h"
 #include "core/casuale.h"
@@ -753,6 +754,8 @@ int main(int argc, char *argv[])
         figuraMemoria(imp);
     if (scelta(imp, QStringLiteral("results")))
         FigureRisultati(imp.rapido, imp.cartellaProgramma, conteggio.misurate, conteggio.raggiunte, conteggio.errori);
+    if (scelta(imp, QStringLiteral("school")))
+        FigureScuola(imp.rapido, imp.cartellaProgramma, conteggio.misurate, conteggio.raggiunte, conteggio.errori);
 
     std::printf("%d of %d targets met%s\n", conteggio.raggiunte, conteggio.misurate,
                 conteggio.errori ? qPrintable(QStringLiteral(", %1 errors").arg(conteggio.errori)) : "");

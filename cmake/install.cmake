@@ -139,6 +139,8 @@ endif()
 # The answer sounds play through GStreamer (its app source, converters and the
 # PulseAudio sink); Wayland desktops run the program natively with qt6-wayland,
 # through XWayland without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland")
+# Qt SQL's PostgreSQL driver: only a school that keeps its results on its own
+# server needs it, and the program says so when it is missing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland, libqt6sql6-psql")
 
 include(CPack)

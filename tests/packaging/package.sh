@@ -64,7 +64,7 @@ for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6charts6
 done
 
 recommends=$(field Recommends)
-for rec in gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for rec in gstreamer1.0-plugins-base gstreamer1.0-plugins-good libqt6sql6-psql; do
   check "Recommends names $rec: $recommends" grep -qE "(^|, )$rec( |,|$)" <<<"$recommends"
 done
 

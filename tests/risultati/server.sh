@@ -39,6 +39,15 @@ case "$azione" in
   avvia)
     mkdir -p "$dir"
     dir=$(cd "$dir" && pwd)
+    if [ "$(id -u)" -eq 0 ]; then
+      # The server's user must pass through the folders above its own (a
+      # private temporary folder among them): they may be passed, not read.
+      d=$(dirname "$dir")
+      while [ "$d" != / ]; do
+        [ "$(( 0$(stat -c %a "$d") & 1 ))" -eq 1 ] || chmod o+x "$d"
+        d=$(dirname "$d")
+      done
+    fi
     if [ ! -f "$dir/dati/PG_VERSION" ]; then
       printf 'segreto-di-prova\n' >"$dir/password"
       [ "$(id -u)" -eq 0 ] && { id postgres >/dev/null 2>&1 && chown -R postgres "$dir" || chown -R nobody "$dir"; }

@@ -286,8 +286,6 @@ private slots:
     {
         QTemporaryDir cartellaServer, pc;
         Server proprio{cartellaServer.path() + QStringLiteral("/pg")};
-        // Run as root, the server runs as another user, who must reach its folder.
-        QFile::setPermissions(cartellaServer.path(), QFile::permissions(cartellaServer.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
         QVERIFY(proprio.comando(QStringLiteral("avvia")));
         const QString db = NuovoDatabase(proprio);
         {
