@@ -1,5 +1,12 @@
-// The module's one entry point, resolved by name by the program's loader.
+// The module's entry points, resolved by name by the program's loader: the
+// store, and the teacher's results window with the school's server behind it.
 #include "risultati/archivioscuola.h"
+#include "risultati/finestra/finestrarisultati.h"
+#include "risultati/server.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
 
 namespace {
 
@@ -30,7 +37,47 @@ private:
     QString motivo_;
 };
 
+// The class list the teacher chose, written on the school's server and then
+// in this PC's `fileClasse`.
+bool PortaClasse(const QString &testo, const QList<Bambino> &classe, const QString &fileClasse)
+{
+    QString motivo;
+    const std::optional<IndirizzoServer> indirizzo = LeggiIndirizzo(testo, &motivo);
+    if (!indirizzo)
+        return false;
+    const QString nome = QStringLiteral("lettoria_porta_classe");
+    bool scritta = false;
+    if (ApriServer(nome, *indirizzo, &motivo)) {
+        QSqlDatabase db = QSqlDatabase::database(nome, false);
+        scritta = PreparaServer(db, &motivo) == StatoServer::Pronto && ScriviClasseServer(db, classe);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome); // once no handle to it is left
+    if (!scritta)
+        qWarning("Lettoria 2: the class list is not on the school's server: %s", qPrintable(motivo));
+    return scritta && ScriviClasse(fileClasse, classe);
+}
+
 } // namespace
+
+extern "C" Q_DECL_EXPORT QWidget *lettoria_apri_risultati(ArchivioRisultati *archivio, const QStringList &bambini,
+                                                         Dialoghi *dialoghi, const QString &fileImpostazioni,
+                                                         QWidget *genitore)
+{
+    if (!archivio || !dialoghi)
+        return nullptr;
+    FinestraRisultati::Scuola scuola;
+    scuola.fileImpostazioni = fileImpostazioni;
+    scuola.prova = [](const QString &indirizzo) {
+        const EsitoProva esito = ProvaServer(indirizzo);
+        return FinestraRisultati::EsitoProvaScuola{esito.errore, esito.classe};
+    };
+    const QString fileClasse = QFileInfo(fileImpostazioni).dir().filePath(NomeFileClasse);
+    scuola.portaClasse = [fileClasse](const QString &indirizzo, const QList<Bambino> &classe) {
+        return PortaClasse(indirizzo, classe, fileClasse);
+    };
+    return FinestraRisultati::apri(*archivio, bambini, *dialoghi, scuola, genitore);
+}
 
 extern "C" Q_DECL_EXPORT ArchivioRisultati *lettoria_crea_archivio(const QString &cartellaImpostazioni, const QString &indirizzo)
 {

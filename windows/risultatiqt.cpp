@@ -70,7 +70,7 @@ bool RisultatiQt::adulto()
 void RisultatiQt::risultati()
 {
     ArchivioRisultati *a = archivio();
-    using Apri = QWidget *(*)(ArchivioRisultati *, const QStringList &, Dialoghi *, QWidget *);
+    using Apri = decltype(&lettoria_apri_risultati);
     const auto apri = reinterpret_cast<Apri>(modulo_.resolve(LETTORIA_APRI_RISULTATI));
     if (!a || !apri) {
         dialoghi_.avvisa(Dialoghi::Icona::Esclamazione, MessaggioSenzaRisultati);
@@ -79,7 +79,7 @@ void RisultatiQt::risultati()
     QStringList bambini;
     for (const Bambino &b : LeggiClasse(QDir(cartellaImpostazioni_).filePath(NomeFileClasse)).bambini)
         bambini.append(b.nome);
-    finestra_ = apri(a, bambini, &dialoghi_, nullptr);
+    finestra_ = apri(a, bambini, &dialoghi_, fileImpostazioni_, nullptr);
 }
 
 bool RisultatiQt::cancellaRisposte(const QString &bambino)

@@ -5,8 +5,12 @@
 #include "risultati/finestra/grafici.h"
 #include "risultati/finestra/rapportopdf.h"
 
+#include "core/estrazione.h"
+#include "core/impostazioni.h"
+
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,12 +19,14 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSet>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -106,6 +112,19 @@ void cambiaGrafico(QChartView *vista, QChart *nuovo)
     delete vecchio;
 }
 
+// Where the answers are kept now, and how many wait on this PC for the school's server.
+QString testoArchivio(const QString &server, int inAttesa)
+{
+    if (server.isEmpty())
+        return QStringLiteral("Le risposte sono salvate su questo computer.");
+    QString t = QStringLiteral("Le risposte sono salvate sul server della scuola: %1.").arg(server);
+    if (inAttesa == 1)
+        t += QStringLiteral(" 1 risposta aspetta di essere inviata da questo computer.");
+    else if (inAttesa > 1)
+        t += QStringLiteral(" %1 risposte aspettano di essere inviate da questo computer.").arg(inAttesa);
+    return t;
+}
+
 QString nomeFile(QString nome)
 {
     static const QString vietati = QStringLiteral("/\\:*?\"<>|");
@@ -118,9 +137,9 @@ QString nomeFile(QString nome)
 } // namespace
 
 FinestraRisultati::FinestraRisultati(ArchivioRisultati &archivio, const QStringList &bambini, Dialoghi &dialoghi,
-                                     const QDateTime &adesso, QWidget *genitore)
+                                     const QDateTime &adesso, const Scuola &scuola, QWidget *genitore)
     : QWidget(genitore, Qt::Window | Qt::FramelessWindowHint), archivio_(archivio), bambini_(bambini),
-      dialoghi_(dialoghi), adesso_(adesso)
+      dialoghi_(dialoghi), adesso_(adesso), scuola_(scuola)
 {
     setObjectName(QStringLiteral("finestraRisultati"));
     setWindowTitle(QStringLiteral("Lettoria 2: i risultati"));
@@ -234,7 +253,46 @@ QWidget *FinestraRisultati::creaPaginaClasse()
     colonna->addLayout(legenda);
     colonna->addWidget(Quadro, 1);
     colonna->addLayout(piede);
+    colonna->addSpacing(aspetto::px(6));
+    colonna->addLayout(creaArchivio(pagina));
     return pagina;
+}
+
+QLayout *FinestraRisultati::creaArchivio(QWidget *pagina)
+{
+    auto *titolo = etichetta(aspetto::titoletto(), QStringLiteral("TitoloArchivio"), pagina,
+                             QStringLiteral("Archivio della scuola"));
+    titolo->setWordWrap(false);
+    Archivio = etichetta(aspetto::testo(), QStringLiteral("Archivio"), pagina);
+    Indirizzo = new QLineEdit(IndirizzoArchivio(scuola_.fileImpostazioni), pagina);
+    Indirizzo->setObjectName(QStringLiteral("Indirizzo"));
+    Indirizzo->setPlaceholderText(QStringLiteral("postgresql://lettoria@server-scuola/lettoria"));
+    Indirizzo->setStyleSheet(QStringLiteral("QLineEdit { font-size: %1px; }").arg(aspetto::px(24)));
+    Prova = pulsante(QStringLiteral("Prova il collegamento"), QStringLiteral("Prova"), pagina);
+    connect(Prova, &QPushButton::clicked, this, [this] {
+        if (provaIndirizzo(Indirizzo->text().trimmed()))
+            mostraEsito(QStringLiteral("Collegamento riuscito: il server della scuola è pronto."));
+    });
+    SalvaIndirizzo = pulsante(QStringLiteral("Salva"), QStringLiteral("SalvaIndirizzo"), pagina);
+    connect(SalvaIndirizzo, &QPushButton::clicked, this, &FinestraRisultati::salvaIndirizzo);
+    Esito = etichetta(aspetto::testo(), QStringLiteral("EsitoProva"), pagina);
+    Esito->setVisible(false);
+
+    auto *testa = new QHBoxLayout;
+    testa->setSpacing(aspetto::px(16));
+    testa->addWidget(titolo, 0, Qt::AlignTop);
+    testa->addWidget(Archivio, 1);
+    auto *riga = new QHBoxLayout;
+    riga->setSpacing(aspetto::px(14));
+    riga->addWidget(Indirizzo, 1);
+    riga->addWidget(Prova);
+    riga->addWidget(SalvaIndirizzo);
+    auto *colonna = new QVBoxLayout;
+    colonna->setSpacing(aspetto::px(8));
+    colonna->addLayout(testa);
+    colonna->addLayout(riga);
+    colonna->addWidget(Esito);
+    return colonna;
 }
 
 QWidget *FinestraRisultati::creaPaginaBambino()
@@ -332,6 +390,8 @@ void FinestraRisultati::mostraClasse()
     EsportaClasse->setEnabled(!quadro.bambini.isEmpty());
     Suggerimento->setText(quadro.bambini.isEmpty() ? QStringLiteral("Nessun bambino nell'elenco della classe.")
                                                    : QStringLiteral("Tocca un nome per vedere i suoi risultati."));
+    const QString server = archivio_.server();
+    Archivio->setText(testoArchivio(server, server.isEmpty() ? 0 : archivio_.inAttesa()));
     Pagine->setCurrentIndex(0);
 }
 
@@ -433,12 +493,99 @@ void FinestraRisultati::cancellaBambino()
     mostraClasse();
 }
 
-extern "C" Q_DECL_EXPORT QWidget *lettoria_apri_risultati(ArchivioRisultati *archivio, const QStringList &bambini,
-                                                         Dialoghi *dialoghi, QWidget *genitore)
+void FinestraRisultati::mostraEsito(const QString &testo)
 {
-    if (!archivio || !dialoghi)
-        return nullptr;
-    auto *f = new FinestraRisultati(*archivio, bambini, *dialoghi, QDateTime::currentDateTime(), genitore);
+    Esito->setText(testo);
+    Esito->setVisible(!testo.isEmpty());
+}
+
+std::optional<FinestraRisultati::EsitoProvaScuola> FinestraRisultati::provaIndirizzo(const QString &indirizzo)
+{
+    if (!scuola_.prova)
+        return std::nullopt;
+    // A server that does not answer takes a few seconds to give up: the
+    // teacher sees that something is going on.
+    mostraEsito(QStringLiteral("Provo il collegamento con il server della scuola…"));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const EsitoProvaScuola esito = scuola_.prova(indirizzo);
+    QGuiApplication::restoreOverrideCursor();
+    if (!esito.errore.isEmpty()) {
+        mostraEsito(esito.errore);
+        return std::nullopt;
+    }
+    return esito;
+}
+
+void FinestraRisultati::salvaIndirizzo()
+{
+    // An empty address sends the answers back to this PC's file: nothing to try.
+    const QString indirizzo = Indirizzo->text().trimmed();
+    std::optional<EsitoProvaScuola> esito;
+    if (!indirizzo.isEmpty() && !(esito = provaIndirizzo(indirizzo)))
+        return;
+    if (!ScriviIndirizzoArchivio(scuola_.fileImpostazioni, indirizzo)) {
+        mostraEsito(QStringLiteral("Non è stato possibile salvare l'indirizzo nelle impostazioni."));
+        return;
+    }
+    Indirizzo->setText(indirizzo);
+    if (indirizzo.isEmpty()) {
+        mostraEsito(QStringLiteral("Fatto. Da quando Lettoria 2 sarà aperto di nuovo, le risposte resteranno su questo computer."));
+        return;
+    }
+    if (!portaBambini(indirizzo, esito->classe)) {
+        mostraEsito(QStringLiteral("L'indirizzo è salvato: da quando Lettoria 2 sarà aperto di nuovo, le risposte andranno "
+                                   "al server della scuola. Non è stato possibile però portarci i bambini di questo "
+                                   "computer: tocca di nuovo «Salva» per riprovare."));
+        return;
+    }
+    mostraEsito(QStringLiteral("Fatto. Da quando Lettoria 2 sarà aperto di nuovo, le risposte andranno al server della scuola."));
+}
+
+bool FinestraRisultati::portaBambini(const QString &indirizzo, const QList<Bambino> &classe)
+{
+    // Once the server has a class, it is the class on every PC: this is the
+    // one moment this PC's list can join it. Names are compared as the class
+    // list compares them, and the class stays within its 60.
+    QSet<QString> presenti;
+    for (const Bambino &b : classe)
+        presenti.insert(ChiaveParola(b.nome));
+    QList<Bambino> mancanti;
+    QStringList nomi;
+    const QString fileClasse = QFileInfo(scuola_.fileImpostazioni).dir().filePath(NomeFileClasse);
+    for (const Bambino &b : LeggiClasse(fileClasse).bambini) {
+        if (classe.size() + mancanti.size() >= MassimoBambini)
+            break;
+        if (!presenti.contains(ChiaveParola(b.nome))) {
+            mancanti.append(b);
+            nomi.append(b.nome);
+        }
+    }
+    if (mancanti.isEmpty())
+        return true;
+    QString domanda;
+    if (!classe.isEmpty())
+        domanda = mancanti.size() == 1
+            ? QStringLiteral("Questo computer ha un bambino che la classe della scuola non ha: %1. Vuoi aggiungerlo?").arg(nomi.first())
+            : QStringLiteral("Questo computer ha bambini che la classe della scuola non ha: %1. Vuoi aggiungerli?")
+                  .arg(nomi.join(QStringLiteral(", ")));
+    else if (mancanti.size() == 1)
+        domanda = QStringLiteral("Sul server della scuola la classe è ancora vuota. Vuoi portarci il bambino di questo computer?");
+    else
+        domanda = QStringLiteral("Sul server della scuola la classe è ancora vuota. Vuoi portarci i %1 bambini di questo computer?")
+                      .arg(mancanti.size());
+    if (!dialoghi_.chiedi(domanda))
+        return true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool fatto = scuola_.portaClasse && scuola_.portaClasse(indirizzo, classe + mancanti);
+    QGuiApplication::restoreOverrideCursor();
+    return fatto;
+}
+
+FinestraRisultati *FinestraRisultati::apri(ArchivioRisultati &archivio, const QStringList &bambini, Dialoghi &dialoghi,
+                                           const Scuola &scuola, QWidget *genitore)
+{
+    auto *f = new FinestraRisultati(archivio, bambini, dialoghi, QDateTime::currentDateTime(), scuola, genitore);
     f->setAttribute(Qt::WA_DeleteOnClose);
     const QScreen *s = genitore && genitore->screen() ? genitore->screen() : QGuiApplication::primaryScreen();
     if (s)

@@ -66,6 +66,8 @@ public:
         p.tempi = {{QStringLiteral("Un nome e due immagini"), 725'000, 40}, {QStringLiteral("Il puzzle"), 4'000'000, 1}};
         return p;
     }
+    QString server() const override { return indirizzoServer; }
+    int inAttesa() override { return attesa; }
     QByteArray csv(const QString &bambino) override
     {
         chiestiCsv.append(bambino);
@@ -77,6 +79,8 @@ public:
                                         {QStringLiteral("SOLE"), QStringLiteral("SALE"), 1}};
     int giorni = 12;
     QString testoAvviso;
+    QString indirizzoServer; // empty: this PC's file
+    int attesa = 0;          // answers waiting for the server
     bool cancellaRiesce = true;
     Condizione stato = Condizione::Scrivibile;
     QStringList cancellati, chiestiCsv;

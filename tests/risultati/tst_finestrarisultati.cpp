@@ -3,6 +3,8 @@
 #include "tests/risultati/archiviofinto.h"
 #include "tests/support/provecomuni.h"
 
+#include "core/impostazioni.h"
+
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -33,6 +35,25 @@ QString poppler(const QString &programma, const QStringList &argomenti)
 
 void clic(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
 
+// "Alunno 03", or "Alunno 03\tCASA" with a sign; alunni(1, 3): "Alunno 01" to "Alunno 03".
+QList<Bambino> classe(const QStringList &righe)
+{
+    QList<Bambino> c;
+    for (const QString &r : righe)
+        c.append({r.section(QLatin1Char('\t'), 0, 0), r.section(QLatin1Char('\t'), 1)});
+    return c;
+}
+QStringList alunni(int dal, int al)
+{
+    QStringList nomi;
+    for (int i = dal; i <= al; ++i)
+        nomi.append(QStringLiteral("Alunno %1").arg(i, 2, 10, QLatin1Char('0')));
+    return nomi;
+}
+
+const QByteArray Impostazioni =
+    "[IMPOSTAZIONI]\r\nSuoni attivati=1\r\nArchivio risultati=postgresql://vecchio@server/lettoria\r\nCarattere=Arial\r\n";
+
 } // namespace
 
 class TestFinestraRisultati : public QObject
@@ -43,6 +64,22 @@ class TestFinestraRisultati : public QObject
     std::unique_ptr<FakeDialoghi> dialoghi;
     std::unique_ptr<FinestraRisultati> f;
     std::unique_ptr<QTemporaryDir> cartella;
+    // The school's server as the window reaches it: what it answers, what it was asked.
+    struct
+    {
+        FinestraRisultati::EsitoProvaScuola esito;
+        bool riesce = true;
+        QStringList provati;
+        QList<std::pair<QString, QList<Bambino>>> portate;
+    } server;
+    FinestraRisultati::Scuola scuola;
+
+    void nuovaFinestra()
+    {
+        f = std::make_unique<FinestraRisultati>(*archivio, archivio->bambini, *dialoghi, Adesso, scuola);
+        f->resize(1600, 900);
+        f->show();
+    }
 
 private slots:
     void init()
@@ -50,9 +87,11 @@ private slots:
         archivio = std::make_unique<ArchivioFinto>(7);
         dialoghi = std::make_unique<FakeDialoghi>();
         cartella = std::make_unique<QTemporaryDir>();
-        f = std::make_unique<FinestraRisultati>(*archivio, archivio->bambini, *dialoghi, Adesso);
-        f->resize(1600, 900);
-        f->show();
+        server = {};
+        scuola = {cartella->filePath(QStringLiteral("Lettoria2.INI")),
+                  [this](const QString &indirizzo) { server.provati.append(indirizzo); return server.esito; },
+                  [this](const QString &indirizzo, const QList<Bambino> &c) { server.portate.append({indirizzo, c}); return server.riesce; }};
+        nuovaFinestra();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
     void cleanup() { f.reset(); }
@@ -285,7 +324,7 @@ private slots:
     void classeVuotaESolaLettura()
     {
         archivio->stato = ArchivioRisultati::Condizione::SolaLettura;
-        f = std::make_unique<FinestraRisultati>(*archivio, QStringList{}, *dialoghi, Adesso);
+        f = std::make_unique<FinestraRisultati>(*archivio, QStringList{}, *dialoghi, Adesso, scuola);
         QCOMPARE(f->Quadro->rowCount(), 0);
         QCOMPARE(f->Suggerimento->text(), QStringLiteral("Nessun bambino nell'elenco della classe."));
         QVERIFY(!f->EsportaClasse->isEnabled());
@@ -294,6 +333,120 @@ private slots:
         QCOMPARE(f->Titolo->textFormat(), Qt::PlainText);
         QCOMPARE(f->Cancella->text(), QStringLiteral("Cancella i dati di Alunno && <b>01</b>"));
         QVERIFY(!f->Cancella->isEnabled());
+    }
+
+    void doveSonoLeRisposte_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<int>("attesa");
+        QTest::addColumn<QString>("testo");
+        const QString server = QStringLiteral("Le risposte sono salvate sul server della scuola: postgresql://lettoria@scuola/lettoria.");
+        QTest::newRow("questo computer") << "" << 4 << "Le risposte sono salvate su questo computer.";
+        QTest::newRow("server") << "postgresql://lettoria@scuola/lettoria" << 0 << server;
+        QTest::newRow("una in attesa") << "postgresql://lettoria@scuola/lettoria" << 1
+                                       << server + " 1 risposta aspetta di essere inviata da questo computer.";
+        QTest::newRow("cinque in attesa") << "postgresql://lettoria@scuola/lettoria" << 5
+                                          << server + " 5 risposte aspettano di essere inviate da questo computer.";
+    }
+    // Read again each time the class comes back on screen.
+    void doveSonoLeRisposte()
+    {
+        QFETCH(QString, server);
+        QFETCH(int, attesa);
+        archivio->indirizzoServer = server;
+        archivio->attesa = attesa;
+        f->mostraBambino(QStringLiteral("Alunno 02"));
+        clic(f->Classe);
+        QTEST(f->Archivio->text(), "testo");
+    }
+
+    void salvaIndirizzo_data()
+    {
+        QTest::addColumn<QString>("scritto");          // in the address field
+        QTest::addColumn<QString>("errore");           // of the server's try
+        QTest::addColumn<QStringList>("sulServer");    // the server's class list
+        QTest::addColumn<QStringList>("qui");          // this PC's Bambini.txt
+        QTest::addColumn<bool>("si");                  // the answer to the question
+        QTest::addColumn<QString>("domanda");          // "" when none
+        QTest::addColumn<QStringList>("portati");      // the list handed to the server
+        QTest::addColumn<QString>("esito");
+        const QString s = QStringLiteral("postgresql://lettoria@scuola/lettoria");
+        const QString e = QStringLiteral("Fatto. Da quando Lettoria 2 sarà aperto di nuovo, le risposte andranno al server della scuola.");
+        const QString vuota = QStringLiteral("Sul server della scuola la classe è ancora vuota. Vuoi portarci ");
+        const QString mancano = QStringLiteral("Questo computer ha bambini che la classe della scuola non ha: ");
+        QTest::newRow("indirizzo sbagliato") << "mysql://scuola" << "Serve postgresql://." << QStringList{} << alunni(1, 2) << false << ""
+                                             << QStringList{} << "Serve postgresql://.";
+        QTest::newRow("nessun bambino qui") << " " + s + " " << "" << alunni(1, 2) << QStringList{} << false << "" << QStringList{} << e;
+        QTest::newRow("classe vuota, sì") << s << "" << QStringList{} << QStringList{"Alunno 01", "Alunno 02\tCASA"}
+                                          << true << vuota + "i 2 bambini di questo computer?"
+                                          << QStringList{"Alunno 01", "Alunno 02\tCASA"} << e;
+        QTest::newRow("classe vuota, no") << s << "" << QStringList{} << alunni(1, 1) << false
+                                          << vuota + "il bambino di questo computer?" << QStringList{} << e;
+        QTest::newRow("mancanti, sì") << s << "" << QStringList{"Alunno 01\tSOLE", "Alunno 02"}
+                                      << QStringList{"alunno 02", "Alunno 03", "Alunno 04\tRANA"} << true
+                                      << mancano + "Alunno 03, Alunno 04. Vuoi aggiungerli?"
+                                      << QStringList{"Alunno 01\tSOLE", "Alunno 02", "Alunno 03", "Alunno 04\tRANA"} << e;
+        QTest::newRow("uno mancante, no") << s << "" << alunni(1, 2) << alunni(2, 3) << false
+                                          << "Questo computer ha un bambino che la classe della scuola non ha: Alunno 03. Vuoi aggiungerlo?"
+                                          << QStringList{} << e;
+        QTest::newRow("nessuno mancante") << s << "" << alunni(1, 3) << alunni(2, 3) << false << "" << QStringList{} << e;
+        QTest::newRow("fino a sessanta") << s << "" << alunni(1, 58) << alunni(57, 63) << true
+                                         << mancano + "Alunno 59, Alunno 60. Vuoi aggiungerli?" << alunni(1, 60) << e;
+        QTest::newRow("classe non portata") << s << "" << QStringList{} << alunni(1, 2) << true
+                                            << vuota + "i 2 bambini di questo computer?" << alunni(1, 2)
+                                            << "L'indirizzo è salvato: da quando Lettoria 2 sarà aperto di nuovo, le risposte andranno al server "
+                                               "della scuola. Non è stato possibile però portarci i bambini di questo computer: tocca di nuovo «Salva» per riprovare.";
+        QTest::newRow("vuoto: questo computer") << " " << "Manca l'indirizzo." << QStringList{} << alunni(1, 2) << false << ""
+                                                << QStringList{}
+                                                << "Fatto. Da quando Lettoria 2 sarà aperto di nuovo, le risposte resteranno su questo computer.";
+    }
+    // "Prova" tries the address as typed and saves nothing; "Salva" tries it
+    // again, changes only the key's line, then offers this PC's missing children.
+    void salvaIndirizzo()
+    {
+        QFETCH(QString, scritto);
+        QFETCH(QString, errore);
+        QFETCH(QString, domanda);
+        QFETCH(QStringList, portati);
+        QFile file(scuola.fileImpostazioni);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Impostazioni) == Impostazioni.size());
+        file.close();
+        QFETCH(QStringList, qui);
+        QVERIFY(ScriviClasse(QDir(cartella->path()).filePath(NomeFileClasse), classe(qui)));
+        QFETCH(QStringList, sulServer);
+        QFETCH(QString, esito);
+        server = {{errore, classe(sulServer)}, !esito.endsWith(QStringLiteral("riprovare.")), {}, {}};
+        QFETCH(bool, si);
+        dialoghi->risposte = {si ? Dialoghi::Risposta::Si : Dialoghi::Risposta::No};
+        nuovaFinestra();
+        QCOMPARE(f->Indirizzo->text(), QStringLiteral("postgresql://vecchio@server/lettoria"));
+        QCOMPARE(f->Indirizzo->placeholderText(), QStringLiteral("postgresql://lettoria@server-scuola/lettoria"));
+        f->Indirizzo->setText(scritto);
+        clic(f->Prova);
+        QCOMPARE(f->Esito->text(), errore.isEmpty() ? QStringLiteral("Collegamento riuscito: il server della scuola è pronto.") : errore);
+        QCOMPARE(leggiFile(scuola.fileImpostazioni), Impostazioni);
+        clic(f->SalvaIndirizzo);
+        const bool vuoto = scritto.trimmed().isEmpty();
+        QCOMPARE(server.provati, QStringList(vuoto ? 1 : 2, scritto.trimmed()));
+        QCOMPARE(dialoghi->testi(), domanda.isEmpty() ? QStringList{} : QStringList{domanda});
+        using Portate = decltype(server.portate);
+        QCOMPARE(server.portate, (portati.isEmpty() ? Portate{} : Portate{{scritto.trimmed(), classe(portati)}}));
+        const QString chiave = errore.isEmpty() || vuoto ? scritto.trimmed() : QStringLiteral("postgresql://vecchio@server/lettoria");
+        QCOMPARE(leggiFile(scuola.fileImpostazioni),
+                 QByteArray(Impostazioni).replace("postgresql://vecchio@server/lettoria", chiave.toUtf8()));
+        QCOMPARE(IndirizzoArchivio(scuola.fileImpostazioni), chiave);
+        QCOMPARE(f->Esito->text(), esito);
+    }
+
+    // Nothing offered when the key cannot be written.
+    void impostazioniNonScrivibili()
+    {
+        scuola.fileImpostazioni = QDir(cartella->path()).filePath(QStringLiteral("manca/Lettoria2.INI"));
+        nuovaFinestra();
+        f->Indirizzo->setText(QStringLiteral("postgresql://lettoria@scuola/lettoria"));
+        clic(f->SalvaIndirizzo);
+        QCOMPARE(f->Esito->text(), QStringLiteral("Non è stato possibile salvare l'indirizzo nelle impostazioni."));
+        QVERIFY(dialoghi->chiamate.isEmpty() && server.portate.isEmpty() && !QFileInfo::exists(scuola.fileImpostazioni));
     }
 
     void esci()
