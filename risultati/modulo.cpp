@@ -37,27 +37,6 @@ private:
     QString motivo_;
 };
 
-// The class list the teacher chose, written on the school's server and then
-// in this PC's `fileClasse`.
-bool PortaClasse(const QString &testo, const QList<Bambino> &classe, const QString &fileClasse)
-{
-    QString motivo;
-    const std::optional<IndirizzoServer> indirizzo = LeggiIndirizzo(testo, &motivo);
-    if (!indirizzo)
-        return false;
-    const QString nome = QStringLiteral("lettoria_porta_classe");
-    bool scritta = false;
-    if (ApriServer(nome, *indirizzo, &motivo)) {
-        QSqlDatabase db = QSqlDatabase::database(nome, false);
-        scritta = PreparaServer(db, &motivo) == StatoServer::Pronto && ScriviClasseServer(db, classe);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nome); // once no handle to it is left
-    if (!scritta)
-        qWarning("Lettoria 2: the class list is not on the school's server: %s", qPrintable(motivo));
-    return scritta && ScriviClasse(fileClasse, classe);
-}
-
 } // namespace
 
 extern "C" Q_DECL_EXPORT QWidget *lettoria_apri_risultati(ArchivioRisultati *archivio, const QStringList &bambini,
@@ -74,7 +53,7 @@ extern "C" Q_DECL_EXPORT QWidget *lettoria_apri_risultati(ArchivioRisultati *arc
     };
     const QString fileClasse = QFileInfo(fileImpostazioni).dir().filePath(NomeFileClasse);
     scuola.portaClasse = [fileClasse](const QString &indirizzo, const QList<Bambino> &classe) {
-        return PortaClasse(indirizzo, classe, fileClasse);
+        return PortaClasseAlServer(indirizzo, classe, fileClasse);
     };
     return FinestraRisultati::apri(*archivio, bambini, *dialoghi, scuola, genitore);
 }

@@ -2,6 +2,8 @@
 
 #include "risultati/schema.h"
 
+#include "core/classe.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -270,4 +272,25 @@ EsitoProva ProvaServer(const QString &testo)
     }
     QSqlDatabase::removeDatabase(nome);
     return esito;
+}
+
+// The class list the teacher chose, written on the school's server and then
+// in this PC's `fileClasse`.
+bool PortaClasseAlServer(const QString &testo, const QList<Bambino> &classe, const QString &fileClasse)
+{
+    QString motivo;
+    const std::optional<IndirizzoServer> indirizzo = LeggiIndirizzo(testo, &motivo);
+    if (!indirizzo)
+        return false;
+    const QString nome = QStringLiteral("lettoria_porta_classe");
+    bool scritta = false;
+    if (ApriServer(nome, *indirizzo, &motivo)) {
+        QSqlDatabase db = QSqlDatabase::database(nome, false);
+        scritta = PreparaServer(db, *indirizzo, &motivo) == StatoServer::Pronto && ScriviClasseServer(db, classe);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome); // once no handle to it is left
+    if (!scritta)
+        qWarning("Lettoria 2: the class list is not on the school's server: %s", qPrintable(motivo));
+    return scritta && ScriviClasse(fileClasse, classe);
 }

@@ -56,3 +56,6 @@ EsitoProva ProvaServer(const QString &indirizzo);
 bool LeggiClasseServer(QSqlDatabase &db, QList<Bambino> *classe);
 // Replaces the class list on the server, in one transaction.
 bool ScriviClasseServer(QSqlDatabase &db, const QList<Bambino> &classe);
+// The class list the teacher chose when she named the server: written on the
+// server at `indirizzo`, then in this PC's `fileClasse`; false when either fails.
+bool PortaClasseAlServer(const QString &indirizzo, const QList<Bambino> &classe, const QString &fileClasse);

@@ -417,6 +417,15 @@ private slots:
         QCOMPARE(ArchivioSqlite(pc2.path()).risposte(z).size(), 1);
         QCOMPARE(ArchivioSqlite(pc2.path()).risposte(x).size(), 0);
         QCOMPARE(Sql(server_, db, QStringLiteral("SELECT bambino, parola FROM risposte")), (QList<QVariantList>{{z, "LUNA"}}));
+        // The list the teacher brings from a PC when she names the server: on the server and in that PC's file.
+        QTemporaryDir pc3;
+        const QList<Bambino> portata{{y, QString()}, {z, QStringLiteral("GATTO")}, {x, QStringLiteral("SOLE")}};
+        QVERIFY(PortaClasseAlServer(server_.indirizzo(db), portata, pc3.filePath(NomeFileClasse)));
+        QCOMPARE(LeggiClasse(pc3.filePath(NomeFileClasse)).bambini, portata);
+        QVERIFY(b.invia(10000));
+        QCOMPARE(LeggiClasse(QDir(pc2.path()).filePath(NomeFileClasse)).bambini, portata);
+        QVERIFY(!PortaClasseAlServer(server_.indirizzo(db).replace(server_.porta(), QStringLiteral("1")), portata,
+                                     pc3.filePath(NomeFileClasse)));
     }
 
     // The README's script: the program's role can do its work and no more.
