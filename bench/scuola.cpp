@@ -191,7 +191,9 @@ void FigureScuola(bool rapido, const QString &cartellaProgramma, int &misurate, 
         ++errori;
         return;
     }
-    ServerProva server(temporanea.filePath(QStringLiteral("pg")));
+    // Under /tmp, which the server's own user can reach when run as root.
+    QTemporaryDir perServer(QStringLiteral("/tmp/lettoria-pg-XXXXXX"));
+    ServerProva server(perServer.filePath(QStringLiteral("pg")));
     if (!server.avviato() || !server.esegui(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE carico"))
         || !server.esegui(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE classe"))) {
         StampaAssente(QStringLiteral("school"), QStringLiteral("no PostgreSQL server (tests/risultati/server.sh)"));

@@ -42,6 +42,7 @@ case "$azione" in
     if [ "$(id -u)" -eq 0 ]; then
       # The server's user must pass through the folders above its own (a
       # private temporary folder among them): they may be passed, not read.
+      # The tests keep their servers under /tmp, so this is the last one only.
       d=$(dirname "$dir")
       while [ "$d" != / ]; do
         [ "$(( 0$(stat -c %a "$d") & 1 ))" -eq 1 ] || chmod o+x "$d"

@@ -284,7 +284,8 @@ private slots:
     // the child never waits, every answer arrives, none twice.
     void serverFermato()
     {
-        QTemporaryDir cartellaServer, pc;
+        // Under /tmp, which the server's own user can reach when the tests run as root.
+        QTemporaryDir cartellaServer(QStringLiteral("/tmp/lettoria-pg-XXXXXX")), pc;
         Server proprio{cartellaServer.path() + QStringLiteral("/pg")};
         QVERIFY(proprio.comando(QStringLiteral("avvia")));
         const QString db = NuovoDatabase(proprio);
