@@ -391,11 +391,11 @@ bool ArchivioScuola::svuotaPosta(datisql::Scrittore &scrittore)
 
 // --- the teacher's side -------------------------------------------------------------
 
-QSqlDatabase *ArchivioScuola::lettura(QSqlDatabase &db)
+QSqlDatabase *ArchivioScuola::lettura(QSqlDatabase &db, bool primaInvia)
 {
     // The answers given on this PC first, so the teacher sees them too; a
     // server that did not answer a moment ago is not waited for again.
-    if (!invia(2500))
+    if (primaInvia ? !invia(2500) : !ultimoRiuscito())
         return nullptr;
     const QString nome = prefissoConnessioni_ + QStringLiteral("lettura_%1").arg(reinterpret_cast<quintptr>(QThread::currentThreadId()), 0, 16);
     QString motivo;
@@ -421,16 +421,10 @@ QList<RispostaRegistrata> ArchivioScuola::risposte(const QString &bambino)
 
 QHash<QString, int> ArchivioScuola::caselle(const QString &bambino)
 {
-    // Asked when a child begins to play: never waits for a server that did
-    // not answer at the last try.
-    locale_.attendi();
-    {
-        std::lock_guard<std::mutex> l(mutex_);
-        if (!ultimoRiuscito_)
-            return locale_.caselle(bambino);
-    }
+    // Asked when a child begins to play: no sending round first, and a
+    // server that did not answer at the last try is not asked at all.
     QSqlDatabase db;
-    return lettura(db) ? lettore_.caselle(db, bambino) : locale_.caselle(bambino);
+    return lettura(db, false) ? lettore_.caselle(db, bambino) : locale_.caselle(bambino);
 }
 
 QuadroClasse ArchivioScuola::quadroClasse(const QStringList &bambini, const QDateTime &adesso)
@@ -470,6 +464,12 @@ bool ArchivioScuola::rinomina(const QString &vecchio, const QString &nuovo)
 void ArchivioScuola::classeCambiata(const QList<Bambino> &classe)
 {
     accoda(QStringLiteral("classe"), QString(), TestoClasse(classe));
+}
+
+bool ArchivioScuola::ultimoRiuscito() const
+{
+    std::lock_guard<std::mutex> l(mutex_);
+    return ultimoRiuscito_;
 }
 
 int ArchivioScuola::inAttesa()

@@ -58,8 +58,9 @@ private:
     bool svuotaPosta(datisql::Scrittore &scrittore);
     bool accoda(const QString &azione, const QString &nome, const QString &nuovo);
     // This thread's connection to the server for the teacher's reads, or null
-    // when the server does not answer.
-    QSqlDatabase *lettura(QSqlDatabase &db);
+    // when the server does not answer; `primaInvia`: after a sending round.
+    QSqlDatabase *lettura(QSqlDatabase &db, bool primaInvia = true);
+    bool ultimoRiuscito() const;
     void nonRisponde(const QString &motivo);
 
     QString cartella_;
