@@ -10,6 +10,7 @@ class Campioni
 {
 public:
     void aggiungi(double valore) { valori_.append(valore); }
+    void unisci(const Campioni &altri) { valori_ += altri.valori_; }
     int numero() const { return static_cast<int>(valori_.size()); }
     bool vuoto() const { return valori_.isEmpty(); }
     // Nearest-rank percentiles of the samples; 0 when there are none.
