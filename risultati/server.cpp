@@ -139,7 +139,9 @@ QString MotivoServer(const QString &messaggio, const IndirizzoServer &indirizzo)
     if (ha({"permission denied", "permesso negato"}))
         return QStringLiteral("L'utente %1 non ha i permessi che servono sul server (vedi il LEGGIMI, \"L'archivio della "
                               "scuola\").").arg(utente);
-    if (ha({"could not connect", "could not translate", "connection refused", "timeout", "no route", "unreachable",
+    // A connection that broke leaves no message at all.
+    if (m.trimmed().isEmpty() || ha({"could not connect", "could not translate", "connection refused", "timeout", "no route", "unreachable",
+            "connection to server", "no such file or directory", "is the server running", "nessun file o directory",
             "impossibile connettersi", "impossibile tradurre", "connessione rifiutata", "scaduto", "irraggiungibile",
             "server closed the connection", "terminating connection", "no connection to the server"}))
         return QStringLiteral("Il server %1 non risponde: controlla il nome, la porta e la rete.").arg(host);

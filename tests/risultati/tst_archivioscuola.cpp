@@ -193,6 +193,11 @@ private slots:
         QTemporaryDir dir;
         const EsitoProva esito = ProvaServer(QStringLiteral("postgresql://prova@127.0.0.1:1/lettoria"));
         QCOMPARE(esito.errore, QStringLiteral("Il server 127.0.0.1 non risponde: controlla il nome, la porta e la rete."));
+        // No server behind a socket folder; a connection that broke says nothing at all.
+        QCOMPARE(ProvaServer(QStringLiteral("postgresql://prova@%2Ftmp%2Fnessun-server:5432/lettoria")).errore,
+                 QStringLiteral("Il server /tmp/nessun-server non risponde: controlla il nome, la porta e la rete."));
+        QCOMPARE(MotivoServer(QString(), *LeggiIndirizzo(QStringLiteral("postgresql://x@scuola/y"), nullptr)),
+                 QStringLiteral("Il server scuola non risponde: controlla il nome, la porta e la rete."));
     }
 
     // The same answers give the same results from the server as from a PC's own file.
