@@ -17,11 +17,12 @@ struct Classe
 
 // Hands the store every answer of the class, oldest first, with words from
 // `parole` (the child is right more often as the year goes on). Returns the
-// names of the children and the moment after the last answer.
+// names of the children and the moment after the last answer. Without a
+// store, only the names, the count and that moment (a class kept from before).
 struct ClasseGenerata
 {
     QStringList bambini;
     QDateTime fine;
     qint64 risposte = 0;
 };
-ClasseGenerata GeneraClasse(ArchivioRisultati &archivio, const Classe &classe, const QStringList &parole);
+ClasseGenerata GeneraClasse(ArchivioRisultati *archivio, const Classe &classe, const QStringList &parole);

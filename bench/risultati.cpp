@@ -38,27 +38,12 @@ void FigureRisultati(bool rapido, const QString &cartellaProgramma, int &misurat
     ClasseGenerata generata;
     const QString file = QDir(dove).filePath(QLatin1String(ArchivioSqlite::NomeFile));
     if (QFileInfo::exists(file)) {
-        // The same class again: its names and its last moment, without storing it.
-        struct Nessuno : ArchivioRisultati
-        {
-            Condizione condizione() const override { return Condizione::Assente; }
-            QString avviso() const override { return {}; }
-            void registra(const RispostaRegistrata &) override {}
-            void attendi() override {}
-            QList<RispostaRegistrata> risposte(const QString &) override { return {}; }
-            QHash<QString, int> caselle(const QString &) override { return {}; }
-            bool cancella(const QString &) override { return false; }
-            bool rinomina(const QString &, const QString &) override { return false; }
-            QuadroClasse quadroClasse(const QStringList &, const QDateTime &) override { return {}; }
-            PaginaBambino paginaBambino(const QString &, const QDateTime &) override { return {}; }
-            QByteArray csv(const QString &) override { return {}; }
-        } nessuno;
-        generata = GeneraClasse(nessuno, classe, parole);
+        generata = GeneraClasse(nullptr, classe, parole);
         std::printf("%-34s reused from %s\n", "results.generate", qPrintable(dove));
     } else {
         ArchivioSqlite archivio(dove);
         const auto t0 = Orologio::now();
-        generata = GeneraClasse(archivio, classe, parole);
+        generata = GeneraClasse(&archivio, classe, parole);
         const double secondi = Millisecondi(t0, Orologio::now()) / 1000;
         std::printf("%-34s %lld answers of %d children in %.1f s (%.0f a second)\n", "results.generate",
                     static_cast<long long>(generata.risposte), classe.bambini, secondi, generata.risposte / std::max(secondi, 0.001));

@@ -279,29 +279,11 @@ void FigureScuola(bool rapido, const QString &cartellaProgramma, int &misurate, 
     QDir().mkpath(dove);
     const QString file = QDir(dove).filePath(QLatin1String(ArchivioSqlite::NomeFile));
     ClasseGenerata generata;
-    {
-        const bool esiste = QFileInfo::exists(file);
+    if (QFileInfo::exists(file)) {
+        generata = GeneraClasse(nullptr, classe, parole); // kept from before: its names and its end
+    } else {
         ArchivioSqlite archivio(dove);
-        if (esiste) {
-            // Its names and its last moment, without storing it again.
-            struct Nessuno : ArchivioRisultati
-            {
-                Condizione condizione() const override { return Condizione::Assente; }
-                QString avviso() const override { return {}; }
-                void registra(const RispostaRegistrata &) override {}
-                void attendi() override {}
-                QList<RispostaRegistrata> risposte(const QString &) override { return {}; }
-                QHash<QString, int> caselle(const QString &) override { return {}; }
-                bool cancella(const QString &) override { return false; }
-                bool rinomina(const QString &, const QString &) override { return false; }
-                QuadroClasse quadroClasse(const QStringList &, const QDateTime &) override { return {}; }
-                PaginaBambino paginaBambino(const QString &, const QDateTime &) override { return {}; }
-                QByteArray csv(const QString &) override { return {}; }
-            } nessuno;
-            generata = GeneraClasse(nessuno, classe, parole);
-        } else {
-            generata = GeneraClasse(archivio, classe, parole);
-        }
+        generata = GeneraClasse(&archivio, classe, parole);
     }
     const auto t0 = Orologio::now();
     bool copiata = ProvaServer(server.indirizzo(QStringLiteral("classe"))).errore.isEmpty();

@@ -39,24 +39,31 @@ QList<Bambino> ClasseDaTesto(const QString &testo)
     return classe;
 }
 
+QString NonRisponde(const QString &motivo)
+{
+    return QStringLiteral("L'archivio della scuola non si può usare: %1 Le risposte restano su questo computer e "
+                          "partiranno appena si potrà; qui si vedono solo quelle date su questo computer.")
+        .arg(motivo);
+}
+
 struct Modifica
 {
     qint64 id = 0;
     QString azione, nome, nuovo;
 };
 
-QList<Modifica> LeggiModifiche(QSqlDatabase &db, qint64 dopo)
+// The changes after `dopo`, in order (this PC's waiting ones, or the server's log).
+bool LeggiModifiche(QSqlDatabase &db, qint64 dopo, QList<Modifica> *modifiche)
 {
-    QList<Modifica> m;
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT id, azione, nome, nuovo FROM modifiche WHERE id > ? ORDER BY id"));
     q.addBindValue(dopo);
-    if (q.exec()) {
-        while (q.next())
-            m.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
-    }
-    return m;
+    if (!q.exec())
+        return false;
+    while (q.next())
+        modifiche->append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+    return true;
 }
 
 bool EseguiCon(QSqlDatabase &db, const QString &istruzione, const QVariantList &valori)
@@ -160,12 +167,9 @@ bool ArchivioScuola::invia(int millisecondi)
 
 void ArchivioScuola::nonRisponde(const QString &motivo)
 {
-    raggiungibile_ = false;
     std::lock_guard<std::mutex> l(mutex_);
     if (!schemaNuovo_)
-        avvisoServer_ = QStringLiteral("L'archivio della scuola non si può usare: %1 Le risposte restano su questo computer e "
-                                       "partiranno appena si potrà; qui si vedono solo quelle date su questo computer.")
-                            .arg(motivo);
+        avvisoServer_ = NonRisponde(motivo);
 }
 
 // --- the sending thread ----------------------------------------------------------
@@ -216,14 +220,11 @@ void ArchivioScuola::spedisci()
                     db.close();
                 }
             }
-            if (ok) {
-                raggiungibile_ = true;
-                std::lock_guard<std::mutex> g(mutex_);
-                avvisoServer_.clear();
-            } else if (!schemaNuovo_) {
-                nonRisponde(motivo);
-            }
             l.lock();
+            if (ok)
+                avvisoServer_.clear();
+            else if (!schemaNuovo_)
+                avvisoServer_ = NonRisponde(motivo);
             ultimoRiuscito_ = ok;
             fatti_ = std::max(fatti_, richiesta);
             prossimo = std::chrono::steady_clock::now() + OgniMinuto;
@@ -253,10 +254,7 @@ bool ArchivioScuola::accoda(const QString &azione, const QString &nome, const QS
 bool ArchivioScuola::portaModifiche(QSqlDatabase &db)
 {
     QList<Modifica> modifiche;
-    locale_.esegui([&](QSqlDatabase &locale) {
-        modifiche = LeggiModifiche(locale, 0);
-        return true;
-    });
+    locale_.esegui([&](QSqlDatabase &locale) { return LeggiModifiche(locale, 0, &modifiche); });
     for (const Modifica &m : std::as_const(modifiche)) {
         bool ok = false;
         if (m.azione == QLatin1String("classe")) {
@@ -295,16 +293,9 @@ bool ArchivioScuola::leggiModificheServer(QSqlDatabase &db)
         }
         return true;
     });
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, azione, nome, nuovo FROM modifiche WHERE id > ? ORDER BY id"));
-    q.addBindValue(letto);
-    if (!q.exec())
-        return false;
     QList<Modifica> modifiche;
-    while (q.next())
-        modifiche.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
-    q.finish();
+    if (!LeggiModifiche(db, letto, &modifiche))
+        return false;
     for (const Modifica &m : std::as_const(modifiche)) {
         const QString nome = nomi.value(m.nome);
         if (!nome.isEmpty() && m.azione == QLatin1String("cancella"))

@@ -46,8 +46,6 @@ public:
     // Asks for a sending round now and waits for it, at most `millisecondi`;
     // true when the outbox is empty and every change carried out.
     bool invia(int millisecondi);
-    // Whether the last contact with the server worked.
-    bool raggiungibile() const { return raggiungibile_; }
 
 private:
     void spedisci();
@@ -78,6 +76,5 @@ private:
     bool ultimoRiuscito_ = false;
     QString avvisoServer_;
     bool schemaNuovo_ = false; // the server's tables are newer: nothing is sent
-    std::atomic<bool> raggiungibile_{false};
     std::thread filo_;
 };

@@ -255,6 +255,12 @@ QString ArchivioSqlite::avviso() const
     return avviso_;
 }
 
+void ArchivioSqlite::aggiungiAvviso(const QString &testo)
+{
+    std::lock_guard<std::mutex> l(mutex_);
+    avviso_ += (avviso_.isEmpty() ? QString() : QStringLiteral("\n")) + testo;
+}
+
 void ArchivioSqlite::rinuncia(const QString &motivo)
 {
     std::lock_guard<std::mutex> l(mutex_);

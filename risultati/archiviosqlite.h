@@ -45,6 +45,8 @@ public:
     QByteArray csv(const QString &bambino) override;
 
     QString percorso() const { return percorso_; }
+    // One more line for the teacher in avviso().
+    void aggiungiAvviso(const QString &testo);
     // Runs `compito` on the writer's connection, after every answer handed
     // over before, and returns its result; false when nothing can be written.
     bool esegui(const std::function<bool(QSqlDatabase &)> &compito);
