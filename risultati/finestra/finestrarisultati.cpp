@@ -31,6 +31,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 const QString FinestraRisultati::LegendaNonVisto = QStringLiteral("non visto");
@@ -183,6 +184,15 @@ FinestraRisultati::FinestraRisultati(ArchivioRisultati &archivio, const QStringL
     colonna->addWidget(Pagine, 1);
 
     mostraClasse();
+    // With a school's server, what waits on this PC and whether the server
+    // answers change while the window is open: read again every few seconds.
+    auto *aggiorna = new QTimer(this);
+    aggiorna->setObjectName(QStringLiteral("AggiornaArchivio"));
+    connect(aggiorna, &QTimer::timeout, this, [this] {
+        if (!archivio_.server().isEmpty())
+            aggiornaArchivio();
+    });
+    aggiorna->start(3000);
 }
 
 QWidget *FinestraRisultati::creaPaginaClasse()
@@ -390,9 +400,16 @@ void FinestraRisultati::mostraClasse()
     EsportaClasse->setEnabled(!quadro.bambini.isEmpty());
     Suggerimento->setText(quadro.bambini.isEmpty() ? QStringLiteral("Nessun bambino nell'elenco della classe.")
                                                    : QStringLiteral("Tocca un nome per vedere i suoi risultati."));
+    aggiornaArchivio();
+    Pagine->setCurrentIndex(0);
+}
+
+void FinestraRisultati::aggiornaArchivio()
+{
+    Avviso->setText(archivio_.avviso());
+    Avviso->setVisible(!Avviso->text().isEmpty());
     const QString server = archivio_.server();
     Archivio->setText(testoArchivio(server, server.isEmpty() ? 0 : archivio_.inAttesa()));
-    Pagine->setCurrentIndex(0);
 }
 
 void FinestraRisultati::mostraBambino(const QString &bambino)

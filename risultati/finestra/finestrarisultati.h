@@ -104,6 +104,8 @@ private:
     void salvaRapporto();
     void cancellaBambino();
     QLayout *creaArchivio(QWidget *pagina);
+    // The store's notice and where the answers are kept, read again.
+    void aggiornaArchivio();
     void mostraEsito(const QString &testo);
     // What the server at `indirizzo` answers; nothing when it does not work,
     // the reason shown.

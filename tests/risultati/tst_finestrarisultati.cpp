@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -358,6 +359,23 @@ private slots:
         f->mostraBambino(QStringLiteral("Alunno 02"));
         clic(f->Classe);
         QTEST(f->Archivio->text(), "testo");
+    }
+
+    // With a school's server the open page follows the outbox and the server's state by itself.
+    void siAggiornaDaSolo()
+    {
+        archivio->indirizzoServer = QStringLiteral("postgresql://lettoria@scuola/lettoria");
+        archivio->attesa = 8;
+        archivio->testoAvviso = QStringLiteral("L'archivio della scuola non si può usare.");
+        f->mostraClasse();
+        QVERIFY(f->Archivio->text().endsWith(QStringLiteral(" 8 risposte aspettano di essere inviate da questo computer.")));
+        QVERIFY(f->Avviso->isVisibleTo(f.get()));
+        archivio->attesa = 0;
+        archivio->testoAvviso.clear();
+        f->findChild<QTimer *>(QStringLiteral("AggiornaArchivio"))->setInterval(10);
+        QTRY_COMPARE(f->Archivio->text(),
+                     QStringLiteral("Le risposte sono salvate sul server della scuola: postgresql://lettoria@scuola/lettoria."));
+        QVERIFY(!f->Avviso->isVisibleTo(f.get()));
     }
 
     void salvaIndirizzo_data()
