@@ -228,12 +228,15 @@ StatoServer PreparaServer(QSqlDatabase &db, const IndirizzoServer &indirizzo, QS
     return StatoServer::Pronto;
 }
 
-bool LeggiClasseServer(QSqlDatabase &db, QList<Bambino> *classe)
+bool LeggiClasseServer(QSqlDatabase &db, QList<Bambino> *classe, QString *errore)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT nome, segno FROM classe ORDER BY posizione")) || !q.exec())
+    if (!q.prepare(QStringLiteral("SELECT nome, segno FROM classe ORDER BY posizione")) || !q.exec()) {
+        if (errore)
+            *errore = q.lastError().databaseText();
         return false;
+    }
     classe->clear();
     while (q.next())
         classe->append({q.value(0).toString(), q.value(1).toString()});
@@ -267,8 +270,9 @@ EsitoProva ProvaServer(const QString &testo)
     {
         if (ApriServer(nome, *indirizzo, &esito.errore)) {
             QSqlDatabase db = QSqlDatabase::database(nome, false);
-            if (PreparaServer(db, *indirizzo, &esito.errore) == StatoServer::Pronto && !LeggiClasseServer(db, &esito.classe))
-                esito.errore = MotivoServer(QSqlQuery(db).lastError().databaseText(), *indirizzo);
+            QString errore;
+            if (PreparaServer(db, *indirizzo, &esito.errore) == StatoServer::Pronto && !LeggiClasseServer(db, &esito.classe, &errore))
+                esito.errore = MotivoServer(errore, *indirizzo);
             db.close();
         }
     }

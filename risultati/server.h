@@ -52,8 +52,9 @@ struct EsitoProva
 };
 EsitoProva ProvaServer(const QString &indirizzo);
 
-// The class list on the server, in its order; false on an error.
-bool LeggiClasseServer(QSqlDatabase &db, QList<Bambino> *classe);
+// The class list on the server, in its order; false on an error, the
+// server's message in `errore`.
+bool LeggiClasseServer(QSqlDatabase &db, QList<Bambino> *classe, QString *errore = nullptr);
 // Replaces the class list on the server, in one transaction.
 bool ScriviClasseServer(QSqlDatabase &db, const QList<Bambino> &classe);
 // The class list the teacher chose when she named the server: written on the

@@ -57,7 +57,7 @@ struct Server
 };
 
 // Runs SQL on a database of the server as the superuser; the rows.
-QList<QVariantList> Sql(const Server &s, const QString &database, const QString &istruzione, QString *errore = nullptr)
+QList<QVariantList> Sql(const Server &s, const QString &database, const QString &istruzione)
 {
     QList<QVariantList> righe;
     const QString nome = QStringLiteral("prova_sql");
@@ -67,8 +67,7 @@ QList<QVariantList> Sql(const Server &s, const QString &database, const QString 
             qWarning("%s", qPrintable(motivo));
         QSqlDatabase db = QSqlDatabase::database(nome, false);
         QSqlQuery q(db);
-        if (!q.exec(istruzione) && errore)
-            *errore = q.lastError().databaseText();
+        q.exec(istruzione);
         while (q.next()) {
             righe.append(QVariantList());
             for (int i = 0; i < q.record().count(); ++i)
@@ -489,7 +488,6 @@ private slots:
         }
         QCOMPARE(Sql(server_, db, QStringLiteral("SELECT bambino FROM risposte")), (QList<QVariantList>{{x + QStringLiteral("-bis")}}));
         // ... and no more: it cannot drop or empty a table.
-        QString errore;
         const QString nome = QStringLiteral("prova_ruolo");
         {
             QString motivo;
